@@ -1,0 +1,65 @@
+#include "measure/units.h"
+
+#include <gtest/gtest.h>
+
+#include "base/number_text.h"
+
+namespace tarvik {
+namespace {
+
+TEST(ShotEnergyTest, ImperialAndMetricFigures) {
+  EXPECT_EQ(FormatMeasurement(ShotEnergy(800.0, 15.0)), "  21.32");
+  EXPECT_EQ(FormatMeasurement(VelocityForDisplay(800.0, true)), " 243.84");
+  EXPECT_EQ(FormatMeasurement(EnergyForDisplay(ShotEnergy(800.0, 15.0), true)), "  28.91");
+  EXPECT_EQ(VelocityForDisplay(800.0, false), 800.0);
+  EXPECT_EQ(EnergyForDisplay(21.0, false), 21.0);
+}
+
+TEST(ShotEnergyTest, FlooredEnergyUsesWholeFps) {
+  EXPECT_EQ(FormatMeasurement(FlooredShotEnergy(800.9, 15.0)), "  21.32");
+  EXPECT_EQ(FormatMeasurement(ShotEnergy(800.9, 15.0)), "  21.37");
+  EXPECT_EQ(FormatMeasurement(FlooredShotEnergy(784.333, 15.0)), "  20.48");
+  // Floor, not truncation: a negative velocity goes down to the next whole number.
+  EXPECT_DOUBLE_EQ(FlooredShotEnergy(-0.5, 450240.0), 1.0);
+}
+
+TEST(WeightConversionTest, GrainsAndGrammes) {
+  EXPECT_EQ(FormatMeasurement(WeightForDisplay(15.0, true)), "   0.97");
+  const double grains = WeightFromDisplay(1.00, true);
+  EXPECT_NEAR(grains, 15.43499997, 1e-8);
+  EXPECT_EQ(FormatMeasurement(grains), "  15.43");
+  EXPECT_EQ(WeightFromDisplay(15.0, false), 15.0);
+}
+
+TEST(LimitConversionTest, FootPoundsAndJoules) {
+  EXPECT_EQ(FormatFixed(EnergyForDisplay(12.0, true), 2), "16.27");
+  EXPECT_NEAR(LimitFromDisplay(16.27, true), 12.0012, 1e-4);
+  EXPECT_EQ(LimitFromDisplay(12.0, false), 12.0);
+  // Ticking a limit of 12.345 to metric and back passes it through its two-decimal texts.
+  const double pending =
+      LimitFromDisplay(ParseDecimal(FormatFixed(EnergyForDisplay(12.345, true), 2)), true);
+  EXPECT_EQ(FormatFixed(EnergyForDisplay(12.345, true), 2), "16.74");
+  EXPECT_NEAR(pending, 12.3479, 1e-4);
+  EXPECT_EQ(ParseDecimal(FormatFixed(pending, 2)), 12.35);
+}
+
+TEST(UnitLabelTest, LabelsFollowTheMetricFlag) {
+  EXPECT_STREQ(VelocityUnitLabel(false), "fps");
+  EXPECT_STREQ(VelocityUnitLabel(true), "m/s");
+  EXPECT_STREQ(EnergyUnitLabel(false), "ft.lbs");
+  EXPECT_STREQ(EnergyUnitLabel(true), "joules");
+  EXPECT_STREQ(WeightUnitLabel(false), "grains");
+  EXPECT_STREQ(WeightUnitLabel(true), "grammes");
+  EXPECT_STREQ(LimitUnitLabel(false), "fp.lbs");
+  EXPECT_STREQ(LimitUnitLabel(true), "joules");
+}
+
+TEST(MeasurementFieldTextTest, AbsurdValuesNeverOverrunTheField) {
+  EXPECT_EQ(MeasurementFieldText(633.7115), " 633.71");
+  EXPECT_EQ(MeasurementFieldText(1e25), "10000000000000000905969664.00");  // 29 characters
+  EXPECT_EQ(MeasurementFieldText(1e26), kOverflowText);
+  EXPECT_EQ(MeasurementFieldText(ShotEnergy(800.0, 1e300)), kOverflowText);
+}
+
+}  // namespace
+}  // namespace tarvik
