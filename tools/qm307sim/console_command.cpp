@@ -1,0 +1,209 @@
+#include "qm307sim/console_command.h"
+
+#include <vector>
+
+#include "qm307sim/byte_text.h"
+#include "qm307sim/instrument.h"
+#include "qm307sim/text_number.h"
+
+namespace tarvik::sim {
+namespace {
+
+constexpr std::uint64_t kMaxRepeat = 1'000'000;
+constexpr std::uint64_t kMaxDelayMs = 600'000;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The words of `line` up to a word that starts with "#".
+std::vector<std::string_view> SplitWords(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !IsBlank(line[i])) ++i;
+    if (start == i) break;
+    if (line[start] == '#') break;
+    words.push_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+// Everything after the command word, without the blanks around it.
+std::string_view RestOfLine(std::string_view line, std::string_view command) {
+  std::string_view rest = line.substr(line.find(command) + command.size());
+  while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
+  while (!rest.empty() && IsBlank(rest.back())) rest.remove_suffix(1);
+  return rest;
+}
+
+class Parser {
+ public:
+  Parser(std::vector<std::string_view> words, std::string* error)
+      : words_(std::move(words)), error_(error) {}
+
+  bool Fail(std::string text) {
+    if (error_ != nullptr) *error_ = std::move(text);
+    return false;
+  }
+
+  bool ArgumentCount(std::size_t least, std::size_t most) {
+    const std::size_t given = words_.size() - 1;
+    if (given >= least && given <= most) return true;
+    return Fail("wrong number of arguments to \"" + std::string(words_[0]) + "\"; try \"help\"");
+  }
+
+  bool HasArgument(std::size_t index) const { return index < words_.size(); }
+  std::string_view Word(std::size_t index) const { return words_[index]; }
+
+  bool Unsigned(std::size_t index, std::uint64_t least, std::uint64_t most, std::uint64_t* value) {
+    const auto parsed = ParseUnsigned(words_[index]);
+    if (!parsed || *parsed < least || *parsed > most) {
+      return Fail("\"" + std::string(words_[index]) + "\" is not a whole number from " +
+                  DecimalText(static_cast<std::int64_t>(least)) + " to " +
+                  DecimalText(static_cast<std::int64_t>(most)));
+    }
+    *value = *parsed;
+    return true;
+  }
+
+  // FPS [MARK] from word `index` on.
+  bool Velocity(std::size_t index, Mark default_mark, ConsoleCommand* command) {
+    const auto velocity = ParseNumber(words_[index]);
+    if (!velocity) return Fail("\"" + std::string(words_[index]) + "\" is not a velocity");
+    Mark mark = default_mark;
+    if (HasArgument(index + 1)) {
+      const auto parsed = ParseMark(words_[index + 1]);
+      if (!parsed) return Fail("the mark is one of 1/2, 3 or 4");
+      mark = *parsed;
+    }
+    std::string reason;
+    const auto reading = ReadingForVelocity(*velocity, mark, &reason);
+    if (!reading) return Fail(reason);
+    command->reading = *reading;
+    command->velocity_fps = *velocity;
+    return true;
+  }
+
+  // COUNT [DIGITS] from word `index` on; without DIGITS, the count's own digits as written.
+  bool Count(std::size_t index, ConsoleCommand* command) {
+    const std::string_view text = words_[index];
+    const auto count = ParseUnsigned(text);
+    if (!count || text.find_first_not_of("0123456789") != std::string_view::npos) {
+      return Fail("\"" + std::string(text) + "\" is not a count");
+    }
+    std::uint64_t digits = text.size();
+    if (HasArgument(index + 1) &&
+        !Unsigned(index + 1, 1, static_cast<std::uint64_t>(kMaxReadingDigits), &digits)) {
+      return false;
+    }
+    std::string reason;
+    const auto reading = ReadingForCount(*count, static_cast<int>(digits), &reason);
+    if (!reading) return Fail(reason);
+    command->reading = *reading;
+    return true;
+  }
+
+ private:
+  std::vector<std::string_view> words_;
+  std::string* error_;
+};
+
+}  // namespace
+
+std::optional<ConsoleCommand> ParseConsoleCommand(std::string_view line, Mark default_mark,
+                                                  std::string* error) {
+  std::vector<std::string_view> words = SplitWords(line);
+  ConsoleCommand command;
+  if (words.empty()) return command;
+  const std::string_view name = words[0];
+  Parser parser(words, error);
+  bool ok = false;
+  if (name == "shot") {
+    command.kind = CommandKind::kShot;
+    ok = parser.ArgumentCount(1, 2) && parser.Velocity(1, default_mark, &command);
+  } else if (name == "count") {
+    command.kind = CommandKind::kShot;
+    ok = parser.ArgumentCount(1, 2) && parser.Count(1, &command);
+  } else if (name == "store") {
+    command.kind = CommandKind::kStore;
+    ok = parser.ArgumentCount(1, 2) && parser.Velocity(1, default_mark, &command);
+  } else if (name == "store-count") {
+    command.kind = CommandKind::kStore;
+    ok = parser.ArgumentCount(1, 2) && parser.Count(1, &command);
+  } else if (name == "fill") {
+    command.kind = CommandKind::kStore;
+    ok = parser.ArgumentCount(2, 3) && parser.Unsigned(1, 1, kMaxRepeat, &command.repeat) &&
+         parser.Velocity(2, default_mark, &command);
+  } else if (name == "raw") {
+    command.kind = CommandKind::kRaw;
+    std::string reason;
+    const auto bytes = UnescapeBytes(RestOfLine(line, name), &reason);
+    if (!bytes) {
+      ok = parser.Fail(reason);
+    } else if (bytes->empty()) {
+      ok = parser.Fail("raw needs some text");
+    } else {
+      command.bytes = *bytes;
+      ok = true;
+    }
+  } else if (name == "dump") {
+    command.kind = CommandKind::kDump;
+    ok = parser.ArgumentCount(1, 1) && parser.Unsigned(1, 1, kMaxRepeat, &command.amount);
+  } else if (name == "tab") {
+    command.kind = CommandKind::kTab;
+    command.on = parser.HasArgument(1) && parser.Word(1) == "on";
+    ok = parser.ArgumentCount(1, 1) &&
+         (command.on || parser.Word(1) == "off" || parser.Fail("tab on or tab off"));
+  } else if (name == "version") {
+    command.kind = CommandKind::kVersion;
+    ok = parser.ArgumentCount(1, 1) &&
+         (parser.Word(1).size() == 1 || parser.Fail("the version is a single character"));
+    if (ok) command.letter = parser.Word(1)[0];
+  } else if (name == "delay") {
+    command.kind = CommandKind::kDelay;
+    ReplyDelays probe;
+    ok = parser.ArgumentCount(2, 2) &&
+         ((parser.Word(1).size() == 1 && DelayFor(probe, parser.Word(1)[0]) != nullptr) ||
+          parser.Fail("the command is one of p, t, b, B, r or n")) &&
+         parser.Unsigned(2, 0, kMaxDelayMs, &command.amount);
+    if (ok) command.letter = parser.Word(1)[0];
+  } else if (name == "wait") {
+    command.kind = CommandKind::kWait;
+    ok = parser.ArgumentCount(1, 1) && parser.Unsigned(1, 0, kMaxDelayMs, &command.amount);
+  } else if (name == "status" || name == "help" || name == "quit" || name == "exit") {
+    command.kind = name == "status" ? CommandKind::kStatus
+                   : name == "help" ? CommandKind::kHelp
+                                    : CommandKind::kQuit;
+    ok = parser.ArgumentCount(0, 0);
+  } else {
+    ok = parser.Fail("unknown command \"" + std::string(name) + "\"; try \"help\"");
+  }
+  if (!ok) return std::nullopt;
+  return command;
+}
+
+std::string_view ConsoleHelp() {
+  return R"(Commands (one a line; "#" starts a comment):
+  shot FPS [MARK]             fire a shot at FPS feet per second; MARK is 1/2, 3 or 4
+                              (default: --mark); the count assumes calibration 100
+  count COUNT [DIGITS]        fire a shot with this count of timer ticks, zero-padded to
+                              DIGITS digits (default: the digits as written, so
+                              "count 001234" sends six)
+  store FPS [MARK]            keep a shot in the tab without sending it, as if fired while
+                              no computer listened; "n" from the computer sends it
+  store-count COUNT [DIGITS]  the same with a count
+  fill N FPS [MARK]           store N shots at once (the ring wraps after 4095 places)
+  raw TEXT                    send TEXT as it is; escapes \r \n \t \\ \xHH
+  dump N                      send N bytes of memory dump (0, 1, ... 255, 0, 1, ...)
+  tab on|off                  plug the shot-memory tab in, or pull it out (no replies)
+  version C                   answer "p" with the version character C
+  delay CMD MS                reply to CMD (p, t, b, r or n; B goes with b) after MS ms
+  status                      show the tab's counters and pointers and what was received
+  wait MS                     pause for MS milliseconds (scripts only)
+  help                        this list
+  quit                        stop the simulator (also "exit")
+)";
+}
+
+}  // namespace tarvik::sim
