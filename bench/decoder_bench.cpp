@@ -5,26 +5,11 @@
 #include <string>
 
 #include "base/number_text.h"
+#include "bench_doubles.h"
 #include "link/shot_decoder.h"
 
 namespace tarvik {
 namespace {
-
-class NullView final : public DialogView {
- public:
-  void SetItemText(int, std::string_view) override {}
-  std::string GetItemText(int) const override { return {}; }
-  void EnableItem(int, bool) override {}
-  void CheckItem(int, bool) override {}
-  void EnableMenuItem(int, bool) override {}
-  void CheckMenuItem(int, bool) override {}
-};
-
-class NullClock final : public Clock {
- public:
-  std::int64_t NowMs() const override { return 0; }
-  void SleepMs(int) override {}
-};
 
 // About 1 MB of readings as the instrument sends them: six digits, carriage return, line feed.
 std::string MegabyteOfReadings() {

@@ -1,20 +1,11 @@
 // Growing the shot series shot by shot, and recomputing its averages.
 #include <benchmark/benchmark.h>
 
+#include "bench_doubles.h"
 #include "measure/averages.h"
 
 namespace tarvik {
 namespace {
-
-class NullView final : public DialogView {
- public:
-  void SetItemText(int, std::string_view) override {}
-  std::string GetItemText(int) const override { return {}; }
-  void EnableItem(int, bool) override {}
-  void CheckItem(int, bool) override {}
-  void EnableMenuItem(int, bool) override {}
-  void CheckMenuItem(int, bool) override {}
-};
 
 constexpr int kShots = 1'000'000;
 

@@ -3,7 +3,8 @@
 # and generates the German locale that the locale tests run under.
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang-format locales)
+packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libudev-dev
+  clang-format locales)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

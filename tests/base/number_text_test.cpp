@@ -35,12 +35,6 @@ TEST(FormatFixedTest, LargestDoubleIsFormattedWhole) {
   EXPECT_EQ(text.substr(text.size() - 3), ".00");
 }
 
-TEST(FormatIntegerTest, FormsOfCounts) {
-  EXPECT_EQ(FormatInt(-2147483648LL), "-2147483648");
-  EXPECT_EQ(FormatInt(0), "0");
-  EXPECT_EQ(FormatUnsigned(4294967295u), "4294967295");
-}
-
 TEST(FitTextTest, RefusesTextsThatWouldOverrunTheBuffer) {
   EXPECT_EQ(FitText(std::string(29, 'x'), kFieldTextSize), std::string(29, 'x'));
   EXPECT_FALSE(FitText(std::string(30, 'x'), kFieldTextSize).has_value());

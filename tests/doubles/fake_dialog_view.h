@@ -3,11 +3,10 @@
 #ifndef TARVIK_TESTS_DOUBLES_FAKE_DIALOG_VIEW_H_
 #define TARVIK_TESTS_DOUBLES_FAKE_DIALOG_VIEW_H_
 
-#include <map>
 #include <set>
 #include <string>
 
-#include "base/dialog_view.h"
+#include "app/text_view.h"
 #include "doubles/event_log.h"
 
 namespace tarvik::testing {
@@ -20,37 +19,34 @@ class FakeDialogView : public DialogView {
 
   void SetItemText(int id, std::string_view text) override {
     if (missing_.count(id)) return;
-    texts_[id] = std::string(text);
+    store_.SetItemText(id, text);
     Log("text " + std::to_string(id) + "=" + std::string(text));
   }
-  std::string GetItemText(int id) const override {
-    auto it = texts_.find(id);
-    return it == texts_.end() ? std::string() : it->second;
-  }
+  std::string GetItemText(int id) const override { return store_.GetItemText(id); }
   void EnableItem(int id, bool enabled) override {
     if (missing_.count(id)) return;
-    enabled_[id] = enabled;
+    store_.EnableItem(id, enabled);
     Log("enable " + std::to_string(id) + (enabled ? " on" : " off"));
   }
   void CheckItem(int id, bool checked) override {
     if (missing_.count(id)) return;
-    checked_[id] = checked;
+    store_.CheckItem(id, checked);
     Log("check " + std::to_string(id) + (checked ? " on" : " off"));
   }
   void EnableMenuItem(int id, bool enabled) override {
-    menu_enabled_[id] = enabled;
+    store_.EnableMenuItem(id, enabled);
     Log("menu " + std::to_string(id) + (enabled ? " on" : " off"));
   }
   void CheckMenuItem(int id, bool checked) override {
-    menu_checked_[id] = checked;
+    store_.CheckMenuItem(id, checked);
     Log("menucheck " + std::to_string(id) + (checked ? " on" : " off"));
   }
 
-  bool HasText(int id) const { return texts_.count(id) != 0; }
-  std::string Text(int id) const { return GetItemText(id); }
-  bool Enabled(int id) const { return enabled_.at(id); }
-  bool MenuEnabled(int id) const { return menu_enabled_.at(id); }
-  bool MenuChecked(int id) const { return menu_checked_.at(id); }
+  bool HasText(int id) const { return store_.HasItemText(id); }
+  std::string Text(int id) const { return store_.GetItemText(id); }
+  bool Enabled(int id) const { return store_.ItemEnabled(id); }
+  bool MenuEnabled(int id) const { return store_.MenuItemEnabled(id); }
+  bool MenuChecked(int id) const { return store_.MenuItemChecked(id); }
 
  private:
   void Log(std::string event) {
@@ -59,11 +55,7 @@ class FakeDialogView : public DialogView {
 
   EventLog* log_;
   std::set<int> missing_;
-  std::map<int, std::string> texts_;
-  std::map<int, bool> enabled_;
-  std::map<int, bool> checked_;
-  std::map<int, bool> menu_enabled_;
-  std::map<int, bool> menu_checked_;
+  TextView store_;
 };
 
 }  // namespace tarvik::testing

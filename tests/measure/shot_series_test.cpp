@@ -7,13 +7,6 @@
 namespace tarvik {
 namespace {
 
-TEST(ShotSeriesTest, StartsEmptyWithoutStorage) {
-  ShotSeries series;
-  EXPECT_EQ(series.count(), 0);
-  EXPECT_EQ(series.capacity(), 0);
-  EXPECT_TRUE(series.velocities().empty());
-}
-
 TEST(ShotSeriesTest, GrowsByOneHundredAndKeepsOrder) {
   ShotSeries series;
   series.AppendShot(1.0);

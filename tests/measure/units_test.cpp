@@ -43,17 +43,6 @@ TEST(LimitConversionTest, FootPoundsAndJoules) {
   EXPECT_EQ(ParseDecimal(FormatFixed(pending, 2)), 12.35);
 }
 
-TEST(UnitLabelTest, LabelsFollowTheMetricFlag) {
-  EXPECT_STREQ(VelocityUnitLabel(false), "fps");
-  EXPECT_STREQ(VelocityUnitLabel(true), "m/s");
-  EXPECT_STREQ(EnergyUnitLabel(false), "ft.lbs");
-  EXPECT_STREQ(EnergyUnitLabel(true), "joules");
-  EXPECT_STREQ(WeightUnitLabel(false), "grains");
-  EXPECT_STREQ(WeightUnitLabel(true), "grammes");
-  EXPECT_STREQ(LimitUnitLabel(false), "fp.lbs");
-  EXPECT_STREQ(LimitUnitLabel(true), "joules");
-}
-
 TEST(MeasurementFieldTextTest, AbsurdValuesNeverOverrunTheField) {
   EXPECT_EQ(MeasurementFieldText(633.7115), " 633.71");
   EXPECT_EQ(MeasurementFieldText(1e25), "10000000000000000905969664.00");  // 29 characters

@@ -1,0 +1,72 @@
+#include "link/serial_link.h"
+
+#include <array>
+
+namespace tarvik {
+namespace {
+
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::unique_ptr<SerialLink> OpenSerialLink(SerialPlatform& platform, std::string_view port_name) {
+  auto link = std::make_unique<SerialLink>();
+  PortOpenResult result = platform.OpenPort(port_name);
+  link->port = std::move(result.port);
+  link->open = result.configured && link->port != nullptr;
+  if (!link->open) link->error = std::move(result.error);
+  return link;
+}
+
+void CloseSerialLink(std::unique_ptr<SerialLink>& link) {
+  if (link == nullptr) return;
+  link->open = false;
+  link->port.reset();
+  link.reset();
+}
+
+int SerialRead(SerialLink* current, std::span<std::uint8_t> destination) {
+  if (current == nullptr || !current->open || destination.empty()) return 0;
+  const int n = current->port->Read(destination);
+  if (n <= 0) return 0;
+  return n > static_cast<int>(destination.size()) ? static_cast<int>(destination.size()) : n;
+}
+
+int SerialWrite(SerialLink* current, std::string_view text) {
+  if (current == nullptr || !current->open || text.empty()) return 0;
+  const int n = current->port->Write(text);
+  return n > 0 ? n : 0;
+}
+
+void DrainReply(SerialLink* current, Clock& clock) {
+  clock.SleepMs(kDrainWaitMs);
+  std::array<std::uint8_t, kDrainBytes> discard;
+  SerialRead(current, discard);
+}
+
+std::string ComposeSerialFailureText(std::string_view title, std::string_view port_name,
+                                     std::string_view system_text) {
+  std::string text;
+  text.reserve(title.size() + port_name.size() + system_text.size() + 3);
+  text.append(title).append(" ").append(port_name).append("\r\n").append(system_text);
+  constexpr std::size_t kMaxLength = kFailureTextSize - 1;
+  if (text.size() <= kMaxLength) return text;
+
+  constexpr std::string_view kEllipsis = "...";
+  std::size_t keep = kMaxLength - kEllipsis.size();
+  while (keep > 0 && IsUtf8Continuation(text[keep])) --keep;
+  // Do not leave half of a line break behind.
+  if (keep > 0 && text[keep - 1] == '\r') --keep;
+  text.resize(keep);
+  text.append(kEllipsis);
+  return text;
+}
+
+void ReportSerialFailure(const SerialLink& link, std::string_view port_name, UiLanguage language,
+                         MessageBoxView& message_box) {
+  const std::string text = ComposeSerialFailureText(TextOrMissing(kStrSerialPortNotHappy, language),
+                                                    port_name, link.error.text);
+  message_box.ShowMessage(text, "");
+}
+
+}  // namespace tarvik

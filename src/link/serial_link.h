@@ -1,0 +1,57 @@
+// The program's one connection to the instrument: the configured serial port, opened at 9600
+// baud, 8 data bits, no parity, one stop bit, no XON/XOFF, DTR and RTS on, with reads that never
+// wait. A link that failed to open stays in place: reads return 0 and writes send nothing.
+#ifndef TARVIK_LINK_SERIAL_LINK_H_
+#define TARVIK_LINK_SERIAL_LINK_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "base/clock.h"
+#include "base/message_box.h"
+#include "link/serial_port.h"
+#include "res/string_table.h"
+
+namespace tarvik {
+
+struct SerialLink {
+  std::unique_ptr<SerialPort> port;  // held from a successful device open until the close
+  bool open = false;                 // the port is open and every configuration step succeeded
+  PortError error;                   // why the open failed, when it did
+};
+
+// Size, terminator included, of the failure message's text buffer.
+inline constexpr std::size_t kFailureTextSize = 100;
+// How long DrainReply waits before reading, and how much it reads.
+inline constexpr int kDrainWaitMs = 50;
+inline constexpr std::size_t kDrainBytes = 20;
+
+// Opens and configures the named port. The result always exists; `open` tells whether it is
+// usable, and a caller reports a failed open with ReportSerialFailure straight away.
+std::unique_ptr<SerialLink> OpenSerialLink(SerialPlatform& platform, std::string_view port_name);
+// Releases the device if one is held and frees the link; `link` is empty afterwards.
+void CloseSerialLink(std::unique_ptr<SerialLink>& link);
+
+// The operations on the link in use (`current`, which may be null). A link that is not open
+// makes them return 0 without touching the port; a failed read or write returns 0 too and leaves
+// the link open, so later calls try again.
+int SerialRead(SerialLink* current, std::span<std::uint8_t> destination);
+int SerialWrite(SerialLink* current, std::string_view text);
+// Waits for an instrument's short reply, then reads and discards it.
+void DrainReply(SerialLink* current, Clock& clock);
+
+// "<title> <port>\r\n<system text>", cut so that it fits a buffer of kFailureTextSize with its
+// terminator; a cut text ends in "..." and never splits a character.
+std::string ComposeSerialFailureText(std::string_view title, std::string_view port_name,
+                                     std::string_view system_text);
+// Tells the user, once, why the port could not be opened.
+void ReportSerialFailure(const SerialLink& link, std::string_view port_name, UiLanguage language,
+                         MessageBoxView& message_box);
+
+}  // namespace tarvik
+
+#endif  // TARVIK_LINK_SERIAL_LINK_H_

@@ -1,0 +1,125 @@
+#include "platform/posix/posix_serial_port.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <system_error>
+
+namespace tarvik::posix {
+namespace {
+
+PortError ErrorFromErrno(int code) {
+  return PortError{code, std::error_code(code, std::generic_category()).message()};
+}
+
+class PosixSerialPort final : public SerialPort {
+ public:
+  explicit PosixSerialPort(int fd) : fd_(fd) {}
+  ~PosixSerialPort() override {
+    // Closing the descriptor also drops the exclusive lock.
+    ::close(fd_);
+  }
+  PosixSerialPort(const PosixSerialPort&) = delete;
+  PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+
+  int Read(std::span<std::uint8_t> destination) override {
+    const ssize_t n = ::read(fd_, destination.data(), destination.size());
+    if (n >= 0) return static_cast<int>(n);
+    // Nothing has arrived: that is an empty read, not a failure.
+    if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) return 0;
+    return -1;
+  }
+
+  int Write(std::string_view bytes) override {
+    const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    return n >= 0 ? static_cast<int>(n) : -1;
+  }
+
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// Puts the line into the instrument's settings. Returns 0 or the errno of the failing step.
+int ConfigureLine(int fd) {
+  termios tio{};
+  if (::tcgetattr(fd, &tio) != 0) return errno;
+  ::cfmakeraw(&tio);
+  ::cfsetispeed(&tio, B9600);
+  ::cfsetospeed(&tio, B9600);
+  tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+  tio.c_cflag |= CS8 | CREAD | CLOCAL;
+  tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
+  tio.c_cc[VMIN] = 0;  // reads return at once with what has arrived
+  tio.c_cc[VTIME] = 0;
+  if (::tcsetattr(fd, TCSANOW, &tio) != 0) return errno;
+
+  // Raise DTR and RTS. A pseudo-terminal has no modem lines; that is no reason to fail.
+  int lines = TIOCM_DTR | TIOCM_RTS;
+  if (::ioctl(fd, TIOCMBIS, &lines) != 0 && errno != ENOTTY && errno != EINVAL) return errno;
+  return 0;
+}
+
+}  // namespace
+
+std::string DevicePathForPortName(std::string_view port_name) {
+  if (!port_name.empty() && port_name.front() == '/') return std::string(port_name);
+  if (port_name.size() > 3 && port_name.substr(0, 3) == "COM") {
+    const std::string_view digits = port_name.substr(3);
+    unsigned number = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (ec == std::errc() && end == digits.data() + digits.size() && number >= 1 &&
+        digits.front() != '0') {
+      return "/dev/ttyS" + std::to_string(number - 1);
+    }
+  }
+  return "/dev/" + std::string(port_name);
+}
+
+PortOpenResult PosixSerialPlatform::OpenPort(std::string_view port_name) {
+  PortOpenResult result;
+  const std::string path = DevicePathForPortName(port_name);
+  // A name the path buffer cannot hold, or one with a zero byte that would cut the path short
+  // and open another device, is refused before anything is opened.
+  if (path.size() > kMaxDevicePathLength) {
+    result.error = ErrorFromErrno(ENAMETOOLONG);
+    return result;
+  }
+  if (port_name.empty() || path.find('\0') != std::string::npos) {
+    result.error = ErrorFromErrno(ENOENT);
+    return result;
+  }
+
+  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    result.error = ErrorFromErrno(errno);
+    return result;
+  }
+  auto port = std::make_unique<PosixSerialPort>(fd);
+  int failure = 0;
+  if (!::isatty(fd)) {
+    failure = ENOTTY;
+  } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Another program (or another link of ours) holds the port.
+    failure = errno == EWOULDBLOCK ? EBUSY : errno;
+  } else if (::ioctl(fd, TIOCEXCL) != 0) {
+    failure = errno;
+  } else {
+    failure = ConfigureLine(fd);
+  }
+  result.port = std::move(port);
+  if (failure != 0) {
+    result.error = ErrorFromErrno(failure);
+  } else {
+    result.configured = true;
+  }
+  return result;
+}
+
+}  // namespace tarvik::posix

@@ -1,0 +1,153 @@
+#include "platform/win32/win32_serial_port.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace tarvik::win32 {
+namespace {
+
+constexpr DWORD kInputQueueSize = 100;
+constexpr DWORD kOutputQueueSize = 10;
+// Clears fBinary, fParity, fOutX, fInX and both DTR and RTS control fields, then sets those two
+// fields to "enable": DTR and RTS stay on while the port is open.
+constexpr DWORD kFlagsToClear = 0x2323;
+constexpr DWORD kFlagsToSet = 0x1010;
+constexpr DWORD kSystemTextSize = 200;
+
+PortError ErrorFromCode(DWORD code) {
+  char text[kSystemTextSize] = {};
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, code, 0, text, kSystemTextSize, nullptr);
+  return PortError{static_cast<int>(code), std::string(text, length)};
+}
+
+PortError LastError() { return ErrorFromCode(GetLastError()); }
+
+class Win32SerialPort final : public SerialPort {
+ public:
+  explicit Win32SerialPort(HANDLE handle) : handle_(handle) {}
+  ~Win32SerialPort() override { CloseHandle(handle_); }
+  Win32SerialPort(const Win32SerialPort&) = delete;
+  Win32SerialPort& operator=(const Win32SerialPort&) = delete;
+
+  int Read(std::span<std::uint8_t> destination) override {
+    DWORD read = 0;
+    if (!ReadFile(handle_, destination.data(), static_cast<DWORD>(destination.size()), &read,
+                  nullptr)) {
+      return -1;
+    }
+    return static_cast<int>(read);
+  }
+
+  int Write(std::string_view bytes) override {
+    DWORD written = 0;
+    if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+      return -1;
+    }
+    return static_cast<int>(written);
+  }
+
+  HANDLE handle() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// The DCB's flag bits share one 32-bit word right after DCBlength and BaudRate.
+void ChangeFlagWord(DCB& dcb) {
+  DWORD flags = 0;
+  unsigned char* word = reinterpret_cast<unsigned char*>(&dcb) + 2 * sizeof(DWORD);
+  std::memcpy(&flags, word, sizeof flags);
+  flags &= ~kFlagsToClear;
+  flags |= kFlagsToSet;
+  std::memcpy(word, &flags, sizeof flags);
+}
+
+}  // namespace
+
+std::string DevicePathForPortName(std::string_view port_name) {
+  std::string path = port_name.size() > 4 ? "\\\\.\\" : "";
+  path.append(port_name);
+  if (path.size() > kDevicePathSize - 1) return {};
+  return path;
+}
+
+PortOpenResult Win32SerialPlatform::OpenPort(std::string_view port_name) {
+  PortOpenResult result;
+  const std::string path = DevicePathForPortName(port_name);
+  if (path.empty() || path.find('\0') != std::string::npos) {
+    result.error = ErrorFromCode(path.empty() && !port_name.empty() ? ERROR_FILENAME_EXCED_RANGE
+                                                                    : ERROR_FILE_NOT_FOUND);
+    return result;
+  }
+
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    result.error = LastError();
+    return result;
+  }
+  // The handle stays with the link from here on, even when a later step fails.
+  result.port = std::make_unique<Win32SerialPort>(handle);
+
+  if (!SetupComm(handle, kInputQueueSize, kOutputQueueSize)) {
+    result.error = LastError();
+    return result;
+  }
+  COMMTIMEOUTS timeouts{};
+  timeouts.ReadIntervalTimeout = MAXDWORD;  // with the rest 0: reads return at once
+  if (!SetCommTimeouts(handle, &timeouts)) {
+    result.error = LastError();
+    return result;
+  }
+  DCB dcb{};
+  dcb.DCBlength = sizeof dcb;
+  if (!GetCommState(handle, &dcb)) {
+    result.error = LastError();
+    return result;
+  }
+  dcb.BaudRate = 9600;
+  dcb.ByteSize = 8;
+  dcb.Parity = NOPARITY;
+  dcb.StopBits = ONESTOPBIT;
+  if (!SetCommState(handle, &dcb)) {
+    result.error = LastError();
+    return result;
+  }
+  ChangeFlagWord(dcb);
+  dcb.XonChar = 0x11;
+  dcb.XoffChar = 0x13;
+  dcb.XonLim = 100;
+  dcb.XoffLim = 100;
+  if (!SetCommState(handle, &dcb)) {
+    result.error = LastError();
+    return result;
+  }
+  result.configured = true;
+  return result;
+}
+
+std::vector<std::string> Win32SerialPlatform::EnumeratePorts(std::string_view configured) {
+  auto exists = [](const std::string& name) {
+    COMMCONFIG config{};
+    DWORD size = sizeof config;
+    return GetDefaultCommConfigA(name.c_str(), &config, &size) != FALSE;
+  };
+  std::vector<std::string> ports;
+  for (int n = 1; n <= 40; ++n) {
+    std::string name = "COM" + std::to_string(n);
+    if (exists(name)) ports.push_back(std::move(name));
+  }
+  const std::string configured_name(configured);
+  if (!configured_name.empty() && configured_name.find('\0') == std::string::npos &&
+      std::find(ports.begin(), ports.end(), configured_name) == ports.end() &&
+      exists(configured_name)) {
+    ports.push_back(configured_name);
+  }
+  return ports;
+}
+
+}  // namespace tarvik::win32

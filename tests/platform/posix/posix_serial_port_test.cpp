@@ -1,0 +1,174 @@
+// The POSIX serial adapter against real pseudo-terminals, with real time.
+#include "platform/posix/posix_serial_port.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "link/serial_link.h"
+
+namespace tarvik::posix {
+namespace {
+
+TEST(DevicePathTest, PortNamesMapToDevices) {
+  EXPECT_EQ(DevicePathForPortName("/dev/pts/3"), "/dev/pts/3");
+  EXPECT_EQ(DevicePathForPortName("/tmp/qm307"), "/tmp/qm307");
+  EXPECT_EQ(DevicePathForPortName("COM1"), "/dev/ttyS0");
+  EXPECT_EQ(DevicePathForPortName("COM10"), "/dev/ttyS9");
+  EXPECT_EQ(DevicePathForPortName("ttyUSB0"), "/dev/ttyUSB0");
+  // Not a COM number: looked up under /dev as it stands.
+  EXPECT_EQ(DevicePathForPortName("COM0"), "/dev/COM0");
+  EXPECT_EQ(DevicePathForPortName("COM01"), "/dev/COM01");
+  EXPECT_EQ(DevicePathForPortName("COM2x"), "/dev/COM2x");
+  EXPECT_EQ(DevicePathForPortName("com2"), "/dev/com2");
+}
+
+// The instrument's end of a pseudo-terminal; the program opens the slave by its path.
+class PseudoTerminal {
+ public:
+  PseudoTerminal() {
+    std::array<char, 128> name{};
+    if (::openpty(&master_, &keeper_, name.data(), nullptr, nullptr) != 0) return;
+    path_ = name.data();
+    termios tio{};
+    ::tcgetattr(keeper_, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(keeper_, TCSANOW, &tio);
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+  }
+  ~PseudoTerminal() { CloseAll(); }
+
+  void CloseAll() {
+    if (master_ >= 0) ::close(master_);
+    if (keeper_ >= 0) ::close(keeper_);
+    master_ = keeper_ = -1;
+  }
+  const std::string& path() const { return path_; }
+  void Send(std::string_view bytes) {
+    ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  }
+  std::string ReceiveFor(std::chrono::milliseconds wait) {
+    std::this_thread::sleep_for(wait);
+    std::array<char, 256> buffer{};
+    const ssize_t n = ::read(master_, buffer.data(), buffer.size());
+    return n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n)) : std::string();
+  }
+
+ private:
+  int master_ = -1;
+  int keeper_ = -1;  // keeps the slave alive while the program has it closed
+  std::string path_;
+};
+
+class PosixSerialPortTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_FALSE(pty_.path().empty()) << "no pseudo-terminal"; }
+  PseudoTerminal pty_;
+  PosixSerialPlatform platform_;
+};
+
+TEST_F(PosixSerialPortTest, OpensRawAt9600EightNOne) {
+  auto link = OpenSerialLink(platform_, pty_.path());
+  ASSERT_TRUE(link->open) << link->error.text;
+  const int fd = ::open(pty_.path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+  // Root may open an exclusive terminal; anyone else is refused, which is also fine here.
+  if (fd >= 0) {
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
+    EXPECT_EQ(::cfgetispeed(&tio), static_cast<speed_t>(B9600));
+    EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
+    EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL), 0u);
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
+    ::close(fd);
+  }
+}
+
+TEST_F(PosixSerialPortTest, ReadWithNothingReceivedReturnsAtOnce) {
+  auto link = OpenSerialLink(platform_, pty_.path());
+  ASSERT_TRUE(link->open);
+  std::array<std::uint8_t, 200> buffer{};
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(SerialRead(link.get(), buffer), 0);
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(elapsed, std::chrono::milliseconds(50)) << "100 empty reads must not wait";
+}
+
+TEST_F(PosixSerialPortTest, BytesTravelBothWaysUnchanged) {
+  auto link = OpenSerialLink(platform_, pty_.path());
+  ASSERT_TRUE(link->open);
+  pty_.Send("001234\r\n\x80\xff");
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  std::array<std::uint8_t, 200> buffer{};
+  const int n = SerialRead(link.get(), buffer);
+  EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + n), "001234\r\n\x80\xff");
+
+  EXPECT_EQ(SerialWrite(link.get(), "p"), 1);
+  EXPECT_EQ(pty_.ReceiveFor(std::chrono::milliseconds(20)), "p");
+}
+
+TEST_F(PosixSerialPortTest, SecondOpenOfAPortInUseFails) {
+  auto first = OpenSerialLink(platform_, pty_.path());
+  ASSERT_TRUE(first->open);
+  auto second = OpenSerialLink(platform_, pty_.path());
+  EXPECT_FALSE(second->open);
+  EXPECT_FALSE(second->error.text.empty());
+  // Once the first is closed the port is free again.
+  CloseSerialLink(first);
+  CloseSerialLink(second);
+  auto third = OpenSerialLink(platform_, pty_.path());
+  EXPECT_TRUE(third->open) << third->error.text;
+}
+
+
+TEST(PosixSerialOpenFailureTest, MissingPortFailsWithTheSystemsText) {
+  PosixSerialPlatform platform;
+  auto link = OpenSerialLink(platform, "/dev/tarvik-no-such-port");
+  EXPECT_FALSE(link->open);
+  EXPECT_EQ(link->error.code, ENOENT);
+  EXPECT_EQ(link->error.text, "No such file or directory");
+}
+
+TEST(PosixSerialOpenFailureTest, OverlongOrZeroBearingNamesAreRefused) {
+  PosixSerialPlatform platform;
+  auto overlong = OpenSerialLink(platform, "/dev/" + std::string(300, 'x'));
+  EXPECT_FALSE(overlong->open);
+  EXPECT_EQ(overlong->error.code, ENAMETOOLONG);
+  using namespace std::string_view_literals;
+  auto with_zero = OpenSerialLink(platform, "/dev/null\0x"sv);
+  EXPECT_FALSE(with_zero->open);
+  EXPECT_EQ(with_zero->port, nullptr);
+}
+
+TEST(PosixSerialOpenFailureTest, FileThatIsNoTerminalIsRefused) {
+  const std::string path = ::testing::TempDir() + "tarvik-not-a-port";
+  std::ofstream(path) << "x";
+  PosixSerialPlatform platform;
+  auto link = OpenSerialLink(platform, path);
+  EXPECT_FALSE(link->open);
+  EXPECT_EQ(link->error.code, ENOTTY);
+  ::unlink(path.c_str());
+}
+
+TEST(PosixPortEnumerationTest, ConfiguredPseudoTerminalStaysSelectable) {
+  PseudoTerminal pty;
+  ASSERT_FALSE(pty.path().empty());
+  PosixSerialPlatform platform;
+  const auto ports = platform.EnumeratePorts(pty.path());
+  EXPECT_NE(std::find(ports.begin(), ports.end(), pty.path()), ports.end());
+  const auto without = platform.EnumeratePorts("/dev/tarvik-no-such-port");
+  EXPECT_EQ(std::find(without.begin(), without.end(), "/dev/tarvik-no-such-port"), without.end());
+  for (const std::string& port : without) EXPECT_EQ(port.rfind("/dev/tty", 0), 0u) << port;
+}
+
+}  // namespace
+}  // namespace tarvik::posix
