@@ -129,7 +129,6 @@ TEST_F(PosixSerialPortTest, SecondOpenOfAPortInUseFails) {
   EXPECT_TRUE(third->open) << third->error.text;
 }
 
-
 TEST(PosixSerialOpenFailureTest, MissingPortFailsWithTheSystemsText) {
   PosixSerialPlatform platform;
   auto link = OpenSerialLink(platform, "/dev/tarvik-no-such-port");
