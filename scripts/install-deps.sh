@@ -3,7 +3,7 @@
 # and generates the German locale that the locale tests run under.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libudev-dev
+packages=(git cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libudev-dev
   clang-format locales)
 
 as_root() {

@@ -37,6 +37,23 @@ class ConsoleMessageBox final : public tarvik::MessageBoxView {
   }
 };
 
+// Prints each shot once its steps have run: the statistics notice comes after the averages.
+class ConsoleShotHooks final : public tarvik::ShotHooks {
+ public:
+  ConsoleShotHooks(const tarvik::DialogView& view, const bool& metric)
+      : view_(view), metric_(metric) {}
+  void WriteSettingText(std::string_view, std::string_view) override {}
+  void InvalidateBigDisplay() override {}
+  void AppendLogLine(double, double) override {}
+  void NotifyStatistics() override {
+    std::cout << tarvik::ShotReportLine(view_, metric_) << std::endl;
+  }
+
+ private:
+  const tarvik::DialogView& view_;
+  const bool& metric_;
+};
+
 constexpr int kPollPeriodMs = 20;
 
 void PrintUsage() {
@@ -55,6 +72,8 @@ int main(int argc, char** argv) {
     const std::string_view arg = argv[i];
     if (arg == "--port" && i + 1 < argc) {
       state.settings.port_name = argv[++i];
+    } else if (arg.substr(0, 7) == "--port=") {
+      state.settings.port_name = std::string(arg.substr(7));
     } else if (arg == "--weight" && i + 1 < argc) {
       state.settings.weight = tarvik::ParseDecimal(argv[++i]);
     } else if (arg == "--metric") {
@@ -88,14 +107,12 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, RequestStop);
   std::signal(SIGTERM, RequestStop);
   tarvik::TextView view;
-  tarvik::PendingShotHooks hooks;
+  ConsoleShotHooks hooks(view, state.settings.metric);
   tarvik::SystemClock clock;
   tarvik::SilentSoundPlayer sound;
   tarvik::ShotContext context = tarvik::MakeShotContext(state, view, hooks, clock, sound);
   while (stop_requested == 0) {
-    if (tarvik::PollInstrument(state, context)) {
-      std::cout << tarvik::ShotReportLine(view, state.settings.metric) << std::endl;
-    }
+    tarvik::PollInstrument(state, context);
     clock.SleepMs(kPollPeriodMs);
   }
   tarvik::CloseSerialLink(state.current_link);

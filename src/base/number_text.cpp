@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -40,6 +41,7 @@ std::string FormatFixed(double value, int precision, int width) {
   } else {
     auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                 std::chars_format::fixed, precision);
+    assert(result.ec == std::errc());  // the buffer holds any double at 60 decimals
     text.assign(buffer.data(), result.ptr);
   }
   if (width > 0 && text.size() < static_cast<std::size_t>(width)) {

@@ -16,8 +16,9 @@ class ShotSeries {
 
   // The storage's grow call; tests pass one that fails.
   using Reallocate = void* (*)(void*, std::size_t);
+  static void* CReallocate(void* block, std::size_t size) { return std::realloc(block, size); }
 
-  explicit ShotSeries(Reallocate reallocate = &std::realloc) : reallocate_(reallocate) {}
+  explicit ShotSeries(Reallocate reallocate = &CReallocate) : reallocate_(reallocate) {}
   ~ShotSeries();
   ShotSeries(const ShotSeries&) = delete;
   ShotSeries& operator=(const ShotSeries&) = delete;

@@ -28,7 +28,7 @@ struct UdevDeleter {
 // slot whose UART type is known is a port.
 bool IsPresentUart(const std::string& node) {
   const int fd = ::open(node.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return errno == EBUSY;  // in exclusive use, by us or another program
   serial_struct info{};
   const bool present = ::ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type != PORT_UNKNOWN;
   ::close(fd);
@@ -73,10 +73,15 @@ std::vector<std::string> HardwareTerminals() {
 std::vector<std::string> PosixSerialPlatform::EnumeratePorts(std::string_view configured) {
   std::vector<std::string> ports = HardwareTerminals();
   std::sort(ports.begin(), ports.end());
-  // A configured pseudo-terminal (the simulator's) or a link to a device stays selectable.
+  // The configured port is listed under the name it is configured by, so that it can be shown
+  // as the one chosen; a pseudo-terminal (the simulator's) or a link to a device stays
+  // selectable that way too.
   if (!configured.empty()) {
     const std::string path = DevicePathForPortName(configured);
-    if (std::find(ports.begin(), ports.end(), path) == ports.end() && IsTerminalDevice(path)) {
+    auto listed = std::find(ports.begin(), ports.end(), path);
+    if (listed != ports.end()) {
+      *listed = std::string(configured);
+    } else if (IsTerminalDevice(path)) {
       ports.push_back(std::string(configured));
     }
   }

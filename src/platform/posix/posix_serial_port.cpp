@@ -21,7 +21,10 @@ class PosixSerialPort final : public SerialPort {
  public:
   explicit PosixSerialPort(int fd) : fd_(fd) {}
   ~PosixSerialPort() override {
-    // Closing the descriptor also drops the exclusive lock.
+    // The exclusive mode outlives our descriptor while the other end keeps the terminal open
+    // (a pseudo-terminal's instrument side always does): clear it, or nobody but root could
+    // open the port again. Closing drops the lock.
+    ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
   }
   PosixSerialPort(const PosixSerialPort&) = delete;
@@ -53,6 +56,7 @@ int ConfigureLine(int fd) {
   ::cfmakeraw(&tio);
   ::cfsetispeed(&tio, B9600);
   ::cfsetospeed(&tio, B9600);
+  // No hardware handshake either: the instrument does not take part in one.
   tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
   tio.c_cflag |= CS8 | CREAD | CLOCAL;
   tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
@@ -62,7 +66,10 @@ int ConfigureLine(int fd) {
 
   // Raise DTR and RTS. A pseudo-terminal has no modem lines; that is no reason to fail.
   int lines = TIOCM_DTR | TIOCM_RTS;
-  if (::ioctl(fd, TIOCMBIS, &lines) != 0 && errno != ENOTTY && errno != EINVAL) return errno;
+  if (::ioctl(fd, TIOCMBIS, &lines) != 0 && errno != ENOTTY) return errno;
+  // Start with an empty input queue, as a freshly opened serial port has: readings that
+  // waited in the line's buffer from before the open are not this run's shots.
+  if (::tcflush(fd, TCIFLUSH) != 0) return errno;
   return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -11,8 +12,8 @@ namespace {
 
 constexpr DWORD kInputQueueSize = 100;
 constexpr DWORD kOutputQueueSize = 10;
-// Clears fBinary, fParity, fOutX, fInX and both DTR and RTS control fields, then sets those two
-// fields to "enable": DTR and RTS stay on while the port is open.
+// Clears fBinary, fParity, fOutX, fInX and the high bits of the DTR and RTS control fields, then
+// sets their low bits: both fields read "enable", so DTR and RTS stay on while the port is open.
 constexpr DWORD kFlagsToClear = 0x2323;
 constexpr DWORD kFlagsToSet = 0x1010;
 constexpr DWORD kSystemTextSize = 200;
@@ -57,6 +58,8 @@ class Win32SerialPort final : public SerialPort {
 };
 
 // The DCB's flag bits share one 32-bit word right after DCBlength and BaudRate.
+static_assert(offsetof(DCB, BaudRate) == 4 && offsetof(DCB, wReserved) == 12,
+              "the DCB's flag word must sit at bytes 8 to 11");
 void ChangeFlagWord(DCB& dcb) {
   DWORD flags = 0;
   unsigned char* word = reinterpret_cast<unsigned char*>(&dcb) + 2 * sizeof(DWORD);
@@ -67,13 +70,6 @@ void ChangeFlagWord(DCB& dcb) {
 }
 
 }  // namespace
-
-std::string DevicePathForPortName(std::string_view port_name) {
-  std::string path = port_name.size() > 4 ? "\\\\.\\" : "";
-  path.append(port_name);
-  if (path.size() > kDevicePathSize - 1) return {};
-  return path;
-}
 
 PortOpenResult Win32SerialPlatform::OpenPort(std::string_view port_name) {
   PortOpenResult result;

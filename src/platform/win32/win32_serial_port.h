@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "link/serial_port.h"
+#include "platform/win32/win32_device_path.h"
 
 namespace tarvik::win32 {
-
-// Size of the device path buffer, terminator included.
-inline constexpr std::size_t kDevicePathSize = 20;
-
-// The path CreateFileA opens: a name longer than 4 characters gets the "\\.\" prefix (COM10 and
-// up need it), a shorter one stands alone. Empty when the result would not fit the buffer.
-std::string DevicePathForPortName(std::string_view port_name);
 
 class Win32SerialPlatform final : public SerialPlatform {
  public:

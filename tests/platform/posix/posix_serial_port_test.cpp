@@ -52,14 +52,31 @@ class PseudoTerminal {
     master_ = keeper_ = -1;
   }
   const std::string& path() const { return path_; }
+  // The terminal's own settings, as the program's side left them.
+  termios Settings() const {
+    termios tio{};
+    ::tcgetattr(keeper_, &tio);
+    return tio;
+  }
+  bool Exclusive() const {
+    int exclusive = 0;
+    ::ioctl(keeper_, TIOCGEXCL, &exclusive);
+    return exclusive != 0;
+  }
   void Send(std::string_view bytes) {
     ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
   }
-  std::string ReceiveFor(std::chrono::milliseconds wait) {
-    std::this_thread::sleep_for(wait);
-    std::array<char, 256> buffer{};
-    const ssize_t n = ::read(master_, buffer.data(), buffer.size());
-    return n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n)) : std::string();
+  // What the program wrote, once `expected` bytes have come or a second has passed.
+  std::string Receive(std::size_t expected) {
+    std::string received;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (received.size() < expected && std::chrono::steady_clock::now() < deadline) {
+      std::array<char, 256> buffer{};
+      const ssize_t n = ::read(master_, buffer.data(), buffer.size());
+      if (n > 0) received.append(buffer.data(), static_cast<std::size_t>(n));
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return received;
   }
 
  private:
@@ -75,22 +92,23 @@ class PosixSerialPortTest : public ::testing::Test {
   PosixSerialPlatform platform_;
 };
 
-TEST_F(PosixSerialPortTest, OpensRawAt9600EightNOne) {
+TEST_F(PosixSerialPortTest, OpensRawAt9600EightNOneExclusively) {
   auto link = OpenSerialLink(platform_, pty_.path());
   ASSERT_TRUE(link->open) << link->error.text;
-  const int fd = ::open(pty_.path().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-  // Root may open an exclusive terminal; anyone else is refused, which is also fine here.
-  if (fd >= 0) {
-    termios tio{};
-    ASSERT_EQ(::tcgetattr(fd, &tio), 0);
-    EXPECT_EQ(::cfgetispeed(&tio), static_cast<speed_t>(B9600));
-    EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
-    EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
-    EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
-    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL), 0u);
-    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
-    ::close(fd);
-  }
+  const termios tio = pty_.Settings();
+  EXPECT_EQ(::cfgetispeed(&tio), static_cast<speed_t>(B9600));
+  EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
+  EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+  EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+  EXPECT_EQ(tio.c_cflag & (CLOCAL | CREAD), static_cast<tcflag_t>(CLOCAL | CREAD));
+  EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | IXANY | ICRNL), 0u);
+  EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
+  EXPECT_EQ(tio.c_cc[VMIN], 0);
+  EXPECT_EQ(tio.c_cc[VTIME], 0);
+  EXPECT_TRUE(pty_.Exclusive());
+  // The exclusive mode goes with the link, or only root could open the port again.
+  CloseSerialLink(link);
+  EXPECT_FALSE(pty_.Exclusive());
 }
 
 TEST_F(PosixSerialPortTest, ReadWithNothingReceivedReturnsAtOnce) {
@@ -106,14 +124,28 @@ TEST_F(PosixSerialPortTest, ReadWithNothingReceivedReturnsAtOnce) {
 TEST_F(PosixSerialPortTest, BytesTravelBothWaysUnchanged) {
   auto link = OpenSerialLink(platform_, pty_.path());
   ASSERT_TRUE(link->open);
-  pty_.Send("001234\r\n\x80\xff");
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  std::array<std::uint8_t, 200> buffer{};
-  const int n = SerialRead(link.get(), buffer);
-  EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + n), "001234\r\n\x80\xff");
+  const std::string sent = "001234\r\n\x80\xff\x11\x13";  // XON and XOFF are data too
+  pty_.Send(sent);
+  std::string received;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  while (received.size() < sent.size() && std::chrono::steady_clock::now() < deadline) {
+    std::array<std::uint8_t, 200> buffer{};
+    const int n = SerialRead(link.get(), buffer);
+    received.append(buffer.begin(), buffer.begin() + n);
+  }
+  EXPECT_EQ(received, sent);
 
   EXPECT_EQ(SerialWrite(link.get(), "p"), 1);
-  EXPECT_EQ(pty_.ReceiveFor(std::chrono::milliseconds(20)), "p");
+  EXPECT_EQ(pty_.Receive(1), "p");
+}
+
+TEST_F(PosixSerialPortTest, InputFromBeforeTheOpenIsDiscarded) {
+  pty_.Send("001234\r\n");
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  auto link = OpenSerialLink(platform_, pty_.path());
+  ASSERT_TRUE(link->open);
+  std::array<std::uint8_t, 200> buffer{};
+  EXPECT_EQ(SerialRead(link.get(), buffer), 0);
 }
 
 TEST_F(PosixSerialPortTest, SecondOpenOfAPortInUseFails) {

@@ -49,7 +49,11 @@ class SimulatedInstrumentTest : public ::testing::Test {
 };
 
 TEST_F(SimulatedInstrumentTest, CommandsArriveAndRepliesAreThereAfterTheirWaits) {
-  StartInstrument();
+  // A quick instrument, so that a loaded machine does not push a reply past the wait.
+  sim::InstrumentOptions quick;
+  quick.delays = {milliseconds(1), milliseconds(1), milliseconds(1), milliseconds(1),
+                  milliseconds(1)};
+  StartInstrument(quick);
   EXPECT_EQ(Exchange("p", 40), "v3\r\n");
   EXPECT_EQ(Exchange("t", 100), " n:0000 e:0000\r\n");
   ASSERT_TRUE(instrument_->WaitForReceived(2, milliseconds(500)));
