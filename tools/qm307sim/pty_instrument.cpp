@@ -213,6 +213,10 @@ bool PtyInstrument::DropUnread(Millis now) {
     return watching || unread != 0;
   }
   if (now - last_taken_ < drop_unread_after_) return true;
+  // Discarding takes everything unread; never take output so fresh that a reader who has just
+  // opened the line is about to read it.
+  constexpr Millis kFreshOutput{500};
+  if (now - last_written_ < kFreshOutput) return true;
   terminal_->DiscardUnread();
   bytes_written_ -= unread;
   last_taken_ = now;

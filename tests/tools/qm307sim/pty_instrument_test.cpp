@@ -101,7 +101,7 @@ TEST(PtyInstrumentTest, KeepsAnsweringAfterTheComputerClosesItsEnd) {
 TEST(PtyInstrumentTest, OutputNobodyReadsIsLostAsOnASerialLine) {
   auto instrument = StartInstrument(milliseconds(200));
   instrument->SendShot(*ReadingForCount(1111, 4));
-  std::this_thread::sleep_for(milliseconds(600));
+  std::this_thread::sleep_for(milliseconds(1200));
   Port port(instrument->device_path());
   instrument->SendShot(*ReadingForCount(2222, 4));
   EXPECT_EQ(port.ReadSize(6), "2222\r\n");
