@@ -62,17 +62,6 @@ TEST(SerialLinkTest, LinkThatFailedToOpenNeverTouchesThePort) {
   EXPECT_TRUE(line->closed);
 }
 
-TEST(SerialLinkTest, NoLinkAtAllBehavesAsALinkNotOpen) {
-  std::array<std::uint8_t, 10> buffer{};
-  EXPECT_EQ(SerialRead(nullptr, buffer), 0);
-  EXPECT_EQ(SerialWrite(nullptr, "n"), 0);
-  FakeClock clock;
-  DrainReply(nullptr, clock);
-  EXPECT_EQ(clock.slept_ms(), 50);
-  std::unique_ptr<SerialLink> none;
-  CloseSerialLink(none);  // closing nothing is harmless
-}
-
 TEST(SerialLinkTest, FailuresAfterAGoodOpenReturnZeroAndKeepTheLinkOpen) {
   FakeSerialPlatform platform;
   auto link = OpenSerialLink(platform, "COM2");

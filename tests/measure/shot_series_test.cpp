@@ -45,16 +45,6 @@ TEST(ShotSeriesTest, UndoDropsTheLatestAndStopsAtEmpty) {
   EXPECT_EQ(series.at(1), 820.0);
 }
 
-TEST(ShotSeriesTest, ReleaseGivesTheStorageBack) {
-  ShotSeries series;
-  series.AppendShot(800.0);
-  series.ReleaseSeries();
-  EXPECT_EQ(series.count(), 0);
-  EXPECT_EQ(series.capacity(), 0);
-  series.AppendShot(805.0);  // usable again after a release
-  EXPECT_EQ(series.at(0), 805.0);
-}
-
 // Lets the first grows through and refuses every later one.
 int grows_allowed = 0;
 void* LimitedRealloc(void* block, std::size_t size) {
