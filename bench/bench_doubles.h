@@ -2,27 +2,91 @@
 #ifndef TARVIK_BENCH_BENCH_DOUBLES_H_
 #define TARVIK_BENCH_BENCH_DOUBLES_H_
 
+#include <algorithm>
+#include <memory>
 #include <string>
 
 #include "base/clock.h"
 #include "base/dialog_view.h"
+#include "base/message_box.h"
+#include "link/serial_port.h"
+#include "settings/settings_writer.h"
 
 namespace tarvik {
 
-class NullView final : public DialogView {
+class NullSurface final : public DialogSurface {
  public:
   void SetItemText(int, std::string_view) override {}
   std::string GetItemText(int) const override { return {}; }
   void EnableItem(int, bool) override {}
+  void ShowItem(int, bool) override {}
   void CheckItem(int, bool) override {}
+  bool IsItemChecked(int) const override { return false; }
+  void ClearList(int) override {}
+  void AddListItem(int, std::string_view) override {}
+  void SelectListItem(int, int) override {}
+  int SelectedListIndex(int) const override { return -1; }
+  std::string SelectedListText(int) const override { return {}; }
   void EnableMenuItem(int, bool) override {}
   void CheckMenuItem(int, bool) override {}
+  void StartTimer(int, int) override {}
+  void StopTimer(int) override {}
+  void EndDialog(int) override {}
 };
 
 class NullClock final : public Clock {
  public:
   std::int64_t NowMs() const override { return 0; }
   void SleepMs(int) override {}
+};
+
+class NullSettings final : public SettingsWriter {
+ public:
+  void WriteSettingText(std::string_view, std::string_view) override {}
+  void WriteSettingBool(std::string_view, bool) override {}
+  void WriteSettingDword(std::string_view, std::int32_t) override {}
+};
+
+class NullMessageBox final : public MessageBoxView {
+ public:
+  void ShowMessage(std::string_view, std::string_view) override {}
+};
+
+// A port whose instrument has sent `stream`; reads hand it out in order.
+class StreamPlatform final : public SerialPlatform {
+ public:
+  explicit StreamPlatform(const std::string& stream) : stream_(stream) {}
+  void Rewind() { offset_ = 0; }
+  bool AtEnd() const { return offset_ >= stream_.size(); }
+
+  PortOpenResult OpenPort(std::string_view) override {
+    PortOpenResult result;
+    result.port = std::make_unique<Port>(*this);
+    result.configured = true;
+    return result;
+  }
+  std::vector<std::string> EnumeratePorts(std::string_view) override { return {}; }
+
+ private:
+  class Port final : public SerialPort {
+   public:
+    explicit Port(StreamPlatform& platform) : platform_(platform) {}
+    int Read(std::span<std::uint8_t> destination) override {
+      const std::size_t n =
+          std::min(destination.size(), platform_.stream_.size() - platform_.offset_);
+      std::copy_n(platform_.stream_.begin() + static_cast<std::ptrdiff_t>(platform_.offset_), n,
+                  destination.begin());
+      platform_.offset_ += n;
+      return static_cast<int>(n);
+    }
+    int Write(std::string_view bytes) override { return static_cast<int>(bytes.size()); }
+
+   private:
+    StreamPlatform& platform_;
+  };
+
+  const std::string& stream_;
+  std::size_t offset_ = 0;
 };
 
 }  // namespace tarvik

@@ -1,11 +1,14 @@
-// Decoding received readings with every per-shot call outside the core stubbed.
+// Received readings through the decoder alone, and through the whole road of a shot: decoding,
+// the main window's fields and averages, with the world outside the core stubbed.
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <string>
 
 #include "base/number_text.h"
+#include "base/sound.h"
 #include "bench_doubles.h"
+#include "dialogs/main_window.h"
 #include "link/shot_decoder.h"
 
 namespace tarvik {
@@ -23,41 +26,57 @@ std::string MegabyteOfReadings() {
   return stream;
 }
 
-// Argument 0: every shot stays in the series, so each shot's refresh of the averages runs over
-// a series that grows to 125,000 shots. Argument N: the series is reset every N shots, as a
-// shooter's session would be, which leaves the decoder's own cost.
 void BM_DecodeMegabyte(benchmark::State& state) {
-  const std::int32_t reset_every = static_cast<std::int32_t>(state.range(0));
   const std::string stream = MegabyteOfReadings();
-  AppSettings settings;
-  NullView view;
-  PendingShotHooks hooks;
-  NullClock clock;
-  SilentSoundPlayer sound;
-  std::int64_t shots = 0;
+  std::size_t readings = 0;
   for (auto _ : state) {
-    shots = 0;
-    LastShot last_shot;
-    ShotSeries series;
+    ShotDecoder decoder;
     ReceiveBuffer buffer;
-    DecoderState decoder;
-    ShotContext context{settings, last_shot, series, view, hooks, clock, sound};
+    readings = 0;
     for (std::size_t offset = 0; offset < stream.size();) {
       offset += static_cast<std::size_t>(
           buffer.Append(std::string_view(stream).substr(offset, ReceiveBuffer::kSize)));
-      DecodeReceived(buffer, decoder, context);
-      if (reset_every > 0 && series.count() >= reset_every) {
-        shots += series.count();
-        series.ResetSeries();
+      readings += decoder.DecodeReceived(buffer).size();
+    }
+  }
+  state.counters["readings"] = static_cast<double>(readings);
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(stream.size()));
+}
+BENCHMARK(BM_DecodeMegabyte)->Unit(benchmark::kMillisecond);
+
+// Argument 0: every shot stays in the series, so each shot's refresh of the averages runs over
+// a series that grows to 125,000 shots. Argument N: the series is reset every N shots, as a
+// shooter's session would be, which leaves the cost of a shot's own steps.
+void BM_ShotRoadMegabyte(benchmark::State& state) {
+  const std::int32_t reset_every = static_cast<std::int32_t>(state.range(0));
+  const std::string stream = MegabyteOfReadings();
+  StreamPlatform platform(stream);
+  NullSurface surface;
+  NullSettings store;
+  NullClock clock;
+  SilentSoundPlayer sound;
+  NullMessageBox message_box;
+  std::int64_t shots = 0;
+  for (auto _ : state) {
+    AppState app(platform);
+    MainWindow window(surface, app, {store, clock, sound, message_box});
+    window.Initialize();
+    platform.Rewind();
+    shots = 0;
+    while (!platform.AtEnd()) {
+      window.Tick(MainWindow::kTimerId);
+      if (reset_every > 0 && app.series.count() >= reset_every) {
+        shots += app.series.count();
+        window.Command(static_cast<int>(MainWindowId::kReset), Notification::kMenu);
       }
     }
-    shots += series.count();
-    benchmark::DoNotOptimize(last_shot.velocity);
+    shots += app.series.count();
+    benchmark::DoNotOptimize(app.last_shot.velocity);
   }
   state.counters["shots"] = static_cast<double>(shots);
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(stream.size()));
 }
-BENCHMARK(BM_DecodeMegabyte)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShotRoadMegabyte)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarvik

@@ -9,7 +9,7 @@
 namespace tarvik {
 
 // "Shot  633.71 fps   13.35 ft.lbs  Mk 3  count 1234  |  shots 1  average  633.71 fps ..."
-std::string ShotReportLine(const DialogView& main_window, bool metric);
+std::string ShotReportLine(const DialogSurface& main_window);
 
 }  // namespace tarvik
 

@@ -1,20 +1,19 @@
-// Tarvik's entry point. Until the main window is built, Tarvik runs as a console monitor: it
-// opens the instrument's port, polls it every 20 ms like the main window's timer, and prints
-// every shot with the running averages.
+// Tarvik's entry point. Until the main window is built, Tarvik runs as a console monitor: the
+// main window's logic runs against a window kept in memory, its timer is ticked every 20 ms, and
+// every shot is printed with the running averages.
 #include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
 #include "app/console_report.h"
-#include "app/instrument_poll.h"
-#include "app/text_view.h"
+#include "app/text_dialog.h"
 #include "base/clock.h"
 #include "base/number_text.h"
 #include "base/sound.h"
-#include "link/shot_hooks.h"
+#include "dialogs/app_state.h"
+#include "dialogs/main_window.h"
 
 #ifdef _WIN32
 #include "platform/win32/win32_serial_port.h"
@@ -37,24 +36,13 @@ class ConsoleMessageBox final : public tarvik::MessageBoxView {
   }
 };
 
-// Prints each shot once its steps have run: the statistics notice comes after the averages.
-class ConsoleShotHooks final : public tarvik::ShotHooks {
+// The console monitor keeps no settings between runs.
+class UnsavedSettings final : public tarvik::SettingsWriter {
  public:
-  ConsoleShotHooks(const tarvik::DialogView& view, const bool& metric)
-      : view_(view), metric_(metric) {}
   void WriteSettingText(std::string_view, std::string_view) override {}
-  void InvalidateBigDisplay() override {}
-  void AppendLogLine(double, double) override {}
-  void NotifyStatistics() override {
-    std::cout << tarvik::ShotReportLine(view_, metric_) << std::endl;
-  }
-
- private:
-  const tarvik::DialogView& view_;
-  const bool& metric_;
+  void WriteSettingBool(std::string_view, bool) override {}
+  void WriteSettingDword(std::string_view, std::int32_t) override {}
 };
-
-constexpr int kPollPeriodMs = 20;
 
 void PrintUsage() {
   std::cout
@@ -66,13 +54,14 @@ void PrintUsage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  tarvik::AppState state;
+  PlatformSerial platform;
+  tarvik::AppState state(platform);
   bool list_ports = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--port" && i + 1 < argc) {
       state.settings.port_name = argv[++i];
-    } else if (arg.substr(0, 7) == "--port=") {
+    } else if (arg.starts_with("--port=")) {
       state.settings.port_name = std::string(arg.substr(7));
     } else if (arg == "--weight" && i + 1 < argc) {
       state.settings.weight = tarvik::ParseDecimal(argv[++i]);
@@ -86,7 +75,6 @@ int main(int argc, char** argv) {
     }
   }
 
-  PlatformSerial platform;
   if (list_ports) {
     for (const std::string& port : platform.EnumeratePorts(state.settings.port_name)) {
       std::cout << port << "\n";
@@ -94,28 +82,28 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  state.current_link = tarvik::OpenSerialLink(platform, state.settings.port_name);
-  if (!state.current_link->open) {
-    ConsoleMessageBox box;
-    tarvik::ReportSerialFailure(*state.current_link, state.settings.port_name, state.language, box);
-    tarvik::CloseSerialLink(state.current_link);
-    return 1;
-  }
+  tarvik::TextDialog surface;
+  UnsavedSettings store;
+  tarvik::SystemClock clock;
+  tarvik::SilentSoundPlayer sound;
+  ConsoleMessageBox message_box;
+  tarvik::MainWindow window(surface, state, {store, clock, sound, message_box});
+  window.set_shot_observer([&surface](const tarvik::Shot&) {
+    std::cout << tarvik::ShotReportLine(surface) << std::endl;
+  });
+  window.Initialize();
+  if (!state.chronoscope.IsOpen()) return 1;
   std::cout << "Tarvik: listening to the chronoscope on " << state.settings.port_name
             << " (Ctrl+C ends)" << std::endl;
 
   std::signal(SIGINT, RequestStop);
   std::signal(SIGTERM, RequestStop);
-  tarvik::TextView view;
-  ConsoleShotHooks hooks(view, state.settings.metric);
-  tarvik::SystemClock clock;
-  tarvik::SilentSoundPlayer sound;
-  tarvik::ShotContext context = tarvik::MakeShotContext(state, view, hooks, clock, sound);
   while (stop_requested == 0) {
-    tarvik::PollInstrument(state, context);
-    clock.SleepMs(kPollPeriodMs);
+    window.Tick(tarvik::MainWindow::kTimerId);
+    clock.SleepMs(tarvik::MainWindow::kTimerPeriodMs);
   }
-  tarvik::CloseSerialLink(state.current_link);
+  window.Destroyed();
+  state.chronoscope.CloseLink();
   state.series.ReleaseSeries();
   return 0;
 }

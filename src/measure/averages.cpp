@@ -1,40 +1,18 @@
 #include "measure/averages.h"
 
 #include "measure/units.h"
-#include "res/main_window_ids.h"
 
 namespace tarvik {
 
-void RefreshAverages(const ShotSeries& series, double weight, bool metric, DialogView& window) {
-  window.SetItemUnsigned(ids::kShotCount, static_cast<std::uint32_t>(series.count()));
-  const bool has_shots = series.count() > 0;
-  window.EnableMenuItem(ids::kCmdReset, has_shots);
-  window.EnableMenuItem(ids::kCmdUndo, has_shots);
-  if (!has_shots) {
-    window.SetItemText(ids::kAverageVelocity, "");
-    window.SetItemText(ids::kAverageEnergy, "");
-    return;
-  }
+Averages ComputeAverages(const ShotSeries& series, double weight) {
+  Averages averages;
+  averages.shots = series.count();
+  if (averages.shots == 0) return averages;
   double sum = 0.0;
   for (double v : series.velocities()) sum += v;
-  const double mean = sum / series.count();
-  window.SetItemText(ids::kAverageVelocity, MeasurementFieldText(VelocityForDisplay(mean, metric)));
-  const double energy = FlooredShotEnergy(mean, weight);
-  window.SetItemText(ids::kAverageEnergy, MeasurementFieldText(EnergyForDisplay(energy, metric)));
-}
-
-void ResetSeriesCommand(ShotSeries& series, double weight, bool metric, DialogView& window,
-                        StatisticsNotifier& statistics) {
-  series.ResetSeries();
-  RefreshAverages(series, weight, metric, window);
-  statistics.NotifyStatistics();
-}
-
-void UndoLastShotCommand(ShotSeries& series, double weight, bool metric, DialogView& window,
-                         StatisticsNotifier& statistics) {
-  series.UndoLastShot();
-  RefreshAverages(series, weight, metric, window);
-  statistics.NotifyStatistics();
+  averages.velocity = sum / averages.shots;
+  averages.energy = FlooredShotEnergy(averages.velocity, weight);
+  return averages;
 }
 
 }  // namespace tarvik

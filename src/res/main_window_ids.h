@@ -1,42 +1,66 @@
-// Control and command identifiers of the main window, shared by its templates and its logic.
+// Identifiers of the main window's controls and menu commands, shared by its templates and its
+// logic. Buttons are commands too: a click arrives under the button's identifier.
 #ifndef TARVIK_RES_MAIN_WINDOW_IDS_H_
 #define TARVIK_RES_MAIN_WINDOW_IDS_H_
 
-namespace tarvik::ids {
+namespace tarvik {
 
-// Menu commands.
-inline constexpr int kCmdSetUp = 10;
-inline constexpr int kCmdLogging = 20;
-inline constexpr int kCmdViewLog = 21;
-inline constexpr int kCmdDeleteLog = 22;
-inline constexpr int kCmdReset = 30;
-inline constexpr int kCmdUndo = 31;
-inline constexpr int kCmdLoadLog = 32;
-inline constexpr int kCmdAdvancedStatistics = 33;
-inline constexpr int kCmdBig = 40;
-inline constexpr int kCmdContents = 50;
-inline constexpr int kCmdUsingHelp = 51;
-inline constexpr int kCmdAbout = 52;
-inline constexpr int kCmdSnap = 53;
-inline constexpr int kCmdGraphics = 54;
+enum class MainWindowId : int {
+  // What Enter and Escape produce; the main window ignores both.
+  kOk = 1,
+  kCancel = 2,
 
-// "Last shot" group.
-inline constexpr int kLastVelocity = 110;
-inline constexpr int kLastVelocityUnit = 111;
-inline constexpr int kCounts = 120;
-inline constexpr int kWeight = 130;
-inline constexpr int kWeightUnit = 131;
-inline constexpr int kLastEnergy = 140;
-inline constexpr int kLastEnergyUnit = 141;
-inline constexpr int kMark = 196;
+  // Menu commands.
+  kSetUp = 10,
+  kLogging = 20,
+  kViewLog = 21,
+  kDeleteLog = 22,
+  kReset = 30,
+  kUndo = 31,
+  kLoadLog = 32,
+  kAdvancedStatistics = 33,
+  kBig = 40,
+  kContents = 50,
+  kUsingHelp = 51,
+  kAbout = 52,
+  kSnap = 53,
+  kGraphics = 54,
 
-// "Averages" group.
-inline constexpr int kShotCount = 160;
-inline constexpr int kAverageVelocity = 170;
-inline constexpr int kAverageVelocityUnit = 171;
-inline constexpr int kAverageEnergy = 180;
-inline constexpr int kAverageEnergyUnit = 181;
+  // "Last shot" group.
+  kLastShotGroup = 100,
+  kLastVelocity = 110,
+  kLastVelocityUnit = 111,
+  kCounts = 120,
+  kCountsLabel = 121,
+  kWeight = 130,
+  kWeightUnit = 131,
+  kLastEnergy = 140,
+  kLastEnergyUnit = 141,
 
-}  // namespace tarvik::ids
+  // "Averages" group.
+  kAveragesGroup = 150,
+  kShotCount = 160,
+  kShotCountLabel = 161,
+  kAverageVelocity = 170,
+  kAverageVelocityUnit = 171,
+  kAverageEnergy = 180,
+  kAverageEnergyUnit = 181,
+
+  kWebAddress = 195,
+  kMark = 196,
+
+  // "Tab" group: the instrument's shot memory.
+  kTabGroup = 198,
+  kBuffered = 200,
+  kBufferedLabel = 201,
+  kPrevious = 202,
+  kPreviousLabel = 203,
+  kFire = 204,
+  kBack = 206,
+  kBack10 = 208,
+  kAll = 210,
+};
+
+}  // namespace tarvik
 
 #endif  // TARVIK_RES_MAIN_WINDOW_IDS_H_

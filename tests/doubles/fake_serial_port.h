@@ -50,6 +50,7 @@ class FakeSerialPlatform : public SerialPlatform {
  public:
   PortOpenResult OpenPort(std::string_view port_name) override {
     opened.emplace_back(port_name);
+    if (line != nullptr && !line->closed) ++opened_while_another_held;
     PortOpenResult result;
     if (open_error.code != 0 && !hand_out_port_on_error) {
       result.error = open_error;
@@ -67,6 +68,7 @@ class FakeSerialPlatform : public SerialPlatform {
   bool hand_out_port_on_error = false;  // a configuration step failed after the device opened
   std::shared_ptr<FakeLine> line;
   std::vector<std::string> opened;
+  int opened_while_another_held = 0;
 };
 
 }  // namespace tarvik::testing

@@ -8,10 +8,12 @@
 #include <string>
 #include <thread>
 
-#include "app/instrument_poll.h"
-#include "app/text_view.h"
+#include "app/text_dialog.h"
 #include "base/clock.h"
 #include "base/sound.h"
+#include "dialogs/main_window.h"
+#include "doubles/recording_message_box.h"
+#include "doubles/recording_settings.h"
 #include "link/serial_link.h"
 #include "platform/posix/posix_serial_port.h"
 #include "qm307sim/pty_instrument.h"
@@ -48,18 +50,6 @@ class SimulatedInstrumentTest : public ::testing::Test {
   std::unique_ptr<SerialLink> link_;
 };
 
-TEST_F(SimulatedInstrumentTest, CommandsArriveAndRepliesAreThereAfterTheirWaits) {
-  // A quick instrument, so that a loaded machine does not push a reply past the wait.
-  sim::InstrumentOptions quick;
-  quick.delays = {milliseconds(1), milliseconds(1), milliseconds(1), milliseconds(1),
-                  milliseconds(1)};
-  StartInstrument(quick);
-  EXPECT_EQ(Exchange("p", 40), "v3\r\n");
-  EXPECT_EQ(Exchange("t", 100), " n:0000 e:0000\r\n");
-  ASSERT_TRUE(instrument_->WaitForReceived(2, milliseconds(500)));
-  EXPECT_EQ(instrument_->Received(), "pt");
-}
-
 TEST_F(SimulatedInstrumentTest, InstrumentTooSlowForTheWaitGivesAnEmptyRead) {
   sim::InstrumentOptions slow;
   slow.delays.version = milliseconds(150);
@@ -70,33 +60,32 @@ TEST_F(SimulatedInstrumentTest, InstrumentTooSlowForTheWaitGivesAnEmptyRead) {
   EXPECT_EQ(SerialRead(link_.get(), late), 4);  // the late reply waits for the next read
 }
 
-TEST_F(SimulatedInstrumentTest, InstrumentWithoutTabAnswersNothing) {
-  sim::InstrumentOptions no_tab;
-  no_tab.tab_present = false;
-  StartInstrument(no_tab);
-  EXPECT_EQ(Exchange("p", 40), "");
-}
-
-TEST_F(SimulatedInstrumentTest, ShotsFromTheInstrumentAreDecoded) {
+TEST_F(SimulatedInstrumentTest, ShotsFromTheInstrumentAreShownByTheMainWindow) {
   StartInstrument();
-  AppState state;
-  state.current_link = std::move(link_);
-  TextView view;
-  PendingShotHooks hooks;
+  CloseSerialLink(link_);
+  AppState state(platform_);
+  state.settings.port_name = instrument_->device_path();
+  TextDialog view;
+  testing::RecordingSettings store;
   SilentSoundPlayer sound;
-  ShotContext context = MakeShotContext(state, view, hooks, clock_, sound);
+  testing::RecordingMessageBox message_box;
+  MainWindow window(view, state, {store, clock_, sound, message_box});
+  window.Initialize();
+  ASSERT_TRUE(state.chronoscope.IsOpen()) << message_box.shown.front();
 
   instrument_->SendShot(*sim::ReadingForVelocity(800.0, sim::Mark::kMark3));
   instrument_->SendShot(*sim::ReadingForVelocity(650.0, sim::Mark::kMark12));
   const auto deadline = std::chrono::steady_clock::now() + milliseconds(1000);
   while (state.series.count() < 2 && std::chrono::steady_clock::now() < deadline) {
-    PollInstrument(state, context);
-    clock_.SleepMs(20);
+    window.Tick(MainWindow::kTimerId);
+    clock_.SleepMs(MainWindow::kTimerPeriodMs);
   }
   ASSERT_EQ(state.series.count(), 2);
   EXPECT_NEAR(state.series.at(0), 800.0, 1.0);
   EXPECT_NEAR(state.series.at(1), 650.0, 1.0);
-  EXPECT_EQ(view.GetItemText(196), "1/2");
+  EXPECT_EQ(view.GetItemText(static_cast<int>(MainWindowId::kMark)), "1/2");
+  EXPECT_EQ(view.GetItemText(static_cast<int>(MainWindowId::kShotCount)), "2");
+  EXPECT_EQ(store.values.count("FPS"), 1u);
 }
 
 TEST_F(SimulatedInstrumentTest, InstrumentThatVanishesLeavesReadsEmpty) {

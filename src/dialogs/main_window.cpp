@@ -1,0 +1,195 @@
+#include "dialogs/main_window.h"
+
+#include <cmath>
+#include <string>
+
+#include "base/number_text.h"
+#include "link/hardware_mark.h"
+#include "measure/averages.h"
+#include "measure/units.h"
+#include "settings/setting_names.h"
+
+namespace tarvik {
+namespace {
+
+using Id = MainWindowId;
+
+// The most the weight field's text is read of.
+constexpr std::size_t kWeightTextLength = kFieldTextSize - 1;
+
+// Sets a flag for the lifetime of a scope.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindowServices& services)
+    : view_(surface), state_(state), services_(services) {}
+
+void MainWindow::Initialize() {
+  for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,
+                      Id::kPreviousLabel, Id::kTabGroup}) {
+    view_.EnableItem(id, false);
+  }
+  OpenLink();
+  RefreshMainWindow();
+}
+
+void MainWindow::OpenLink() {
+  const SerialLink& link = state_.chronoscope.OpenLink(state_.settings.port_name);
+  if (!link.open) {
+    ReportSerialFailure(link, state_.settings.port_name, state_.language, services_.message_box);
+  }
+}
+
+void MainWindow::RefreshMainWindow() {
+  const AppSettings& settings = state_.settings;
+  FlagScope refreshing(refreshing_fields_);
+  view_.SetItemText(Id::kLastVelocityUnit, VelocityUnitLabel(settings.metric));
+  view_.SetItemText(Id::kAverageVelocityUnit, VelocityUnitLabel(settings.metric));
+  view_.SetItemText(Id::kLastEnergyUnit, EnergyUnitLabel(settings.metric));
+  view_.SetItemText(Id::kAverageEnergyUnit, EnergyUnitLabel(settings.metric));
+  view_.SetItemText(Id::kWeightUnit, WeightUnitLabel(settings.metric));
+  view_.SetItemText(Id::kWeight,
+                    MeasurementFieldText(WeightForDisplay(settings.weight, settings.metric)));
+  view_.SetItemText(Id::kLastVelocity, MeasurementFieldText(VelocityForDisplay(
+                                           state_.last_shot.velocity, settings.metric)));
+  view_.SetItemText(Id::kLastEnergy, MeasurementFieldText(EnergyForDisplay(state_.last_shot.energy,
+                                                                           settings.metric)));
+  RefreshAverages();
+  view_.StartTimer(kTimerId, kTimerPeriodMs);
+  view_.CheckMenuItem(Id::kLogging, settings.logging);
+}
+
+void MainWindow::RefreshAverages() {
+  const Averages averages = ComputeAverages(state_.series, state_.settings.weight);
+  view_.SetItemUnsigned(Id::kShotCount, static_cast<std::uint32_t>(averages.shots));
+  const bool has_shots = averages.shots > 0;
+  view_.EnableMenuItem(Id::kReset, has_shots);
+  view_.EnableMenuItem(Id::kUndo, has_shots);
+  if (!has_shots) {
+    view_.SetItemText(Id::kAverageVelocity, "");
+    view_.SetItemText(Id::kAverageEnergy, "");
+    return;
+  }
+  const bool metric = state_.settings.metric;
+  view_.SetItemText(Id::kAverageVelocity,
+                    MeasurementFieldText(VelocityForDisplay(averages.velocity, metric)));
+  view_.SetItemText(Id::kAverageEnergy,
+                    MeasurementFieldText(EnergyForDisplay(averages.energy, metric)));
+}
+
+void MainWindow::Tick(int /*timer_id*/) {
+  if (in_tick_) return;
+  FlagScope ticking(in_tick_);
+  bool shot_completed = false;
+  if (!snap_active_) {
+    for (const Reading& reading : state_.chronoscope.Poll()) {
+      CompleteShot(reading);
+      shot_completed = true;
+    }
+  }
+  // A tick that completed a shot looks at the tab at once and is not counted.
+  if (!shot_completed && ++tick_count_ <= kIdleTicksPerTabRefresh) return;
+  TabRefresh();
+}
+
+void MainWindow::TabRefresh() { tick_count_ = 0; }
+
+void MainWindow::CompleteShot(const Reading& reading) {
+  const AppSettings& settings = state_.settings;
+  view_.SetItemUnsigned(Id::kCounts, static_cast<std::uint32_t>(reading.count));
+  const Shot shot = MakeShot(reading, settings.calibration, settings.weight);
+  state_.last_shot = {shot.velocity, shot.energy};
+  view_.SetItemText(Id::kLastVelocity,
+                    MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
+  StoreMeasurement(setting::kFps, shot.velocity);
+  view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
+  view_.SetItemText(Id::kLastEnergy,
+                    MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
+  StoreMeasurement(setting::kPds, shot.energy);
+  InvalidateBigDisplay();
+  AppendLogLine(shot);
+  state_.series.AppendShot(shot.velocity);
+  RefreshAverages();
+  NotifyStatistics();
+  PlayShotSound(shot.energy);
+  if (shot_observer_) shot_observer_(shot);
+}
+
+// Stores a measurement's "%7.2f" text unless it would not fit a field buffer; the stored value
+// then keeps its previous text rather than one that reads back as something else.
+void MainWindow::StoreMeasurement(std::string_view name, double value) {
+  if (auto text = FitText(FormatMeasurement(value), kFieldTextSize)) {
+    services_.store.WriteSettingText(name, *text);
+  }
+}
+
+// The statistics window, the big display and the shot log hang on these calls as they come.
+void MainWindow::NotifyStatistics() {}
+void MainWindow::InvalidateBigDisplay() {}
+void MainWindow::AppendLogLine(const Shot&) {}
+
+void MainWindow::PlayShotSound(double energy) {
+  const AppSettings& settings = state_.settings;
+  if (!settings.sound) return;
+  services_.clock.SleepMs(kSoundPauseMs);
+  // At exactly the limit the shot counts as over it.
+  const bool legal = settings.legal_limit > energy;
+  services_.sound.PlayFileSync(legal ? settings.sound_legal : settings.sound_fac);
+}
+
+void MainWindow::OnCommand(Id id, Notification notification) {
+  switch (id) {
+    case Id::kSetUp:
+      SetUp();
+      break;
+    case Id::kReset:
+      state_.series.ResetSeries();
+      RefreshAverages();
+      NotifyStatistics();
+      break;
+    case Id::kUndo:
+      state_.series.UndoLastShot();
+      RefreshAverages();
+      NotifyStatistics();
+      break;
+    case Id::kWeight:
+      if (notification == Notification::kTextChanged) EditWeight();
+      break;
+    default:
+      break;
+  }
+}
+
+// The port may have changed: the link is replaced whatever happened, and a port that still
+// cannot be opened is reported again.
+void MainWindow::SetUp() {
+  OpenLink();
+  InvalidateBigDisplay();
+  RefreshMainWindow();
+}
+
+void MainWindow::EditWeight() {
+  if (refreshing_fields_) return;
+  const std::string text = view_.GetItemText(Id::kWeight).substr(0, kWeightTextLength);
+  const double weight = WeightFromDisplay(ParseDecimal(text), state_.settings.metric);
+  // An infinite weight would be stored as a text that reads back as no number at all.
+  if (weight == 0.0 || weight == state_.settings.weight || !std::isfinite(weight)) return;
+  state_.settings.weight = weight;
+  StoreMeasurement(setting::kWeight, weight);
+}
+
+void MainWindow::CloseRequested() { view_.EndDialog(0); }
+
+void MainWindow::Destroyed() { view_.StopTimer(kTimerId); }
+
+}  // namespace tarvik

@@ -1,0 +1,92 @@
+// The main window's behaviour: its creation and refresh, the 20 ms timer that polls the
+// instrument and completes each shot, the command table and the weight field. It writes only to
+// its own DialogView; every figure it shows comes as a value from the measurement code.
+#ifndef TARVIK_DIALOGS_MAIN_WINDOW_H_
+#define TARVIK_DIALOGS_MAIN_WINDOW_H_
+
+#include <functional>
+#include <string_view>
+
+#include "base/clock.h"
+#include "base/dialog_view.h"
+#include "base/message_box.h"
+#include "base/sound.h"
+#include "dialogs/app_state.h"
+#include "link/reading.h"
+#include "measure/shot.h"
+#include "res/main_window_ids.h"
+#include "settings/settings_writer.h"
+
+namespace tarvik {
+
+// What the main window reaches outside the process's records; all of it outlives the window.
+struct MainWindowServices {
+  SettingsWriter& store;
+  Clock& clock;
+  SoundPlayer& sound;
+  MessageBoxView& message_box;  // owned by the main window
+};
+
+class MainWindow final : public DialogLogic<MainWindowId> {
+ public:
+  static constexpr int kTimerId = 1;
+  static constexpr int kTimerPeriodMs = 20;
+  // Idle ticks between two looks at the memory tab: it is queried on the 51st.
+  static constexpr int kIdleTicksPerTabRefresh = 50;
+  static constexpr int kSoundPauseMs = 200;
+
+  MainWindow(DialogSurface& surface, AppState& state, const MainWindowServices& services);
+
+  // Greys the Tab group until the tab answers, opens the configured port (reporting a failure
+  // once) and refreshes every field.
+  void Initialize() override;
+  // Reads and decodes what the port holds, completes each shot, and looks at the memory tab
+  // after a shot or on every 51st idle tick. A tick that arrives while one is running (from a
+  // nested event loop somewhere below it) is dropped, so a shot's steps are never interrupted
+  // by the decoding of the next.
+  void Tick(int timer_id) override;
+  // Only the caption's close button, the system menu and Alt+F4 close the window; Enter and
+  // Escape arrive as commands and do nothing.
+  void CloseRequested() override;
+  void Destroyed() override;
+
+  // Rewrites every field that depends on the settings and (re)starts the timer.
+  void RefreshMainWindow();
+  // The "Averages" group, and Reset and Undo greyed while the series is empty.
+  void RefreshAverages();
+  // Everything one shot does, in order: the "Last shot" fields, the stored last shot, the log,
+  // the series and its averages, the other windows, the sound.
+  void CompleteShot(const Reading& reading);
+
+  // Told after each shot's steps have run; for fronts that report shots elsewhere.
+  void set_shot_observer(std::function<void(const Shot&)> observer) {
+    shot_observer_ = std::move(observer);
+  }
+
+ protected:
+  void OnCommand(MainWindowId id, Notification notification) override;
+
+ private:
+  void OpenLink();
+  void SetUp();
+  void EditWeight();
+  void TabRefresh();
+  void NotifyStatistics();
+  void InvalidateBigDisplay();
+  void AppendLogLine(const Shot& shot);
+  void PlayShotSound(double energy);
+  void StoreMeasurement(std::string_view name, double value);
+
+  DialogView<MainWindowId> view_;
+  AppState& state_;
+  MainWindowServices services_;
+  std::function<void(const Shot&)> shot_observer_;
+  bool snap_active_ = false;        // the memory snap has the port to itself
+  bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications
+  int tick_count_ = 0;              // ticks since the last look at the tab
+  bool in_tick_ = false;
+};
+
+}  // namespace tarvik
+
+#endif  // TARVIK_DIALOGS_MAIN_WINDOW_H_

@@ -1,0 +1,23 @@
+// The writes into the user's settings store, for the code that changes a setting: each value is
+// written at the moment it changes, and a failed write is ignored (the value in memory has
+// changed all the same).
+#ifndef TARVIK_SETTINGS_SETTINGS_WRITER_H_
+#define TARVIK_SETTINGS_SETTINGS_WRITER_H_
+
+#include <cstdint>
+#include <string_view>
+
+namespace tarvik {
+
+class SettingsWriter {
+ public:
+  virtual ~SettingsWriter() = default;
+  virtual void WriteSettingText(std::string_view name, std::string_view text) = 0;
+  // Stored as the text "TRUE" or "FALSE".
+  virtual void WriteSettingBool(std::string_view name, bool value) = 0;
+  virtual void WriteSettingDword(std::string_view name, std::int32_t value) = 0;
+};
+
+}  // namespace tarvik
+
+#endif  // TARVIK_SETTINGS_SETTINGS_WRITER_H_
