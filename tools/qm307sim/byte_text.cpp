@@ -1,13 +1,9 @@
 #include "qm307sim/byte_text.h"
 
-#include "qm307sim/text_number.h"
+#include "base/number_text.h"
 
 namespace tarvik::sim {
 namespace {
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-std::string HexByte(unsigned char byte) { return {kHexDigits[byte >> 4], kHexDigits[byte & 0xF]}; }
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -17,6 +13,16 @@ int HexValue(char c) {
 }
 
 }  // namespace
+
+std::string HexText(std::uint64_t value, int digits) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text(static_cast<std::size_t>(digits > 0 ? digits : 0), '0');
+  for (auto it = text.rbegin(); it != text.rend(); ++it) {
+    *it = kDigits[value & 0xF];
+    value >>= 4;
+  }
+  return text;
+}
 
 std::string EscapeBytes(std::string_view bytes) {
   std::string text;
@@ -33,7 +39,7 @@ std::string EscapeBytes(std::string_view bytes) {
     } else if (byte >= 0x20 && byte < 0x7F) {
       text += c;
     } else {
-      text += "\\x" + HexByte(byte);
+      text += "\\x" + HexText(byte, 2);
     }
   }
   return text;
@@ -83,14 +89,14 @@ std::optional<std::string> UnescapeBytes(std::string_view text, std::string* err
 std::string TraceLines(std::chrono::milliseconds time, Direction direction,
                        std::string_view bytes) {
   constexpr std::size_t kPerLine = 16;
-  std::string stamp = DecimalText(time.count());
+  std::string stamp = FormatInt(time.count());
   if (stamp.size() < 8) stamp.insert(0, 8 - stamp.size(), ' ');
   const char* label = direction == Direction::kIn ? " in  " : " out ";
   std::string lines;
   for (std::size_t start = 0; start < bytes.size(); start += kPerLine) {
     const std::string_view chunk = bytes.substr(start, kPerLine);
     std::string hex;
-    for (const char c : chunk) hex += HexByte(static_cast<unsigned char>(c)) + " ";
+    for (const char c : chunk) hex += HexText(static_cast<unsigned char>(c), 2) + " ";
     hex.resize(kPerLine * 3, ' ');
     lines += stamp + label + hex + EscapeBytes(chunk) + "\n";
   }

@@ -3,11 +3,15 @@
 #define TARVIK_TOOLS_QM307SIM_BYTE_TEXT_H_
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tarvik::sim {
+
+// The last `digits` uppercase hexadecimal digits of `value`, leading zeros included.
+std::string HexText(std::uint64_t value, int digits);
 
 // Printable ASCII as it is, a backslash as "\\", CR, LF and tab as "\r", "\n", "\t", any other
 // byte as "\xHH".

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/number_text.h"
+#include "qm307sim/error_text.h"
 #include "qm307sim/text_number.h"
 
 namespace tarvik::sim {
@@ -42,17 +44,12 @@ class ArgumentReader {
   std::optional<std::string_view> joined_value_;
 };
 
-bool Fail(std::string* error, std::string text) {
-  if (error != nullptr) *error = std::move(text);
-  return false;
-}
-
 bool ParsePositive(std::string_view name, std::string_view text, bool zero_allowed, double* value,
                    std::string* error) {
   const auto number = ParseNumber(text);
   if (!number || *number < 0.0 || (!zero_allowed && *number == 0.0)) {
-    return Fail(error, std::string(name) + " needs a " + (zero_allowed ? "" : "positive ") +
-                           "number, not \"" + std::string(text) + "\"");
+    return SetError(error, std::string(name) + " needs a " + (zero_allowed ? "" : "positive ") +
+                               "number, not \"" + std::string(text) + "\"");
   }
   *value = *number;
   return true;
@@ -65,8 +62,8 @@ bool ParseDelay(std::string_view text, ReplyDelays* delays, std::string* error) 
   const auto ms =
       equals == std::string_view::npos ? std::nullopt : ParseUnsigned(text.substr(equals + 1));
   if (delay == nullptr || !ms || *ms > kMaxDelayMs) {
-    return Fail(error, "--delay takes CMD=MS with CMD one of p, t, b, B, r, n and MS up to " +
-                           DecimalText(kMaxDelayMs) + ", not \"" + std::string(text) + "\"");
+    return SetError(error, "--delay takes CMD=MS with CMD one of p, t, b, B, r, n and MS up to " +
+                               FormatUnsigned(kMaxDelayMs) + ", not \"" + std::string(text) + "\"");
   }
   *delay = Millis(static_cast<Millis::rep>(*ms));
   return true;
@@ -97,16 +94,16 @@ bool ApplyOption(std::string_view name, std::string_view value, CliOptions* opti
     return ParsePositive(name, value, true, &options->spread_fps, error);
   } else if (name == "--mark") {
     const auto mark = ParseMark(value);
-    if (!mark) return Fail(error, "--mark is one of 1/2, 3 or 4");
+    if (!mark) return SetError(error, "--mark is one of 1/2, 3 or 4");
     options->mark = *mark;
   } else if (name == "--seed") {
     options->seed = ParseUnsigned(value);
-    if (!options->seed) return Fail(error, "--seed needs a whole number");
+    if (!options->seed) return SetError(error, "--seed needs a whole number");
   } else if (name == "--tab") {
-    if (value != "on" && value != "off") return Fail(error, "--tab is on or off");
+    if (value != "on" && value != "off") return SetError(error, "--tab is on or off");
     options->instrument.tab_present = value == "on";
   } else if (name == "--version-char") {
-    if (value.size() != 1) return Fail(error, "--version-char needs one character");
+    if (value.size() != 1) return SetError(error, "--version-char needs one character");
     options->instrument.version_char = value[0];
   } else if (name == "--delay") {
     return ParseDelay(value, &options->instrument.delays, error);
@@ -116,14 +113,14 @@ bool ApplyOption(std::string_view name, std::string_view value, CliOptions* opti
                       &options->instrument.delays, error);
   } else if (name == "--drop-unread") {
     const auto ms = ParseUnsigned(value);
-    if (!ms || *ms > kMaxDelayMs) return Fail(error, "--drop-unread needs milliseconds");
+    if (!ms || *ms > kMaxDelayMs) return SetError(error, "--drop-unread needs milliseconds");
     options->drop_unread_after = Millis(static_cast<Millis::rep>(*ms));
   } else if (name == "--link") {
     options->link_path = value;
   } else if (name == "--trace") {
     options->trace_path = value;
   } else {
-    return Fail(error, "unknown option \"" + std::string(name) + "\"");
+    return SetError(error, "unknown option \"" + std::string(name) + "\"");
   }
   return true;
 }
@@ -134,9 +131,9 @@ bool CheckAutoVelocities(const CliOptions& options, std::string* error) {
        {options.mean_fps - options.spread_fps, options.mean_fps + options.spread_fps}) {
     std::string reason;
     if (!ReadingForVelocity(velocity, options.mark, &reason)) {
-      return Fail(error, "--mean and --spread give " + FixedText(velocity, 1) +
-                             " fps, which mark " + std::string(MarkLabel(options.mark)) +
-                             " cannot send: " + reason);
+      return SetError(error, "--mean and --spread give " + FormatFixed(velocity, 1) +
+                                 " fps, which mark " + std::string(MarkLabel(options.mark)) +
+                                 " cannot send: " + reason);
     }
   }
   return true;
@@ -155,7 +152,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string_view>& a
                          name == "--quiet";
     if (is_flag) {
       if (reader.HasJoinedValue()) {
-        Fail(error, std::string(name) + " takes no value");
+        SetError(error, std::string(name) + " takes no value");
         return std::nullopt;
       }
       if (name == "-h" || name == "--help") options.help = true;
@@ -165,12 +162,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string_view>& a
       continue;
     }
     if (!TakesValue(name)) {
-      Fail(error, "unknown option \"" + std::string(name) + "\"");
+      SetError(error, "unknown option \"" + std::string(name) + "\"");
       return std::nullopt;
     }
     const auto value = reader.Value();
     if (!value) {
-      Fail(error, std::string(name) + " needs a value");
+      SetError(error, std::string(name) + " needs a value");
       return std::nullopt;
     }
     if (!ApplyOption(name, *value, &options, error)) return std::nullopt;

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "base/number_text.h"
 #include "qm307sim/byte_text.h"
+#include "qm307sim/error_text.h"
 #include "qm307sim/instrument.h"
 #include "qm307sim/text_number.h"
 
@@ -51,10 +53,7 @@ class Parser {
   Parser(std::vector<std::string_view> words, std::string* error)
       : words_(std::move(words)), error_(error) {}
 
-  bool Fail(std::string text) {
-    if (error_ != nullptr) *error_ = std::move(text);
-    return false;
-  }
+  bool Fail(std::string text) { return SetError(error_, std::move(text)); }
 
   bool ArgumentCount(std::size_t least, std::size_t most) {
     const std::size_t given = words_.size() - 1;
@@ -68,9 +67,8 @@ class Parser {
   bool Unsigned(std::size_t index, std::uint64_t least, std::uint64_t most, std::uint64_t* value) {
     const auto parsed = ParseUnsigned(words_[index]);
     if (!parsed || *parsed < least || *parsed > most) {
-      return Fail(Quoted(words_[index]) + " is not a whole number from " +
-                  DecimalText(static_cast<std::int64_t>(least)) + " to " +
-                  DecimalText(static_cast<std::int64_t>(most)));
+      return Fail(Quoted(words_[index]) + " is not a whole number from " + FormatUnsigned(least) +
+                  " to " + FormatUnsigned(most));
     }
     *value = *parsed;
     return true;

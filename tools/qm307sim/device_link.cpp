@@ -3,20 +3,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <optional>
-#include <system_error>
 #include <utility>
 
-#include "qm307sim/text_number.h"
+#include "base/number_text.h"
+#include "qm307sim/error_text.h"
 
 namespace tarvik::sim {
 namespace {
-
-std::string SystemText(const std::string& what) {
-  return what + ": " + std::generic_category().message(errno);
-}
 
 // Where the link points, or nothing when `path` is no symbolic link.
 std::optional<std::string> LinkTarget(const std::string& path) {
@@ -32,18 +27,18 @@ std::unique_ptr<DeviceLink> DeviceLink::Create(const std::string& link_path,
                                                const std::string& device_path, std::string* error) {
   struct stat existing {};
   if (lstat(link_path.c_str(), &existing) == 0 && !S_ISLNK(existing.st_mode)) {
-    if (error != nullptr) *error = link_path + " exists and is no symbolic link; not replaced";
+    SetError(error, link_path + " exists and is no symbolic link; not replaced");
     return nullptr;
   }
   // Made under a temporary name and renamed over the old link, so the path is never missing.
-  const std::string temporary = link_path + ".tmp" + DecimalText(getpid());
+  const std::string temporary = link_path + ".tmp" + FormatInt(getpid());
   unlink(temporary.c_str());
   if (symlink(device_path.c_str(), temporary.c_str()) != 0) {
-    if (error != nullptr) *error = SystemText("symbolic link " + temporary);
+    SetError(error, SystemText("symbolic link " + temporary));
     return nullptr;
   }
   if (std::rename(temporary.c_str(), link_path.c_str()) != 0) {
-    if (error != nullptr) *error = SystemText("rename to " + link_path);
+    SetError(error, SystemText("rename to " + link_path));
     unlink(temporary.c_str());
     return nullptr;
   }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "qm307sim/text_number.h"
+#include "qm307sim/byte_text.h"
 
 namespace tarvik::sim {
 
@@ -33,7 +33,7 @@ std::string VersionReply(char version_char) {
 }
 
 std::string PointerReply(std::uint16_t next, std::uint16_t empty) {
-  return " n:" + Hex4Text(next) + " e:" + Hex4Text(empty) + "\r\n";
+  return " n:" + HexText(next, 4) + " e:" + HexText(empty, 4) + "\r\n";
 }
 
 std::string DumpBytes(std::size_t count) {

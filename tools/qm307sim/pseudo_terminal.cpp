@@ -6,16 +6,12 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <system_error>
 #include <utility>
+
+#include "qm307sim/error_text.h"
 
 namespace tarvik::sim {
 namespace {
-
-std::string SystemText(const char* step) {
-  return std::string(step) + ": " + std::generic_category().message(errno);
-}
 
 // Closes the descriptors it holds unless released, so that every failed step cleans up.
 class FdGuard {
@@ -57,7 +53,7 @@ bool MakeRaw(int fd) {
 
 std::unique_ptr<PseudoTerminal> PseudoTerminal::Open(std::string* error) {
   auto fail = [error](const char* step) -> std::unique_ptr<PseudoTerminal> {
-    if (error != nullptr) *error = SystemText(step);
+    SetError(error, SystemText(step));
     return nullptr;
   };
   FdGuard master(posix_openpt(O_RDWR | O_NOCTTY));

@@ -7,8 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <system_error>
 #include <utility>
+
+#include "qm307sim/error_text.h"
 
 namespace tarvik::sim {
 namespace {
@@ -25,10 +26,6 @@ bool MakePipe(int* read_fd, int* write_fd) {
   return true;
 }
 
-std::string SystemText(const char* step) {
-  return std::string(step) + ": " + std::generic_category().message(errno);
-}
-
 }  // namespace
 
 std::unique_ptr<PtyInstrument> PtyInstrument::Start(const PtyOptions& options, std::string* error) {
@@ -37,7 +34,7 @@ std::unique_ptr<PtyInstrument> PtyInstrument::Start(const PtyOptions& options, s
   int wake_read_fd = -1;
   int wake_write_fd = -1;
   if (!MakePipe(&wake_read_fd, &wake_write_fd)) {
-    if (error != nullptr) *error = SystemText("pipe");
+    SetError(error, SystemText("pipe"));
     return nullptr;
   }
   std::unique_ptr<PtyInstrument> instrument(

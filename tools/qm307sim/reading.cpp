@@ -1,16 +1,12 @@
 #include "qm307sim/reading.h"
 
-#include <charconv>
 #include <cmath>
 
-#include "qm307sim/text_number.h"
+#include "base/number_text.h"
+#include "qm307sim/error_text.h"
 
 namespace tarvik::sim {
 namespace {
-
-void SetError(std::string* error, std::string text) {
-  if (error != nullptr) *error = std::move(text);
-}
 
 std::uint64_t PowerOfTen(int exponent) {
   std::uint64_t value = 1;
@@ -48,6 +44,9 @@ std::optional<Mark> ParseMark(std::string_view text) {
   return std::nullopt;
 }
 
+// The program has these constants too, but the simulator keeps its own copy on purpose: it plays
+// the instrument's side of the line and must check the program independently, so that a wrong
+// constant in the program shows up as a failing test instead of being shared by both sides.
 double TimingConstant(Mark mark) {
   switch (mark) {
     case Mark::kMark12:
@@ -109,7 +108,7 @@ std::optional<Reading> ReadingForVelocity(double velocity_fps, Mark mark, std::s
 
 std::optional<Reading> ReadingForCount(std::uint64_t count, int digits, std::string* error) {
   if (digits < 1 || digits > kMaxReadingDigits) {
-    SetError(error, "a reading has 1 to " + DecimalText(kMaxReadingDigits) + " digits");
+    SetError(error, "a reading has 1 to " + FormatInt(kMaxReadingDigits) + " digits");
     return std::nullopt;
   }
   if (count >= PowerOfTen(digits)) {
@@ -120,9 +119,7 @@ std::optional<Reading> ReadingForCount(std::uint64_t count, int digits, std::str
 }
 
 std::string ReadingText(const Reading& reading) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, reading.count);
-  const std::string_view value(digits, static_cast<std::size_t>(result.ptr - digits));
+  const std::string value = FormatUnsigned(reading.count);
   std::string text;
   if (reading.digits > static_cast<int>(value.size())) {
     text.assign(static_cast<std::size_t>(reading.digits) - value.size(), '0');

@@ -9,7 +9,8 @@
 #include <random>
 #include <utility>
 
-#include "qm307sim/text_number.h"
+#include "base/number_text.h"
+#include "qm307sim/byte_text.h"
 
 namespace tarvik::sim {
 namespace {
@@ -46,7 +47,7 @@ std::optional<std::vector<ConsoleCommand>> LoadScript(const std::string& path, M
     std::string reason;
     const auto command = ParseConsoleCommand(line, default_mark, &reason);
     if (!command) {
-      *error = path + ":" + DecimalText(number) + ": " + reason;
+      *error = path + ":" + FormatInt(number) + ": " + reason;
       return std::nullopt;
     }
     if (command->kind != CommandKind::kNothing) script.push_back(*command);
@@ -143,7 +144,7 @@ SimulatorSession::Step SimulatorSession::Execute(const ConsoleCommand& command, 
     case CommandKind::kShot: {
       instrument_.SendShot(command.reading);
       std::string text = "sent " + ReadingWords(command.reading);
-      if (command.velocity_fps) text += " (" + FixedText(*command.velocity_fps, 1) + " fps)";
+      if (command.velocity_fps) text += " (" + FormatFixed(*command.velocity_fps, 1) + " fps)";
       Print(text + "\n");
       break;
     }
@@ -154,9 +155,8 @@ SimulatorSession::Step SimulatorSession::Execute(const ConsoleCommand& command, 
           return Step::kGoOn;
         }
       }
-      Print("stored " + DecimalText(static_cast<std::int64_t>(command.repeat)) + " x " +
-            ReadingWords(command.reading) + "; buffered " +
-            DecimalText(static_cast<std::int64_t>(instrument_.Tab().buffered)) + "\n");
+      Print("stored " + FormatUnsigned(command.repeat) + " x " + ReadingWords(command.reading) +
+            "; buffered " + FormatUnsigned(instrument_.Tab().buffered) + "\n");
       break;
     }
     case CommandKind::kRaw:
@@ -165,7 +165,7 @@ SimulatorSession::Step SimulatorSession::Execute(const ConsoleCommand& command, 
       break;
     case CommandKind::kDump:
       instrument_.SendDump(command.amount);
-      Print("sent " + DecimalText(static_cast<std::int64_t>(command.amount)) + " dump bytes\n");
+      Print("sent " + FormatUnsigned(command.amount) + " dump bytes\n");
       break;
     case CommandKind::kTab:
       instrument_options.tab_present = command.on;
@@ -201,11 +201,12 @@ void SimulatorSession::FireAutomaticShot() {
   std::string reason;
   const auto reading = ReadingForVelocity(velocity, options_.mark, &reason);
   if (!reading) {
-    errors_.Write("error: automatic shot at " + FixedText(velocity, 1) + " fps: " + reason + "\n");
+    errors_.Write("error: automatic shot at " + FormatFixed(velocity, 1) + " fps: " + reason +
+                  "\n");
     return;
   }
   instrument_.SendShot(*reading);
-  Print("auto " + ReadingWords(*reading) + " (" + FixedText(velocity, 1) + " fps)\n");
+  Print("auto " + ReadingWords(*reading) + " (" + FormatFixed(velocity, 1) + " fps)\n");
 }
 
 bool SimulatorSession::ReadInput(milliseconds timeout, std::vector<std::string>* lines) {
@@ -235,21 +236,21 @@ void SimulatorSession::Print(const std::string& text) {
 std::string SimulatorSession::StatusText() const {
   const TabStatus tab = instrument_.Tab();
   const InstrumentOptions options = instrument_.options();
-  auto number = [](std::uint64_t value) { return DecimalText(static_cast<std::int64_t>(value)); };
-  auto ms = [](milliseconds value) { return DecimalText(value.count()) + " ms"; };
+  auto ms = [](milliseconds value) { return FormatInt(value.count()) + " ms"; };
   std::string text = "tab " + std::string(options.tab_present ? "on" : "off") + ", version " +
                      std::string(1, options.version_char) + "\n";
-  text += "stored " + number(tab.stored) + ", fired " + number(tab.fired) + ": next 0x" +
-          Hex4Text(tab.next) + ", empty 0x" + Hex4Text(tab.empty) + ", buffered " +
-          number(tab.buffered) + ", previous " + number(tab.previous) + "\n";
+  text += "stored " + FormatUnsigned(tab.stored) + ", fired " + FormatUnsigned(tab.fired) +
+          ": next 0x" + HexText(tab.next, 4) + ", empty 0x" + HexText(tab.empty, 4) +
+          ", buffered " + FormatUnsigned(tab.buffered) + ", previous " +
+          FormatUnsigned(tab.previous) + "\n";
   const ReplyDelays& delays = options.delays;
   text += "delays: p " + ms(delays.version) + ", t " + ms(delays.pointers) + ", b/B " +
           ms(delays.back) + ", r " + ms(delays.reset) + ", n " + ms(delays.fire) + "\n";
   const std::string received = instrument_.Received();
   const std::size_t shown = std::min<std::size_t>(40, received.size());
-  text += "received " + number(received.size()) +
+  text += "received " + FormatUnsigned(received.size()) +
           " bytes; the last: " + EscapeBytes(received.substr(received.size() - shown)) + "\n";
-  if (generator_) text += "automatic shots, seed " + number(seed_) + "\n";
+  if (generator_) text += "automatic shots, seed " + FormatUnsigned(seed_) + "\n";
   return text;
 }
 

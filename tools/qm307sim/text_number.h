@@ -1,21 +1,14 @@
-// Number texts for the simulator's messages, options and commands. They go through
-// std::to_chars and std::from_chars so that no locale can change them; a parse accepts the whole
-// text or nothing, so that a typing error is reported instead of half-read.
+// Numbers read from the simulator's options and commands. They go through std::from_chars so
+// that no locale can change them, and a parse accepts the whole text or nothing, so that a
+// typing error is reported instead of half-read.
 #ifndef TARVIK_TOOLS_QM307SIM_TEXT_NUMBER_H_
 #define TARVIK_TOOLS_QM307SIM_TEXT_NUMBER_H_
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace tarvik::sim {
-
-std::string DecimalText(std::int64_t value);
-// Fixed notation with `precision` digits after the point.
-std::string FixedText(double value, int precision);
-// Four uppercase hexadecimal digits.
-std::string Hex4Text(std::uint16_t value);
 
 std::optional<std::uint64_t> ParseUnsigned(std::string_view text);
 // A finite decimal number such as "700", "699.5" or "-1e3".

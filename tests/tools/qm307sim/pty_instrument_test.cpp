@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -30,7 +29,6 @@ class Port {
   ~Port() {
     if (fd_ >= 0) close(fd_);
   }
-  bool is_open() const { return fd_ >= 0; }
   void Write(std::string_view bytes) {
     ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
   }
@@ -57,31 +55,26 @@ class Port {
 
 std::unique_ptr<PtyInstrument> StartInstrument(Millis drop_unread_after = Millis(2000)) {
   std::string error;
-  PtyOptions pty_options;
-  pty_options.drop_unread_after = drop_unread_after;
-  auto instrument = PtyInstrument::Start(pty_options, &error);
+  PtyOptions options;
+  options.drop_unread_after = drop_unread_after;
+  auto instrument = PtyInstrument::Start(options, &error);
   EXPECT_NE(instrument, nullptr) << error;
   return instrument;
 }
 
-TEST(PtyInstrumentTest, ShotArrivesWithItsCarriageReturn) {
+TEST(PtyInstrumentTest, ShotsAndRepliesArriveIntactWithinTheProgramsWaits) {
   auto instrument = StartInstrument();
   Port port(instrument->device_path());
-  ASSERT_TRUE(port.is_open());
   instrument->SendShot(*ReadingForCount(1234, 6));
   // The computer's end is left as opened: the instrument made the line raw, so the carriage
   // return is not turned into a line feed.
   EXPECT_EQ(port.ReadSize(8), "001234\r\n");
-}
 
-TEST(PtyInstrumentTest, AnswersWithinTheProgramsWaits) {
-  auto instrument = StartInstrument();
   instrument->StoreShot(*ReadingForCount(1500, 4));
-  Port port(instrument->device_path());
   port.Write("p");
   EXPECT_EQ(port.ReadAfter(milliseconds(40)), "v3\r\n");
   port.Write("t");
-  EXPECT_EQ(port.ReadAfter(milliseconds(100)), " n:0000 e:0001\r\n");
+  EXPECT_EQ(port.ReadAfter(milliseconds(100)), " n:0001 e:0002\r\n");
   port.Write("n");
   EXPECT_EQ(port.ReadSize(6), "1500\r\n");
   port.Write("r");
@@ -89,13 +82,19 @@ TEST(PtyInstrumentTest, AnswersWithinTheProgramsWaits) {
   EXPECT_EQ(instrument->Received(), "ptnr");
 }
 
-TEST(PtyInstrumentTest, KeepsAnsweringAfterTheComputerClosesItsEnd) {
+TEST(PtyInstrumentTest, AnswersAfterTheComputerReopensAndVanishesOnStop) {
   auto instrument = StartInstrument();
-  { Port first(instrument->device_path()); }
-  Port again(instrument->device_path());
-  again.Write("p");
-  EXPECT_EQ(again.ReadAfter(milliseconds(40)), "v3\r\n");
-  EXPECT_EQ(instrument->LineError(), "");
+  const std::string path = instrument->device_path();
+  { Port first(path); }
+  {
+    Port again(path);
+    again.Write("p");
+    EXPECT_EQ(again.ReadAfter(milliseconds(40)), "v3\r\n");
+    EXPECT_EQ(instrument->LineError(), "");
+  }
+  instrument->Stop();
+  EXPECT_NE(access(path.c_str(), F_OK), 0);
+  instrument->Stop();  // a second stop is harmless
 }
 
 TEST(PtyInstrumentTest, OutputNobodyReadsIsLostAsOnASerialLine) {
@@ -105,15 +104,6 @@ TEST(PtyInstrumentTest, OutputNobodyReadsIsLostAsOnASerialLine) {
   Port port(instrument->device_path());
   instrument->SendShot(*ReadingForCount(2222, 4));
   EXPECT_EQ(port.ReadSize(6), "2222\r\n");
-}
-
-TEST(PtyInstrumentTest, StopMakesTheDeviceVanish) {
-  auto instrument = StartInstrument();
-  const std::string path = instrument->device_path();
-  EXPECT_EQ(access(path.c_str(), F_OK), 0);
-  instrument->Stop();
-  EXPECT_NE(access(path.c_str(), F_OK), 0);
-  instrument->Stop();  // a second stop is harmless
 }
 
 // The qm307-sim program as a child process with its standard output on a pipe; stopped with
@@ -127,7 +117,6 @@ class SimulatorProcess {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     arguments.insert(arguments.begin(), QM307SIM_PROGRAM);
     std::vector<char*> argv;
     for (std::string& argument : arguments) argv.push_back(argument.data());
@@ -141,8 +130,6 @@ class SimulatorProcess {
     Terminate();
     if (out_fd_ >= 0) close(out_fd_);
   }
-
-  bool started() const { return pid_ > 0; }
 
   std::string ReadLine() {
     std::string line;
@@ -171,7 +158,6 @@ TEST(QmSimProgramTest, PrintsTheDeviceLinksItAndStopsOnSigterm) {
   unlink(link.c_str());
   SimulatorProcess simulator(
       {"--auto", "0.05", "--mark", "3", "--seed", "1", "--link", link, "--quiet"});
-  ASSERT_TRUE(simulator.started());
   const std::string device = simulator.ReadLine();
   EXPECT_EQ(device.rfind("/dev/", 0), 0u) << device;
   char target[256] = {};
