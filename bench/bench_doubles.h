@@ -55,7 +55,7 @@ class NullMessageBox final : public MessageBoxView {
 // A port whose instrument has sent `stream`; reads hand it out in order.
 class StreamPlatform final : public SerialPlatform {
  public:
-  explicit StreamPlatform(const std::string& stream) : stream_(stream) {}
+  explicit StreamPlatform(std::string stream) : stream_(std::move(stream)) {}
   void Rewind() { offset_ = 0; }
   bool AtEnd() const { return offset_ >= stream_.size(); }
 
@@ -85,7 +85,7 @@ class StreamPlatform final : public SerialPlatform {
     StreamPlatform& platform_;
   };
 
-  const std::string& stream_;
+  const std::string stream_;
   std::size_t offset_ = 0;
 };
 

@@ -1,6 +1,7 @@
-// Tarvik's entry point. Until the main window is built, Tarvik runs as a console monitor: the
-// main window's logic runs against a window kept in memory, its timer is ticked every 20 ms, and
-// every shot is printed with the running averages.
+// Tarvik's entry point. Until the main window is built, Tarvik runs as a console monitor: it
+// loads the user's settings, runs the main window's logic against a window kept in memory, ticks
+// its timer every 20 ms, and prints every shot with the running averages.
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -14,12 +15,17 @@
 #include "base/sound.h"
 #include "dialogs/app_state.h"
 #include "dialogs/main_window.h"
+#include "settings/settings_store.h"
 
 #ifdef _WIN32
 #include "platform/win32/win32_serial_port.h"
+#include "platform/win32/win32_settings_key.h"
+namespace platform = tarvik::win32;
 using PlatformSerial = tarvik::win32::Win32SerialPlatform;
 #else
 #include "platform/posix/posix_serial_port.h"
+#include "platform/posix/posix_settings_file.h"
+namespace platform = tarvik::posix;
 using PlatformSerial = tarvik::posix::PosixSerialPlatform;
 #endif
 
@@ -36,19 +42,15 @@ class ConsoleMessageBox final : public tarvik::MessageBoxView {
   }
 };
 
-// The console monitor keeps no settings between runs.
-class UnsavedSettings final : public tarvik::SettingsWriter {
- public:
-  void WriteSettingText(std::string_view, std::string_view) override {}
-  void WriteSettingBool(std::string_view, bool) override {}
-  void WriteSettingDword(std::string_view, std::int32_t) override {}
-};
-
 void PrintUsage() {
   std::cout
       << "Usage: tarvik [--port NAME] [--metric] [--weight GRAINS] [--list-ports]\n"
-         "Prints every shot the instrument on the serial port NAME reports.\n"
-         "NAME is a device path (/dev/ttyUSB0), COMn (/dev/ttyS(n-1)) or a name under /dev.\n";
+         "       tarvik --configured-port\n"
+         "Prints every shot the instrument on the serial port reports. The port, the weight,\n"
+         "the calibration and the units come from your settings; the options override them for\n"
+         "this run without storing them. NAME is a device path (/dev/ttyUSB0), COMn\n"
+         "(/dev/ttyS(n-1)) or a name under /dev.\n"
+         "--configured-port prints the port your settings name and succeeds when it is present.\n";
 }
 
 }  // namespace
@@ -56,6 +58,10 @@ void PrintUsage() {
 int main(int argc, char** argv) {
   PlatformSerial platform;
   tarvik::AppState state(platform);
+  std::unique_ptr<tarvik::SettingsStore> store =
+      tarvik::OpenSettingsStore(platform::OpenUserSettings());
+  tarvik::LoadSettings(*store, state.settings, state.last_shot);
+
   bool list_ports = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -69,6 +75,11 @@ int main(int argc, char** argv) {
       state.settings.metric = true;
     } else if (arg == "--list-ports") {
       list_ports = true;
+    } else if (arg == "--configured-port") {
+      const std::string& port = state.settings.port_name;
+      std::cout << port << "\n";
+      const auto present = platform.EnumeratePorts(port);
+      return std::find(present.begin(), present.end(), port) != present.end() ? 0 : 1;
     } else {
       PrintUsage();
       return arg == "--help" ? 0 : 2;
@@ -83,11 +94,10 @@ int main(int argc, char** argv) {
   }
 
   tarvik::TextDialog surface;
-  UnsavedSettings store;
   tarvik::SystemClock clock;
   tarvik::SilentSoundPlayer sound;
   ConsoleMessageBox message_box;
-  tarvik::MainWindow window(surface, state, {store, clock, sound, message_box});
+  tarvik::MainWindow window(surface, state, {*store, clock, sound, message_box});
   window.set_shot_observer([&surface](const tarvik::Shot&) {
     std::cout << tarvik::ShotReportLine(surface) << std::endl;
   });
@@ -104,6 +114,7 @@ int main(int argc, char** argv) {
   }
   window.Destroyed();
   state.chronoscope.CloseLink();
+  tarvik::CloseSettingsStore(store);
   state.series.ReleaseSeries();
   return 0;
 }

@@ -1,12 +1,16 @@
 #include "dialogs/main_window.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "base/number_text.h"
 #include "link/hardware_mark.h"
+#include "link/serial_link.h"
 #include "measure/averages.h"
 #include "measure/units.h"
+#include "res/string_table.h"
 #include "settings/setting_names.h"
 
 namespace tarvik {
@@ -20,13 +24,14 @@ constexpr std::size_t kWeightTextLength = kFieldTextSize - 1;
 // Sets a flag for the lifetime of a scope.
 class FlagScope {
  public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
+  explicit FlagScope(bool& flag) : flag_(flag), previous_(std::exchange(flag, true)) {}
+  ~FlagScope() { flag_ = previous_; }
   FlagScope(const FlagScope&) = delete;
   FlagScope& operator=(const FlagScope&) = delete;
 
  private:
   bool& flag_;
+  bool previous_;
 };
 
 }  // namespace
@@ -44,9 +49,10 @@ void MainWindow::Initialize() {
 }
 
 void MainWindow::OpenLink() {
-  const SerialLink& link = state_.chronoscope.OpenLink(state_.settings.port_name);
-  if (!link.open) {
-    ReportSerialFailure(link, state_.settings.port_name, state_.language, services_.message_box);
+  const std::string& port = state_.settings.port_name;
+  if (const std::optional<PortError> error = state_.chronoscope.OpenLink(port)) {
+    const std::string_view title = TextOrMissing(kStrSerialPortNotHappy, state_.language);
+    services_.message_box.ShowMessage(ComposeSerialFailureText(title, port, error->text), "");
   }
 }
 
@@ -87,21 +93,21 @@ void MainWindow::RefreshAverages() {
                     MeasurementFieldText(EnergyForDisplay(averages.energy, metric)));
 }
 
-void MainWindow::Tick(int /*timer_id*/) {
-  if (in_tick_) return;
+void MainWindow::Tick(int timer_id) {
+  if (timer_id != kTimerId || in_tick_) return;
   FlagScope ticking(in_tick_);
   bool shot_completed = false;
-  if (!snap_active_) {
-    for (const Reading& reading : state_.chronoscope.Poll()) {
-      CompleteShot(reading);
-      shot_completed = true;
-    }
+  for (const Reading& reading : state_.chronoscope.Poll()) {
+    CompleteShot(reading);
+    shot_completed = true;
   }
   // A tick that completed a shot looks at the tab at once and is not counted.
   if (!shot_completed && ++tick_count_ <= kIdleTicksPerTabRefresh) return;
   TabRefresh();
 }
 
+// Looking at the instrument's shot memory comes with the memory tab; until then the refresh
+// only restarts the count.
 void MainWindow::TabRefresh() { tick_count_ = 0; }
 
 void MainWindow::CompleteShot(const Reading& reading) {
@@ -109,13 +115,17 @@ void MainWindow::CompleteShot(const Reading& reading) {
   view_.SetItemUnsigned(Id::kCounts, static_cast<std::uint32_t>(reading.count));
   const Shot shot = MakeShot(reading, settings.calibration, settings.weight);
   state_.last_shot = {shot.velocity, shot.energy};
-  view_.SetItemText(Id::kLastVelocity,
-                    MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
-  StoreMeasurement(setting::kFps, shot.velocity);
-  view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
-  view_.SetItemText(Id::kLastEnergy,
-                    MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
-  StoreMeasurement(setting::kPds, shot.energy);
+  {
+    // The last shot's two values, written microseconds apart, reach the store as one change.
+    SettingsBatch last_shot(services_.store);
+    view_.SetItemText(Id::kLastVelocity,
+                      MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
+    StoreMeasurement(setting::kFps, shot.velocity);
+    view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
+    view_.SetItemText(Id::kLastEnergy,
+                      MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
+    StoreMeasurement(setting::kPds, shot.energy);
+  }
   InvalidateBigDisplay();
   AppendLogLine(shot);
   state_.series.AppendShot(shot.velocity);
@@ -182,10 +192,13 @@ void MainWindow::EditWeight() {
   if (refreshing_fields_) return;
   const std::string text = view_.GetItemText(Id::kWeight).substr(0, kWeightTextLength);
   const double weight = WeightFromDisplay(ParseDecimal(text), state_.settings.metric);
-  // An infinite weight would be stored as a text that reads back as no number at all.
-  if (weight == 0.0 || weight == state_.settings.weight || !std::isfinite(weight)) return;
+  if (weight == 0.0 || weight == state_.settings.weight) return;
+  // An absurd weight whose text does not fit, or one that would read back as no number at
+  // all ("inf"), is not taken: what is held is always what the store will give back.
+  const std::optional<std::string> stored = FitText(FormatMeasurement(weight), kFieldTextSize);
+  if (!std::isfinite(weight) || !stored) return;
   state_.settings.weight = weight;
-  StoreMeasurement(setting::kWeight, weight);
+  services_.store.WriteSettingText(setting::kWeight, *stored);
 }
 
 void MainWindow::CloseRequested() { view_.EndDialog(0); }

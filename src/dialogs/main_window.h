@@ -24,7 +24,7 @@ struct MainWindowServices {
   SettingsWriter& store;
   Clock& clock;
   SoundPlayer& sound;
-  MessageBoxView& message_box;  // owned by the main window
+  MessageBoxView& message_box;  // shows its boxes over the main window
 };
 
 class MainWindow final : public DialogLogic<MainWindowId> {
@@ -50,14 +50,6 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void CloseRequested() override;
   void Destroyed() override;
 
-  // Rewrites every field that depends on the settings and (re)starts the timer.
-  void RefreshMainWindow();
-  // The "Averages" group, and Reset and Undo greyed while the series is empty.
-  void RefreshAverages();
-  // Everything one shot does, in order: the "Last shot" fields, the stored last shot, the log,
-  // the series and its averages, the other windows, the sound.
-  void CompleteShot(const Reading& reading);
-
   // Told after each shot's steps have run; for fronts that report shots elsewhere.
   void set_shot_observer(std::function<void(const Shot&)> observer) {
     shot_observer_ = std::move(observer);
@@ -67,6 +59,15 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void OnCommand(MainWindowId id, Notification notification) override;
 
  private:
+  // Rewrites every field that depends on the settings and (re)starts the timer.
+  void RefreshMainWindow();
+  // The "Averages" group, and Reset and Undo greyed while the series is empty.
+  void RefreshAverages();
+  // Everything one shot does, in order: the "Last shot" fields, the stored last shot, the log,
+  // the series and its averages, the other windows, the sound.
+  void CompleteShot(const Reading& reading);
+  // Opens the configured port in place of the link in use and tells the user, once, when it
+  // cannot be opened.
   void OpenLink();
   void SetUp();
   void EditWeight();
@@ -81,7 +82,6 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   AppState& state_;
   MainWindowServices services_;
   std::function<void(const Shot&)> shot_observer_;
-  bool snap_active_ = false;        // the memory snap has the port to itself
   bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications
   int tick_count_ = 0;              // ticks since the last look at the tab
   bool in_tick_ = false;

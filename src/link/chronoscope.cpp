@@ -2,16 +2,17 @@
 
 namespace tarvik {
 
-const SerialLink& Chronoscope::OpenLink(std::string_view port_name) {
+std::optional<PortError> Chronoscope::OpenLink(std::string_view port_name) {
   CloseLink();
   link_ = OpenSerialLink(platform_, port_name);
-  return *link_;
+  if (link_->open) return std::nullopt;
+  return link_->error;
 }
 
 std::vector<Reading> Chronoscope::Poll() {
   const int n = SerialRead(link_.get(), buffer_.FreeSpace());
-  if (n <= 0) return {};
-  buffer_.fill += n;
+  if (n > 0) buffer_.fill += n;
+  if (buffer_.fill == 0) return {};
   return decoder_.DecodeReceived(buffer_);
 }
 

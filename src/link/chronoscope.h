@@ -1,10 +1,11 @@
 // The instrument as the program holds it: the serial link in use, the receive buffer and the
-// decoder's reading in progress, together. The main window's timer polls it; the memory tab's
-// exchanges and the memory snap use its link and buffer. There is one for the process.
+// decoder's reading in progress, together. The main window's timer polls it. There is one for
+// the process.
 #ifndef TARVIK_LINK_CHRONOSCOPE_H_
 #define TARVIK_LINK_CHRONOSCOPE_H_
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -24,20 +25,15 @@ class Chronoscope {
 
   // Replaces the link as a whole: the old one is closed before the new one is opened, so the
   // port is never held twice. The new link stays in use even when it failed to open; its
-  // reads then return nothing until the next call.
-  const SerialLink& OpenLink(std::string_view port_name);
+  // reads then return nothing until the next call. Returns why it failed, or nothing.
+  std::optional<PortError> OpenLink(std::string_view port_name);
   void CloseLink() { CloseSerialLink(link_); }
-
-  // The link in use, for the serial operations; null before the first open.
-  SerialLink* current_link() { return link_.get(); }
   bool IsOpen() const { return link_ != nullptr && link_->open; }
 
   // One look at the port: reads what has arrived into the free part of the receive buffer,
-  // never waiting, and decodes it. The partial reading survives a new link.
+  // never waiting, and decodes it. A reading in progress survives a new link, as it survives
+  // everything but the decoder's own bytes.
   std::vector<Reading> Poll();
-
-  // Shared with the memory snap, which collects raw bytes in it while the timer does not poll.
-  ReceiveBuffer& receive_buffer() { return buffer_; }
 
  private:
   SerialPlatform& platform_;

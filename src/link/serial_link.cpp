@@ -62,11 +62,4 @@ std::string ComposeSerialFailureText(std::string_view title, std::string_view po
   return text;
 }
 
-void ReportSerialFailure(const SerialLink& link, std::string_view port_name, UiLanguage language,
-                         MessageBoxView& message_box) {
-  const std::string text = ComposeSerialFailureText(TextOrMissing(kStrSerialPortNotHappy, language),
-                                                    port_name, link.error.text);
-  message_box.ShowMessage(text, "");
-}
-
 }  // namespace tarvik

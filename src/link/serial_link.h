@@ -12,9 +12,7 @@
 #include <string_view>
 
 #include "base/clock.h"
-#include "base/message_box.h"
 #include "link/serial_port.h"
-#include "res/string_table.h"
 
 namespace tarvik {
 
@@ -31,7 +29,7 @@ inline constexpr int kDrainWaitMs = 50;
 inline constexpr std::size_t kDrainBytes = 20;
 
 // Opens and configures the named port. The result always exists; `open` tells whether it is
-// usable, and a caller reports a failed open with ReportSerialFailure straight away.
+// usable, and a caller reports a failed open to the user straight away.
 std::unique_ptr<SerialLink> OpenSerialLink(SerialPlatform& platform, std::string_view port_name);
 // Releases the device if one is held and frees the link; `link` is empty afterwards.
 void CloseSerialLink(std::unique_ptr<SerialLink>& link);
@@ -48,9 +46,6 @@ void DrainReply(SerialLink* current, Clock& clock);
 // terminator; a cut text ends in "..." and never splits a character.
 std::string ComposeSerialFailureText(std::string_view title, std::string_view port_name,
                                      std::string_view system_text);
-// Tells the user, once, why the port could not be opened.
-void ReportSerialFailure(const SerialLink& link, std::string_view port_name, UiLanguage language,
-                         MessageBoxView& message_box);
 
 }  // namespace tarvik
 

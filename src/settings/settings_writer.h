@@ -16,6 +16,23 @@ class SettingsWriter {
   // Stored as the text "TRUE" or "FALSE".
   virtual void WriteSettingBool(std::string_view name, bool value) = 0;
   virtual void WriteSettingDword(std::string_view name, std::int32_t value) = 0;
+
+  // Writes made between the two may reach the store together, as one change, when the batch
+  // ends. For writes made microseconds apart, where a store pays for each change.
+  virtual void BeginBatch() {}
+  virtual void EndBatch() {}
+};
+
+// A batch of writes for the lifetime of a scope.
+class SettingsBatch {
+ public:
+  explicit SettingsBatch(SettingsWriter& writer) : writer_(writer) { writer_.BeginBatch(); }
+  ~SettingsBatch() { writer_.EndBatch(); }
+  SettingsBatch(const SettingsBatch&) = delete;
+  SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+ private:
+  SettingsWriter& writer_;
 };
 
 }  // namespace tarvik

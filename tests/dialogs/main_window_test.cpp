@@ -119,6 +119,17 @@ TEST_F(MainWindowTest, SoundIsLegalBelowTheLimitAndOverTheLimitFromItOn) {
   EXPECT_EQ(clock_.slept_ms(), 600);
 }
 
+TEST_F(MainWindowTest, BurstLargerThanTheBufferIsTakenOverSeveralTicks) {
+  Open();
+  std::string burst;
+  for (int i = 0; i < 40; ++i) burst += "001234\r\n";  // 320 bytes
+  Receive(burst);
+  EXPECT_EQ(state_.series.count(), 25);  // the first 200 bytes
+  window_.Tick(MainWindow::kTimerId);
+  EXPECT_EQ(state_.series.count(), 40);
+  EXPECT_EQ(Text(Id::kShotCount), "40");
+}
+
 TEST_F(MainWindowTest, LayoutWithoutTheCountFieldAndTabGroupStillTakesShots) {
   for (const Id id : {Id::kCounts, Id::kCountsLabel, Id::kTabGroup, Id::kFire, Id::kAll}) {
     view_.RemoveControl(id);
@@ -195,6 +206,7 @@ TEST_F(MainWindowTest, PortThatWillNotOpenIsReportedOnceAndTheWindowGoesOn) {
   state_.settings.port_name = "COM7";
   Open();
   EXPECT_EQ(message_box_.shown, Strings{"Serial port not happy COM7\r\nNo such file or directory"});
+  EXPECT_EQ(message_box_.captions, Strings{""});
   window_.Tick(MainWindow::kTimerId);
   EXPECT_EQ(Text(Id::kShotCount), "0");
   EXPECT_EQ(view_.TimerPeriod(MainWindow::kTimerId), 20);
@@ -209,8 +221,11 @@ TEST_F(MainWindowTest, SetUpClosesTheLinkBeforeOpeningTheNewOneAndReportsAgain) 
   EXPECT_TRUE(first_line->closed);
   EXPECT_EQ(platform_.opened_while_another_held, 0);
   EXPECT_EQ(platform_.opened, (Strings{"COM2", "COM3"}));
+  state_.language = UiLanguage::kGerman;
   window_.Command(static_cast<int>(Id::kSetUp), Notification::kMenu);
-  EXPECT_EQ(message_box_.shown.size(), 2u);
+  ASSERT_EQ(message_box_.shown.size(), 2u);
+  EXPECT_EQ(message_box_.shown[1],
+            "Serielle Schnittstelle unglücklich COM3\r\nNo such file or directory");
 }
 
 TEST_F(MainWindowTest, TypedWeightIsHeldAndStoredButNotZeroOrUnchanged) {
@@ -220,7 +235,10 @@ TEST_F(MainWindowTest, TypedWeightIsHeldAndStoredButNotZeroOrUnchanged) {
   Receive("001234\r");
   store_.values.clear();
 
-  for (const char* text : {"0", "abc", "", "15", "1e400"}) view_.Type(Id::kWeight, text, window_);
+  for (const char* text : {"0", "abc", "", "15", "1e400", "1e30"}) {
+    view_.Type(Id::kWeight, text, window_);
+  }
+  EXPECT_EQ(state_.settings.weight, 15.0);
   EXPECT_TRUE(store_.values.empty());
   view_.Type(Id::kWeight, "16", window_);
   EXPECT_EQ(store_.values["Weight"], "  16.00");

@@ -8,14 +8,12 @@
 
 #include "doubles/fake_clock.h"
 #include "doubles/fake_serial_port.h"
-#include "doubles/recording_message_box.h"
 
 namespace tarvik {
 namespace {
 
 using testing::FakeClock;
 using testing::FakeSerialPlatform;
-using testing::RecordingMessageBox;
 
 TEST(SerialLinkTest, OpenLinkReadsAndWrites) {
   FakeSerialPlatform platform;
@@ -99,20 +97,6 @@ TEST(SerialFailureTextTest, CutNeverSplitsACharacterOrALineBreak) {
         << "split character at pad " << pad;
     ASSERT_FALSE(!body.empty() && body.back() == '\r') << "half a line break at pad " << pad;
   }
-}
-
-TEST(ReportSerialFailureTest, ShowsTheTitleThePortAndTheSystemText) {
-  FakeSerialPlatform platform;
-  platform.open_error = {2, "No such file or directory"};
-  auto link = OpenSerialLink(platform, "COM9");
-  RecordingMessageBox box;
-  ReportSerialFailure(*link, "COM9", UiLanguage::kNeutral, box);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0], "Serial port not happy COM9\r\nNo such file or directory");
-  EXPECT_EQ(box.captions[0], "");
-
-  ReportSerialFailure(*link, "COM9", UiLanguage::kGerman, box);
-  EXPECT_EQ(box.shown[1], "Serielle Schnittstelle unglücklich COM9\r\nNo such file or directory");
 }
 
 }  // namespace

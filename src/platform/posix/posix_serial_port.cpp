@@ -10,6 +10,8 @@
 #include <charconv>
 #include <system_error>
 
+#include "base/number_text.h"
+
 namespace tarvik::posix {
 namespace {
 
@@ -83,7 +85,7 @@ std::string DevicePathForPortName(std::string_view port_name) {
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (ec == std::errc() && end == digits.data() + digits.size() && number >= 1 &&
         digits.front() != '0') {
-      return "/dev/ttyS" + std::to_string(number - 1);
+      return "/dev/ttyS" + FormatInt(number - 1);
     }
   }
   return "/dev/" + std::string(port_name);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/number_text.h"
+
 namespace tarvik::win32 {
 namespace {
 
@@ -134,7 +136,7 @@ std::vector<std::string> Win32SerialPlatform::EnumeratePorts(std::string_view co
   };
   std::vector<std::string> ports;
   for (int n = 1; n <= 40; ++n) {
-    std::string name = "COM" + std::to_string(n);
+    std::string name = "COM" + FormatInt(n);
     if (exists(name)) ports.push_back(std::move(name));
   }
   const std::string configured_name(configured);

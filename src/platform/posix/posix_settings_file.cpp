@@ -1,0 +1,202 @@
+#include "platform/posix/posix_settings_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "base/number_text.h"
+
+namespace tarvik::posix {
+namespace {
+
+// A settings file is a few hundred bytes; anything beyond this is not one.
+constexpr off_t kMaxFileSize = 16 << 20;
+
+class UniqueFd {
+ public:
+  explicit UniqueFd(int fd) : fd_(fd) {}
+  ~UniqueFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  UniqueFd(const UniqueFd&) = delete;
+  UniqueFd& operator=(const UniqueFd&) = delete;
+  int get() const { return fd_; }
+  bool ok() const { return fd_ >= 0; }
+  // Closes now and tells whether everything written reached the file system.
+  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+enum class ReadOutcome { kRead, kMissing, kNotASettingsFile, kFailed };
+
+ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, mode_t* mode = nullptr) {
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.ok()) return errno == ENOENT ? ReadOutcome::kMissing : ReadOutcome::kFailed;
+  struct stat status {};
+  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return ReadOutcome::kFailed;
+  if (mode != nullptr) *mode = status.st_mode & 07777;
+  if (status.st_size > kMaxFileSize) return ReadOutcome::kNotASettingsFile;
+  bytes.clear();
+  char chunk[4096];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ReadOutcome::kFailed;
+    }
+    bytes.append(chunk, static_cast<std::size_t>(n));
+    if (bytes.size() > static_cast<std::size_t>(kMaxFileSize)) {
+      return ReadOutcome::kNotASettingsFile;
+    }
+  }
+  return ReadOutcome::kRead;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes the folder and any missing folder above it, private to the user as new configuration
+// folders are.
+bool MakeFolders(const std::string& folder) {
+  struct stat status {};
+  if (::stat(folder.c_str(), &status) == 0) return S_ISDIR(status.st_mode);
+  if (errno != ENOENT) return false;
+  const std::string parent = FolderOf(folder);
+  if (parent != folder && !MakeFolders(parent)) return false;
+  return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+// A name beside the file that no earlier bad file holds.
+std::string FreeBadName(const std::string& path) {
+  std::string name = path + ".bad";
+  for (int n = 2; ::access(name.c_str(), F_OK) == 0 && n < 1000; ++n) {
+    name = path + ".bad." + FormatInt(n);
+  }
+  return name;
+}
+
+}  // namespace
+
+std::optional<SettingValue> SettingsFile::QueryValue(std::string_view name) {
+  std::string bytes;
+  if (ReadWholeFile(path_, bytes) != ReadOutcome::kRead) return std::nullopt;
+  const std::optional<RegFile> file = RegFile::Parse(bytes);
+  if (!file) return std::nullopt;
+  return file->Find(kSettingsKeyPath, name);
+}
+
+void SettingsFile::SetText(std::string_view name, std::string_view text) {
+  Apply([name = std::string(name), text = std::string(text)](RegFile& file) {
+    return file.SetText(kSettingsKeyPath, name, text);
+  });
+}
+
+void SettingsFile::SetNumber(std::string_view name, std::uint32_t value) {
+  Apply([name = std::string(name), value](RegFile& file) {
+    file.SetNumber(kSettingsKeyPath, name, value);
+    return true;
+  });
+}
+
+void SettingsFile::Apply(Change change) {
+  if (batch_depth_ > 0) {
+    pending_.push_back(std::move(change));
+  } else {
+    Update({std::move(change)}, true);
+  }
+}
+
+void SettingsFile::EndBatch() {
+  if (batch_depth_ == 0 || --batch_depth_ > 0 || pending_.empty()) return;
+  Update(std::exchange(pending_, {}), false);
+}
+
+void SettingsFile::Update(const std::vector<Change>& changes, bool durable_rename) {
+  const std::string folder = FolderOf(path_);
+  if (!MakeFolders(folder)) return;
+  // The folder is the lock, so that no lock file is left behind. Where the file system has no
+  // locks the write goes ahead without one.
+  UniqueFd lock(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!lock.ok()) return;
+  while (::flock(lock.get(), LOCK_EX) != 0 && errno == EINTR) {
+  }
+
+  RegFile file;
+  std::string bytes;
+  mode_t mode = 0;  // of the file there, which the new one keeps
+  switch (ReadWholeFile(path_, bytes, &mode)) {
+    case ReadOutcome::kFailed:
+      return;
+    case ReadOutcome::kMissing:
+      break;
+    case ReadOutcome::kRead:
+      if (std::optional<RegFile> parsed = RegFile::Parse(bytes)) {
+        file = std::move(*parsed);
+        break;
+      }
+      [[fallthrough]];
+    case ReadOutcome::kNotASettingsFile:
+      if (std::rename(path_.c_str(), FreeBadName(path_).c_str()) != 0) return;
+      break;
+  }
+  bool changed = false;
+  for (const Change& change : changes) changed = change(file) || changed;
+  if (!changed) return;
+
+  const std::string temporary = path_ + ".new";
+  ::unlink(temporary.c_str());  // left by a write that was cut short
+  UniqueFd out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!out.ok()) return;
+  bool written = (mode == 0 || ::fchmod(out.get(), mode) == 0) &&
+                 WriteAll(out.get(), file.Serialize()) && ::fdatasync(out.get()) == 0;
+  written = out.Close() && written;
+  if (!written || std::rename(temporary.c_str(), path_.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return;
+  }
+  // The rename itself reaches the disk with the folder.
+  if (durable_rename) ::fsync(lock.get());
+}
+
+std::string UserSettingsPath() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  std::string folder;
+  if (config != nullptr && config[0] == '/') {
+    folder = config;
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
+    folder = std::string(home) + "/.config";
+  } else {
+    return {};
+  }
+  return folder + "/Dorvex/Tarvik.reg";
+}
+
+std::unique_ptr<SettingsBackend> OpenUserSettings() {
+  std::string path = UserSettingsPath();
+  if (path.empty()) return nullptr;
+  return std::make_unique<SettingsFile>(std::move(path));
+}
+
+}  // namespace tarvik::posix

@@ -1,0 +1,17 @@
+// The user's settings on Windows: the registry key "Software\Dorvex\Tarvik" under
+// HKEY_CURRENT_USER, made when it is missing.
+#ifndef TARVIK_PLATFORM_WIN32_WIN32_SETTINGS_KEY_H_
+#define TARVIK_PLATFORM_WIN32_WIN32_SETTINGS_KEY_H_
+
+#include <memory>
+
+#include "settings/settings_backend.h"
+
+namespace tarvik::win32 {
+
+// The key opened (or created) with full access; nothing when it could not be.
+std::unique_ptr<SettingsBackend> OpenUserSettings();
+
+}  // namespace tarvik::win32
+
+#endif  // TARVIK_PLATFORM_WIN32_WIN32_SETTINGS_KEY_H_

@@ -1,0 +1,45 @@
+// A settings backend in memory: named values compared without regard to case, the spelling of
+// the first write kept, as the registry and the settings file do.
+#ifndef TARVIK_TESTS_DOUBLES_MEMORY_SETTINGS_H_
+#define TARVIK_TESTS_DOUBLES_MEMORY_SETTINGS_H_
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "settings/settings_backend.h"
+
+namespace tarvik::testing {
+
+class MemorySettings : public SettingsBackend {
+ public:
+  std::optional<SettingValue> QueryValue(std::string_view name) override {
+    auto it = values.find(Fold(name));
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+  }
+  void SetText(std::string_view name, std::string_view text) override {
+    ++writes;
+    values[Fold(name)] = {SettingValue::Type::kText, std::string(text), 0};
+  }
+  void SetNumber(std::string_view name, std::uint32_t value) override {
+    ++writes;
+    values[Fold(name)] = {SettingValue::Type::kNumber, "", value};
+  }
+  // A value of a type the program does not use (binary, expandable text, ...).
+  void SetOther(std::string_view name) { values[Fold(name)] = {}; }
+
+  static std::string Fold(std::string_view name) {
+    std::string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return folded;
+  }
+
+  std::map<std::string, SettingValue> values;
+  int writes = 0;
+};
+
+}  // namespace tarvik::testing
+
+#endif  // TARVIK_TESTS_DOUBLES_MEMORY_SETTINGS_H_
