@@ -41,17 +41,21 @@ class SettingsStoreTest : public ::testing::TestWithParam<Param> {
 
   std::string FilePath() const { return (folder_ / "Dorvex" / "Tarvik.reg").string(); }
 
-  // A store over the same values as every earlier one of the test.
-  std::unique_ptr<SettingsStore> Open() {
+  // The store as the next run of the program opens it.
+  SettingsStore& Reopen() {
     if (GetParam().backend == Backend::kFile) {
-      return OpenSettingsStore(std::make_unique<posix::SettingsFile>(FilePath()));
+      store_ = OpenSettingsStore(std::make_unique<posix::SettingsFile>(FilePath()));
+    } else if (store_ == nullptr) {
+      auto memory = std::make_unique<testing::MemorySettings>();
+      memory_ = memory.get();
+      store_ = OpenSettingsStore(std::move(memory));
     }
-    return OpenSettingsStore(std::make_unique<Forward>(memory_));
+    return *store_;
   }
 
   // A value of a type the program never writes.
   void StoreOther(std::string_view name) {
-    if (GetParam().backend == Backend::kMemory) return memory_.SetOther(name);
+    if (memory_ != nullptr) return memory_->SetOther(name);
     std::filesystem::create_directories(folder_ / "Dorvex");
     std::ofstream(FilePath(), std::ios::app)
         << "Windows Registry Editor Version 5.00\r\n\r\n"
@@ -60,34 +64,18 @@ class SettingsStoreTest : public ::testing::TestWithParam<Param> {
   }
 
   bool AnythingWritten() const {
-    return GetParam().backend == Backend::kMemory ? memory_.writes > 0
-                                                  : std::filesystem::exists(FilePath());
+    return memory_ != nullptr ? memory_->writes > 0 : std::filesystem::exists(FilePath());
   }
 
  private:
-  // Hands every call to the test's one memory backend, so that stores opened in turn share it.
-  class Forward : public SettingsBackend {
-   public:
-    explicit Forward(testing::MemorySettings& to) : to_(to) {}
-    std::optional<SettingValue> QueryValue(std::string_view name) override {
-      return to_.QueryValue(name);
-    }
-    void SetText(std::string_view name, std::string_view text) override { to_.SetText(name, text); }
-    void SetNumber(std::string_view name, std::uint32_t value) override {
-      to_.SetNumber(name, value);
-    }
-
-   private:
-    testing::MemorySettings& to_;
-  };
-
   std::filesystem::path folder_;
   std::string previous_locale_;
-  testing::MemorySettings memory_;
+  std::unique_ptr<SettingsStore> store_;
+  testing::MemorySettings* memory_ = nullptr;  // the store's backend, when in memory
 };
 
 TEST_P(SettingsStoreTest, FirstRunGivesTheDefaultsAndWritesNothing) {
-  auto store = Open();
+  SettingsStore* store = &Reopen();
   AppSettings settings;
   settings.port_name = "changed";
   LastShot last_shot{1.0, 1.0};
@@ -112,7 +100,7 @@ TEST_P(SettingsStoreTest, FirstRunGivesTheDefaultsAndWritesNothing) {
 
 TEST_P(SettingsStoreTest, ValuesComeBackAsTheyWereWrittenAndConverted) {
   {
-    auto store = Open();
+    SettingsStore* store = &Reopen();
     store->WriteSettingText("Weight", "12,5");  // a comma is no decimal point
     store->WriteSettingText("Calibrate", "95.7");
     store->WriteSettingText("FPS", " 633.71");
@@ -122,7 +110,7 @@ TEST_P(SettingsStoreTest, ValuesComeBackAsTheyWereWrittenAndConverted) {
     store->WriteSettingText("Sound Legal", std::string(259, 'y'));
     store->WriteSettingDword("Big x", -20);
   }
-  auto store = Open();
+  SettingsStore* store = &Reopen();
   AppSettings settings;
   LastShot last_shot;
   LoadSettings(*store, settings, last_shot);
@@ -140,7 +128,7 @@ TEST_P(SettingsStoreTest, ValuesComeBackAsTheyWereWrittenAndConverted) {
 }
 
 TEST_P(SettingsStoreTest, BooleansGoByTheirFirstCharacter) {
-  auto store = Open();
+  SettingsStore* store = &Reopen();
   for (const auto& [text, expected] : {std::pair{"yes", true},
                                        {"Off", false},
                                        {"1", true},
@@ -153,7 +141,7 @@ TEST_P(SettingsStoreTest, BooleansGoByTheirFirstCharacter) {
 }
 
 TEST_P(SettingsStoreTest, ValuesOfTheWrongTypeGiveTheDefault) {
-  auto store = Open();
+  SettingsStore* store = &Reopen();
   store->WriteSettingDword("Weight", 30);
   store->WriteSettingText("Big w", "300");
   StoreOther("Port Name");

@@ -35,30 +35,11 @@ class SimulatedInstrumentTest : public ::testing::Test {
     ASSERT_TRUE(link_->open) << link_->error.text;
   }
 
-  // Writes a command, waits as the program does, and takes what has arrived by then.
-  std::string Exchange(std::string_view command, int wait_ms) {
-    SerialWrite(link_.get(), command);
-    clock_.SleepMs(wait_ms);
-    std::array<std::uint8_t, 50> reply{};
-    const int n = SerialRead(link_.get(), reply);
-    return std::string(reply.begin(), reply.begin() + n);
-  }
-
   posix::PosixSerialPlatform platform_;
   SystemClock clock_;
   std::unique_ptr<sim::PtyInstrument> instrument_;
   std::unique_ptr<SerialLink> link_;
 };
-
-TEST_F(SimulatedInstrumentTest, InstrumentTooSlowForTheWaitGivesAnEmptyRead) {
-  sim::InstrumentOptions slow;
-  slow.delays.version = milliseconds(150);
-  StartInstrument(slow);
-  EXPECT_EQ(Exchange("p", 40), "");
-  clock_.SleepMs(200);
-  std::array<std::uint8_t, 50> late{};
-  EXPECT_EQ(SerialRead(link_.get(), late), 4);  // the late reply waits for the next read
-}
 
 TEST_F(SimulatedInstrumentTest, ShotsFromTheInstrumentAreShownByTheMainWindow) {
   StartInstrument();
