@@ -1,21 +1,28 @@
-// Tarvik's entry point. Until the main window is built, Tarvik runs as a console monitor: it
-// loads the user's settings, runs the main window's logic against a window kept in memory, ticks
-// its timer every 20 ms, and prints every shot with the running averages.
+// Tarvik's start-up and shutdown: the user's settings are loaded, the main window runs as a
+// modal dialog for the whole run, and then the link, the store and the series are let go in
+// that order.
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+#include <QTimer>
 #include <algorithm>
-#include <csignal>
-#include <cstdio>
+#include <chrono>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "app/console_report.h"
-#include "app/text_dialog.h"
 #include "base/clock.h"
 #include "base/number_text.h"
-#include "base/sound.h"
 #include "dialogs/app_state.h"
 #include "dialogs/main_window.h"
+#include "res/main_window_template.h"
 #include "settings/settings_store.h"
+#include "ui/qt_dialog.h"
+#include "ui/qt_message_box.h"
+#include "ui/qt_sound.h"
+#include "ui/ui_language.h"
 
 #ifdef _WIN32
 #include "platform/win32/win32_serial_port.h"
@@ -31,88 +38,118 @@ using PlatformSerial = tarvik::posix::PosixSerialPlatform;
 
 namespace {
 
-volatile std::sig_atomic_t stop_requested = 0;
+constexpr std::string_view kUsage =
+    "Usage: tarvik [--port NAME]\n"
+    "Shows the shots of the qm-307 chronoscope on the serial port your settings name, or on\n"
+    "NAME for this run (a device path such as /dev/ttyUSB0, COMn for /dev/ttyS(n-1), or a name\n"
+    "under /dev).\n"
+    "For developers and scripts:\n"
+    "  --list-ports          print the serial ports present and exit\n"
+    "  --configured-port     print the port your settings name; succeed when it is present\n"
+    "  --screenshot FILE     after --after seconds (default 5), save a picture of the main\n"
+    "                        window as FILE (PNG) and close the program\n"
+    "  --after SECONDS\n"
+    "  --measure-startup     print the milliseconds from start to the main window shown, exit\n";
 
-void RequestStop(int) { stop_requested = 1; }
-
-class ConsoleMessageBox final : public tarvik::MessageBoxView {
- public:
-  void ShowMessage(std::string_view text, std::string_view) override {
-    std::cerr << text << std::endl;
-  }
+struct Options {
+  std::string port;
+  bool list_ports = false;
+  bool configured_port = false;
+  bool measure_startup = false;
+  bool help = false;
+  std::string screenshot;
+  double after_seconds = 5.0;
 };
 
-void PrintUsage() {
-  std::cout
-      << "Usage: tarvik [--port NAME] [--metric] [--weight GRAINS] [--list-ports]\n"
-         "       tarvik --configured-port\n"
-         "Prints every shot the instrument on the serial port reports. The port, the weight,\n"
-         "the calibration and the units come from your settings; the options override them for\n"
-         "this run without storing them. NAME is a device path (/dev/ttyUSB0), COMn\n"
-         "(/dev/ttyS(n-1)) or a name under /dev.\n"
-         "--configured-port prints the port your settings name and succeeds when it is present.\n";
+// The program's own options; anything else is left to Qt ("-platform offscreen", ...).
+Options ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    const bool has_value = i + 1 < argc;
+    if (argument == "--list-ports") {
+      options.list_ports = true;
+    } else if (argument == "--configured-port") {
+      options.configured_port = true;
+    } else if (argument == "--measure-startup") {
+      options.measure_startup = true;
+    } else if (argument == "--help") {
+      options.help = true;
+    } else if (argument == "--port" && has_value) {
+      options.port = argv[++i];
+    } else if (argument == "--screenshot" && has_value) {
+      options.screenshot = argv[++i];
+    } else if (argument == "--after" && has_value) {
+      options.after_seconds = tarvik::ParseDecimal(argv[++i]);
+    }
+  }
+  return options;
+}
+
+// Pictures the window and closes the program once it has run for a while.
+void ScheduleScreenshot(tarvik::ui::QtDialog& window, const Options& options) {
+  const auto after =
+      std::chrono::milliseconds(static_cast<long long>(options.after_seconds * 1000));
+  QTimer::singleShot(after, &window, [&window, file = options.screenshot] {
+    window.grab().save(QString::fromStdString(file), "PNG");
+    std::cout << file << std::endl;
+    window.EndDialog(0);
+  });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  PlatformSerial platform;
-  tarvik::AppState state(platform);
-  std::unique_ptr<tarvik::SettingsStore> store =
-      tarvik::OpenSettingsStore(platform::OpenUserSettings());
-  tarvik::LoadSettings(*store, state.settings, state.last_shot);
-
-  bool list_ports = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--port" && i + 1 < argc) {
-      state.settings.port_name = argv[++i];
-    } else if (arg.starts_with("--port=")) {
-      state.settings.port_name = std::string(arg.substr(7));
-    } else if (arg == "--weight" && i + 1 < argc) {
-      state.settings.weight = tarvik::ParseDecimal(argv[++i]);
-    } else if (arg == "--metric") {
-      state.settings.metric = true;
-    } else if (arg == "--list-ports") {
-      list_ports = true;
-    } else if (arg == "--configured-port") {
-      const std::string& port = state.settings.port_name;
-      std::cout << port << "\n";
-      const auto present = platform.EnumeratePorts(port);
-      return std::find(present.begin(), present.end(), port) != present.end() ? 0 : 1;
-    } else {
-      PrintUsage();
-      return arg == "--help" ? 0 : 2;
-    }
-  }
-
-  if (list_ports) {
-    for (const std::string& port : platform.EnumeratePorts(state.settings.port_name)) {
-      std::cout << port << "\n";
-    }
+  const auto started = std::chrono::steady_clock::now();
+  const Options options = ParseOptions(argc, argv);
+  if (options.help) {
+    std::cout << kUsage;
     return 0;
   }
 
-  tarvik::TextDialog surface;
-  tarvik::SystemClock clock;
-  tarvik::SilentSoundPlayer sound;
-  ConsoleMessageBox message_box;
-  tarvik::MainWindow window(surface, state, {*store, clock, sound, message_box});
-  window.set_shot_observer([&surface](const tarvik::Shot&) {
-    std::cout << tarvik::ShotReportLine(surface) << std::endl;
-  });
-  window.Initialize();
-  if (!state.chronoscope.IsOpen()) return 1;
-  std::cout << "Tarvik: listening to the chronoscope on " << state.settings.port_name
-            << " (Ctrl+C ends)" << std::endl;
+  PlatformSerial serial;
+  std::unique_ptr<tarvik::SettingsStore> store =
+      tarvik::OpenSettingsStore(platform::OpenUserSettings());
+  tarvik::AppState state(serial);
+  tarvik::LoadSettings(*store, state.settings, state.last_shot);
+  if (!options.port.empty()) state.settings.port_name = options.port;
 
-  std::signal(SIGINT, RequestStop);
-  std::signal(SIGTERM, RequestStop);
-  while (stop_requested == 0) {
-    window.Tick(tarvik::MainWindow::kTimerId);
-    clock.SleepMs(tarvik::MainWindow::kTimerPeriodMs);
+  // These answer without a window, so they work where there is no display.
+  if (options.list_ports || options.configured_port) {
+    const std::string& configured = state.settings.port_name;
+    const auto present = serial.EnumeratePorts(configured);
+    if (options.configured_port) {
+      std::cout << configured << "\n";
+      return std::find(present.begin(), present.end(), configured) != present.end() ? 0 : 1;
+    }
+    for (const std::string& port : present) std::cout << port << "\n";
+    return 0;
   }
-  window.Destroyed();
+
+  QApplication application(argc, argv);
+  application.setApplicationName("Tarvik");
+  application.setDesktopFileName("tarvik");
+  QApplication::setWindowIcon(QIcon::fromTheme("tarvik"));
+  state.language = tarvik::ui::UiLanguageFor(QLocale::system().uiLanguages());
+
+  tarvik::ui::QtDialog dialog(tarvik::MainWindowTemplate(state.language),
+                              &tarvik::MainMenuTemplate(state.language));
+  tarvik::ui::QtMessageBox message_box(&dialog);
+  tarvik::ui::QtSoundPlayer sound(
+      tarvik::ui::SoundFolders(QApplication::applicationDirPath().toStdString()));
+  tarvik::SystemClock clock;
+  tarvik::MainWindow window(dialog, state, {*store, clock, sound, message_box});
+  if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
+  if (options.measure_startup) {
+    dialog.OnFirstPaint([&dialog, started] {
+      const auto shown = std::chrono::steady_clock::now() - started;
+      std::cout << std::chrono::duration_cast<std::chrono::milliseconds>(shown).count()
+                << std::endl;
+      QTimer::singleShot(0, &dialog, [&dialog] { dialog.EndDialog(0); });
+    });
+  }
+  dialog.RunModal(window);
+
   state.chronoscope.CloseLink();
   tarvik::CloseSettingsStore(store);
   state.series.ReleaseSeries();

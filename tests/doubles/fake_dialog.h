@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "app/text_dialog.h"
 #include "doubles/event_log.h"
+#include "doubles/text_dialog.h"
 
 namespace tarvik::testing {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <thread>
 
-#include "app/text_dialog.h"
 #include "base/clock.h"
 #include "base/sound.h"
 #include "dialogs/main_window.h"
+#include "doubles/fake_dialog.h"
 #include "doubles/recording_message_box.h"
 #include "doubles/recording_settings.h"
 #include "link/serial_link.h"
@@ -46,7 +46,7 @@ TEST_F(SimulatedInstrumentTest, ShotsFromTheInstrumentAreShownByTheMainWindow) {
   CloseSerialLink(link_);
   AppState state(platform_);
   state.settings.port_name = instrument_->device_path();
-  TextDialog view;
+  testing::FakeDialog view;
   testing::RecordingSettings store;
   SilentSoundPlayer sound;
   testing::RecordingMessageBox message_box;

@@ -1,7 +1,7 @@
 // A window without a screen: keeps each control's text and state, each list and the menu marks
-// in memory. The console front end reads the fields from it to print them.
-#ifndef TARVIK_APP_TEXT_DIALOG_H_
-#define TARVIK_APP_TEXT_DIALOG_H_
+// in memory.
+#ifndef TARVIK_TESTS_DOUBLES_TEXT_DIALOG_H_
+#define TARVIK_TESTS_DOUBLES_TEXT_DIALOG_H_
 
 #include <map>
 #include <string>
@@ -9,22 +9,34 @@
 
 #include "base/dialog_view.h"
 
-namespace tarvik {
+namespace tarvik::testing {
 
 class TextDialog : public DialogSurface {
  public:
   void SetItemText(int id, std::string_view text) override { texts_[id] = std::string(text); }
-  std::string GetItemText(int id) const override;
+  std::string GetItemText(int id) const override {
+    auto it = texts_.find(id);
+    return it == texts_.end() ? std::string() : it->second;
+  }
   void EnableItem(int id, bool enabled) override { enabled_[id] = enabled; }
   void ShowItem(int id, bool shown) override { shown_[id] = shown; }
   void CheckItem(int id, bool checked) override { checked_[id] = checked; }
   bool IsItemChecked(int id) const override { return Lookup(checked_, id, false); }
 
   void ClearList(int id) override { lists_[id] = {}; }
-  void AddListItem(int id, std::string_view text) override;
-  void SelectListItem(int id, int index) override;
-  int SelectedListIndex(int id) const override;
-  std::string SelectedListText(int id) const override;
+  void AddListItem(int id, std::string_view text) override { lists_[id].items.emplace_back(text); }
+  void SelectListItem(int id, int index) override {
+    List& list = lists_[id];
+    list.selected = index >= 0 && index < static_cast<int>(list.items.size()) ? index : -1;
+  }
+  int SelectedListIndex(int id) const override {
+    auto it = lists_.find(id);
+    return it == lists_.end() ? -1 : it->second.selected;
+  }
+  std::string SelectedListText(int id) const override {
+    const int index = SelectedListIndex(id);
+    return index < 0 ? std::string() : lists_.at(id).items[static_cast<std::size_t>(index)];
+  }
 
   void EnableMenuItem(int command, bool enabled) override { menu_enabled_[command] = enabled; }
   void CheckMenuItem(int command, bool checked) override { menu_checked_[command] = checked; }
@@ -40,9 +52,15 @@ class TextDialog : public DialogSurface {
   bool ItemShown(int id) const { return Lookup(shown_, id, true); }
   bool MenuItemEnabled(int command) const { return Lookup(menu_enabled_, command, true); }
   bool MenuItemChecked(int command) const { return Lookup(menu_checked_, command, false); }
-  std::vector<std::string> ListItems(int id) const;
+  std::vector<std::string> ListItems(int id) const {
+    auto it = lists_.find(id);
+    return it == lists_.end() ? std::vector<std::string>() : it->second.items;
+  }
   // The period of a running timer, or 0.
-  int TimerPeriod(int timer_id) const;
+  int TimerPeriod(int timer_id) const {
+    auto it = timers_.find(timer_id);
+    return it == timers_.end() ? 0 : it->second;
+  }
   // The result the window was ended with, or -1 while it runs.
   int end_result() const { return end_result_; }
 
@@ -68,6 +86,6 @@ class TextDialog : public DialogSurface {
   int end_result_ = -1;
 };
 
-}  // namespace tarvik
+}  // namespace tarvik::testing
 
-#endif  // TARVIK_APP_TEXT_DIALOG_H_
+#endif  // TARVIK_TESTS_DOUBLES_TEXT_DIALOG_H_

@@ -1,0 +1,77 @@
+// Windows, menus and their texts as data: what each front builds its windows from. A template
+// places each control in dialog units, which follow the dialog's font, so that a layout keeps its
+// proportions whatever font the platform substitutes for the template's.
+#ifndef TARVIK_RES_DIALOG_TEMPLATE_H_
+#define TARVIK_RES_DIALOG_TEMPLATE_H_
+
+#include <span>
+#include <string_view>
+
+namespace tarvik {
+
+enum class ControlKind {
+  kGroupBox,
+  kValueField,          // a sunken static text that shows a value
+  kValueFieldCentered,  // the same, centred
+  kText,                // static text, left-aligned
+  kTextCentered,
+  kTextRight,
+  kEdit,  // a one-line edit field with a border, a tab stop
+  kPushButton,
+  kCheckBox,      // ticks itself when clicked
+  kDropDownList,  // a list to choose from, not typed into
+};
+
+// Identifier of a control the program never addresses (a plain label).
+inline constexpr int kNoControlId = -1;
+
+struct ControlTemplate {
+  int id;
+  ControlKind kind;
+  std::string_view text;    // initial text, UTF-8
+  int x, y, width, height;  // dialog units
+};
+
+struct DialogTemplate {
+  std::string_view name;
+  std::string_view caption;
+  int width, height;  // dialog units
+  std::string_view font_name;
+  int font_points;
+  std::span<const ControlTemplate> controls;  // in tab order
+};
+
+// A menu item, a popup with its items, or a separator (neither id nor text).
+struct MenuItem {
+  int id;  // 0 for a popup or a separator
+  std::string_view text;
+  std::span<const MenuItem> items;  // a popup's items
+};
+
+struct MenuTemplate {
+  std::string_view name;
+  std::span<const MenuItem> bar;
+};
+
+// A dialog's base units in pixels, from its font: the average width of the 52 letters "A" to
+// "Z" and "a" to "z", and the font's height.
+struct DialogBaseUnits {
+  int x = 0;
+  int y = 0;
+};
+
+struct PixelRect {
+  int x = 0, y = 0, width = 0, height = 0;
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// The base units as the platform derives them from the width of the 52 letters set side by side
+// and the font's height: the average letter width, rounded.
+DialogBaseUnits BaseUnitsFromFont(int width_of_52_letters, int font_height);
+
+// Dialog units to pixels: x · base.x / 4 and y · base.y / 8, each rounded to the nearest pixel.
+PixelRect ToPixels(int x, int y, int width, int height, DialogBaseUnits base);
+
+}  // namespace tarvik
+
+#endif  // TARVIK_RES_DIALOG_TEMPLATE_H_

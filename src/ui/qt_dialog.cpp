@@ -1,0 +1,313 @@
+#include "ui/qt_dialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimerEvent>
+#include <QVBoxLayout>
+
+namespace tarvik::ui {
+namespace {
+
+// The command identifiers of Enter and Escape in a dialog.
+constexpr int kEnterCommand = 1;
+constexpr int kEscapeCommand = 2;
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+DialogBaseUnits MeasureBaseUnits(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const int letters =
+      metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  return BaseUnitsFromFont(letters, metrics.height());
+}
+
+QLabel* MakeLabel(const ControlTemplate& control, QWidget* parent) {
+  auto* label = new QLabel(FromUtf8(control.text), parent);
+  switch (control.kind) {
+    case ControlKind::kValueField:
+    case ControlKind::kValueFieldCentered:
+      label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      label->setIndent(2);
+      label->setAlignment(
+          (control.kind == ControlKind::kValueField ? Qt::AlignLeft : Qt::AlignHCenter) |
+          Qt::AlignVCenter);
+      break;
+    case ControlKind::kTextCentered:
+      label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+      break;
+    case ControlKind::kTextRight:
+      label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+      break;
+    default:
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      break;
+  }
+  return label;
+}
+
+}  // namespace
+
+QtDialog::QtDialog(const DialogTemplate& dialog, const MenuTemplate* menu, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(FromUtf8(dialog.name));
+  setWindowTitle(FromUtf8(dialog.caption));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(QFont(FromUtf8(dialog.font_name), dialog.font_points));
+  base_units_ = MeasureBaseUnits(font());
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  if (menu != nullptr) {
+    auto* bar = new QMenuBar(this);
+    BuildMenu(*menu, bar);
+    layout->setMenuBar(bar);
+  }
+  auto* client = new QWidget(this);
+  const PixelRect size = ToPixels(0, 0, dialog.width, dialog.height, base_units_);
+  client->setFixedSize(size.width, size.height);
+  layout->addWidget(client);
+  BuildControls(dialog, client);
+}
+
+QtDialog::~QtDialog() = default;
+
+void QtDialog::BuildControls(const DialogTemplate& dialog, QWidget* client) {
+  for (const ControlTemplate& control : dialog.controls) {
+    const QString text = FromUtf8(control.text);
+    const int id = control.id;
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+      case ControlKind::kGroupBox:
+        widget = new QGroupBox(text, client);
+        break;
+      case ControlKind::kEdit: {
+        auto* edit = new QLineEdit(text, client);
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, id] { Send(id, Notification::kTextChanged); });
+        widget = edit;
+        break;
+      }
+      case ControlKind::kPushButton: {
+        auto* button = new QPushButton(text, client);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, id] { Send(id, Notification::kClicked); });
+        widget = button;
+        break;
+      }
+      case ControlKind::kCheckBox: {
+        auto* box = new QCheckBox(text, client);
+        connect(box, &QCheckBox::clicked, this, [this, id] { Send(id, Notification::kClicked); });
+        widget = box;
+        break;
+      }
+      case ControlKind::kDropDownList: {
+        auto* list = new QComboBox(client);
+        connect(list, &QComboBox::activated, this,
+                [this, id] { Send(id, Notification::kSelectionChanged); });
+        widget = list;
+        break;
+      }
+      default:
+        widget = MakeLabel(control, client);
+        break;
+    }
+    PixelRect place = ToPixels(control.x, control.y, control.width, control.height, base_units_);
+    // A drop-down list's template height includes its open list; closed it is one line high.
+    if (control.kind == ControlKind::kDropDownList) place.height = widget->sizeHint().height();
+    widget->setGeometry(place.x, place.y, place.width, place.height);
+    if (id != kNoControlId) controls_[id] = widget;
+  }
+  // Group boxes frame the controls placed over them.
+  for (const auto& [id, widget] : controls_) {
+    if (qobject_cast<QGroupBox*>(widget) != nullptr) widget->lower();
+  }
+}
+
+void QtDialog::BuildMenu(const MenuTemplate& menu, QMenuBar* bar) {
+  for (const MenuItem& item : menu.bar) {
+    if (item.items.empty()) {
+      QAction* action = bar->addAction(FromUtf8(item.text));
+      connect(action, &QAction::triggered, this,
+              [this, id = item.id] { Send(id, Notification::kMenu); });
+      menu_actions_[item.id] = action;
+      continue;
+    }
+    QMenu* popup = bar->addMenu(FromUtf8(item.text));
+    for (const MenuItem& entry : item.items) {
+      if (entry.id == 0) {
+        popup->addSeparator();
+        continue;
+      }
+      QAction* action = popup->addAction(FromUtf8(entry.text));
+      connect(action, &QAction::triggered, this,
+              [this, id = entry.id] { Send(id, Notification::kMenu); });
+      menu_actions_[entry.id] = action;
+    }
+  }
+}
+
+void QtDialog::Send(int id, Notification notification) {
+  if (events_ != nullptr) events_->Command(id, notification);
+}
+
+int QtDialog::RunModal(DialogEvents& events) {
+  Attach(&events);
+  events.Initialize();
+  const int result = exec();
+  events.Destroyed();
+  Attach(nullptr);
+  for (const auto& [logic_id, qt_id] : timers_) killTimer(qt_id);
+  timers_.clear();
+  return result;
+}
+
+QWidget* QtDialog::Control(int id) const {
+  auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+QAction* QtDialog::MenuAction(int command) const {
+  auto it = menu_actions_.find(command);
+  return it == menu_actions_.end() ? nullptr : it->second;
+}
+
+void QtDialog::SetItemText(int id, std::string_view text) {
+  QWidget* widget = Control(id);
+  const QString value = FromUtf8(text);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(value);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    edit->setText(value);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(value);
+  } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+    group->setTitle(value);
+  }
+}
+
+std::string QtDialog::GetItemText(int id) const {
+  QWidget* widget = Control(id);
+  if (auto* label = qobject_cast<QLabel*>(widget)) return ToUtf8(label->text());
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return ToUtf8(edit->text());
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return ToUtf8(button->text());
+  if (auto* group = qobject_cast<QGroupBox*>(widget)) return ToUtf8(group->title());
+  if (auto* list = qobject_cast<QComboBox*>(widget)) return ToUtf8(list->currentText());
+  return {};
+}
+
+void QtDialog::EnableItem(int id, bool enabled) {
+  if (QWidget* widget = Control(id)) widget->setEnabled(enabled);
+}
+
+void QtDialog::ShowItem(int id, bool shown) {
+  if (QWidget* widget = Control(id)) widget->setVisible(shown);
+}
+
+void QtDialog::CheckItem(int id, bool checked) {
+  if (auto* box = qobject_cast<QCheckBox*>(Control(id))) box->setChecked(checked);
+}
+
+bool QtDialog::IsItemChecked(int id) const {
+  auto* box = qobject_cast<QCheckBox*>(Control(id));
+  return box != nullptr && box->isChecked();
+}
+
+void QtDialog::ClearList(int id) {
+  if (auto* list = qobject_cast<QComboBox*>(Control(id))) list->clear();
+}
+
+void QtDialog::AddListItem(int id, std::string_view text) {
+  if (auto* list = qobject_cast<QComboBox*>(Control(id))) list->addItem(FromUtf8(text));
+}
+
+void QtDialog::SelectListItem(int id, int index) {
+  if (auto* list = qobject_cast<QComboBox*>(Control(id))) list->setCurrentIndex(index);
+}
+
+int QtDialog::SelectedListIndex(int id) const {
+  auto* list = qobject_cast<QComboBox*>(Control(id));
+  return list != nullptr ? list->currentIndex() : -1;
+}
+
+std::string QtDialog::SelectedListText(int id) const {
+  auto* list = qobject_cast<QComboBox*>(Control(id));
+  return list != nullptr && list->currentIndex() >= 0 ? ToUtf8(list->currentText()) : std::string();
+}
+
+void QtDialog::EnableMenuItem(int command, bool enabled) {
+  if (QAction* action = MenuAction(command)) action->setEnabled(enabled);
+}
+
+void QtDialog::CheckMenuItem(int command, bool checked) {
+  if (QAction* action = MenuAction(command)) {
+    action->setCheckable(true);
+    action->setChecked(checked);
+  }
+}
+
+void QtDialog::StartTimer(int timer_id, int period_ms) {
+  StopTimer(timer_id);
+  timers_[timer_id] = startTimer(period_ms, Qt::PreciseTimer);
+}
+
+void QtDialog::StopTimer(int timer_id) {
+  auto it = timers_.find(timer_id);
+  if (it == timers_.end()) return;
+  killTimer(it->second);
+  timers_.erase(it);
+}
+
+void QtDialog::EndDialog(int result) {
+  ending_ = true;
+  done(result);
+  ending_ = false;
+}
+
+void QtDialog::timerEvent(QTimerEvent* event) {
+  for (const auto& [logic_id, qt_id] : timers_) {
+    if (qt_id == event->timerId()) {
+      if (events_ != nullptr) events_->Tick(logic_id);
+      return;
+    }
+  }
+  QDialog::timerEvent(event);
+}
+
+void QtDialog::closeEvent(QCloseEvent* event) {
+  // The logic ends the window when it agrees; the window never closes on its own.
+  if (ending_) return event->accept();
+  event->ignore();
+  if (events_ != nullptr) events_->CloseRequested();
+}
+
+void QtDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    Send(kEnterCommand, Notification::kClicked);
+    return;
+  }
+  QDialog::keyPressEvent(event);  // Escape comes back through reject()
+}
+
+void QtDialog::reject() { Send(kEscapeCommand, Notification::kClicked); }
+
+void QtDialog::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  if (first_paint_) std::exchange(first_paint_, nullptr)();
+}
+
+}  // namespace tarvik::ui

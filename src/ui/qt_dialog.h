@@ -1,0 +1,83 @@
+// A window built from a template, on Qt Widgets: each control at its place in dialog units of
+// the template's font, a fixed size, and the menu when there is one. It carries out what the
+// window's logic decides (as its DialogSurface) and hands the logic its events, with the
+// notifications the logic expects: an edit field's change for the program's own writes too, a
+// drop-down list's selection and a button's click only from the user. Enter and Escape come as
+// the commands 1 and 2 instead of closing the window; a close request goes to the logic, which
+// ends the window or not.
+#ifndef TARVIK_UI_QT_DIALOG_H_
+#define TARVIK_UI_QT_DIALOG_H_
+
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "base/dialog_view.h"
+#include "res/dialog_template.h"
+
+class QAction;
+class QMenuBar;
+
+namespace tarvik::ui {
+
+class QtDialog : public QDialog, public DialogSurface {
+ public:
+  QtDialog(const DialogTemplate& dialog, const MenuTemplate* menu, QWidget* parent = nullptr);
+  ~QtDialog() override;
+
+  // Hands the window its logic and runs it modally: initialisation, the nested event loop, and
+  // the logic's end when the window has been ended. Returns the result it was ended with.
+  int RunModal(DialogEvents& events);
+  // Hands the window its logic without running it, for a caller that shows it itself.
+  void Attach(DialogEvents* events) { events_ = events; }
+
+  // The control's widget, or null when the layout lacks it.
+  QWidget* Control(int id) const;
+  QAction* MenuAction(int command) const;
+  DialogBaseUnits base_units() const { return base_units_; }
+  // Called once, when the window has been painted for the first time.
+  void OnFirstPaint(std::function<void()> call) { first_paint_ = std::move(call); }
+
+  // DialogSurface.
+  void SetItemText(int id, std::string_view text) override;
+  std::string GetItemText(int id) const override;
+  void EnableItem(int id, bool enabled) override;
+  void ShowItem(int id, bool shown) override;
+  void CheckItem(int id, bool checked) override;
+  bool IsItemChecked(int id) const override;
+  void ClearList(int id) override;
+  void AddListItem(int id, std::string_view text) override;
+  void SelectListItem(int id, int index) override;
+  int SelectedListIndex(int id) const override;
+  std::string SelectedListText(int id) const override;
+  void EnableMenuItem(int command, bool enabled) override;
+  void CheckMenuItem(int command, bool checked) override;
+  void StartTimer(int timer_id, int period_ms) override;
+  void StopTimer(int timer_id) override;
+  void EndDialog(int result) override;
+
+ protected:
+  void timerEvent(QTimerEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void reject() override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void BuildControls(const DialogTemplate& dialog, QWidget* client);
+  void BuildMenu(const MenuTemplate& menu, QMenuBar* bar);
+  void Send(int id, Notification notification);
+
+  DialogEvents* events_ = nullptr;
+  bool ending_ = false;  // the logic is ending the window
+  std::function<void()> first_paint_;
+  DialogBaseUnits base_units_;
+  std::map<int, QWidget*> controls_;
+  std::map<int, QAction*> menu_actions_;
+  std::map<int, int> timers_;  // the logic's timer identifier to Qt's
+};
+
+}  // namespace tarvik::ui
+
+#endif  // TARVIK_UI_QT_DIALOG_H_

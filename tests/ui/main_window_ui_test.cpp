@@ -1,0 +1,157 @@
+// The real main window, built from its templates, against the simulated instrument on a
+// pseudo-terminal and the real settings file in a temporary folder. With TARVIK_PICTURES set to
+// a folder, the windows with a shot shown are saved there as pictures.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "base/clock.h"
+#include "base/number_text.h"
+#include "base/sound.h"
+#include "dialogs/main_window.h"
+#include "platform/posix/posix_serial_port.h"
+#include "platform/posix/posix_settings_file.h"
+#include "qm307sim/pty_instrument.h"
+#include "res/main_window_template.h"
+#include "settings/settings_store.h"
+#include "ui/qt_dialog.h"
+#include "ui/qt_message_box.h"
+
+namespace tarvik::ui {
+namespace {
+
+using Id = MainWindowId;
+
+class MainWindowUiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    instrument_ = sim::PtyInstrument::Start({}, &error);
+    ASSERT_NE(instrument_, nullptr) << error;
+    folder_ = std::filesystem::path(::testing::TempDir()) / ("tarvik-ui-" + FormatInt(::getpid()));
+    std::filesystem::remove_all(folder_);
+    store_ = std::make_unique<SettingsStore>(
+        std::make_unique<posix::SettingsFile>((folder_ / "Tarvik.reg").string()));
+    state_.settings.port_name = instrument_->device_path();
+  }
+  void TearDown() override {
+    if (window_ != nullptr) {
+      window_->CloseRequested();
+      window_->Destroyed();
+    }
+    std::filesystem::remove_all(folder_);
+  }
+
+  // Builds the window in the language's layout and runs it as the program does, but shown
+  // rather than modal, so that the test can look on.
+  void Open(UiLanguage language) {
+    state_.language = language;
+    dialog_ = std::make_unique<QtDialog>(MainWindowTemplate(language), &MainMenuTemplate(language));
+    message_box_ = std::make_unique<QtMessageBox>(dialog_.get());
+    window_ = std::make_unique<MainWindow>(
+        *dialog_, state_, MainWindowServices{*store_, clock_, sound_, *message_box_});
+    dialog_->Attach(window_.get());
+    window_->Initialize();
+    dialog_->show();
+  }
+
+  std::string Text(Id id) const { return dialog_->GetItemText(static_cast<int>(id)); }
+
+  // The instrument sends a reading; the window shows it within a few ticks.
+  void Shoot(std::uint64_t count, int digits, const std::string& shots_after) {
+    instrument_->SendShot(*sim::ReadingForCount(count, digits));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Text(Id::kShotCount) == shots_after; }, 3000));
+  }
+
+  void SavePicture(const std::string& name) {
+    if (const char* folder = std::getenv("TARVIK_PICTURES")) {
+      dialog_->grab().save(QString::fromStdString(std::string(folder) + "/" + name));
+    }
+  }
+
+  std::string StoreFile() const {
+    std::ifstream in(folder_ / "Tarvik.reg", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  std::unique_ptr<sim::PtyInstrument> instrument_;
+  std::filesystem::path folder_;
+  posix::PosixSerialPlatform serial_;
+  AppState state_{serial_};
+  std::unique_ptr<SettingsStore> store_;
+  SystemClock clock_;
+  SilentSoundPlayer sound_;
+  std::unique_ptr<QtDialog> dialog_;
+  std::unique_ptr<QtMessageBox> message_box_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowUiTest, SimulatedShotIsShownAveragedAndStored) {
+  // The test program runs under a German locale: every number must still read with ".".
+  ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "de_DE.UTF-8");
+  Open(UiLanguage::kNeutral);
+  EXPECT_FALSE(dialog_->MenuAction(static_cast<int>(Id::kReset))->isEnabled());
+  Shoot(1234, 6, "1");
+  EXPECT_EQ(Text(Id::kLastVelocity), " 633.71");
+  EXPECT_EQ(Text(Id::kLastEnergy), "  13.35");
+  EXPECT_EQ(Text(Id::kCounts), "1234");
+  EXPECT_EQ(Text(Id::kMark), "3");
+  EXPECT_EQ(Text(Id::kAverageVelocity), " 633.71");
+  EXPECT_EQ(Text(Id::kAverageEnergy), "  13.35");
+  EXPECT_TRUE(dialog_->MenuAction(static_cast<int>(Id::kReset))->isEnabled());
+  EXPECT_TRUE(dialog_->MenuAction(static_cast<int>(Id::kUndo))->isEnabled());
+  EXPECT_NE(StoreFile().find("\"FPS\"=\" 633.71\"\r\n\"PDS\"=\"  13.35\""), std::string::npos);
+  Shoot(1000, 4, "2");
+  SavePicture("main-window.png");
+}
+
+TEST_F(MainWindowUiTest, MissingPortIsReportedOnceAndSetUpOpensThePortLater) {
+  state_.settings.port_name = "/dev/tarvik-no-such-port";
+  std::vector<std::string> shown;
+  auto close_boxes = [&shown] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown.push_back(box->text().toStdString());
+      box->accept();
+    }
+  };
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, close_boxes);
+  closer.start(50);
+  Open(UiLanguage::kNeutral);
+  // The system's reason follows the user's language, as the system gives it.
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_TRUE(shown[0].starts_with("Serial port not happy /dev/tarvik-no-such-port\n")) << shown[0];
+  EXPECT_GT(shown[0].size(), 48u);
+
+  state_.settings.port_name = instrument_->device_path();
+  dialog_->MenuAction(static_cast<int>(Id::kSetUp))->trigger();
+  EXPECT_EQ(shown.size(), 1u);
+  Shoot(1234, 6, "1");
+}
+
+TEST_F(MainWindowUiTest, GermanLayoutHasNoCountsNorTabGroupAndStillShowsShots) {
+  Open(UiLanguage::kGerman);
+  for (const Id id : {Id::kCounts, Id::kTabGroup, Id::kFire, Id::kBuffered}) {
+    EXPECT_EQ(dialog_->Control(static_cast<int>(id)), nullptr) << static_cast<int>(id);
+  }
+  EXPECT_EQ(dialog_->MenuAction(static_cast<int>(Id::kGraphics)), nullptr);
+  Shoot(1234, 6, "1");
+  EXPECT_EQ(Text(Id::kLastVelocity), " 633.71");
+  EXPECT_EQ(Text(Id::kMark), "3");
+  SavePicture("main-window-de.png");
+}
+
+}  // namespace
+}  // namespace tarvik::ui
