@@ -1,17 +1,18 @@
-// A window made of plain records: every control exists unless the test removes it (a layout that
-// lacks it), every change can be written to an event log, and reads take typed identifiers.
+// A window made of plain records, read back by typed identifiers: every control exists unless
+// the test removes it (a layout that lacks it), and every change can go to an event log.
 #ifndef TARVIK_TESTS_DOUBLES_FAKE_DIALOG_H_
 #define TARVIK_TESTS_DOUBLES_FAKE_DIALOG_H_
 
+#include <map>
 #include <set>
 #include <string>
 
+#include "base/dialog_view.h"
 #include "doubles/event_log.h"
-#include "doubles/text_dialog.h"
 
 namespace tarvik::testing {
 
-class FakeDialog : public TextDialog {
+class FakeDialog : public DialogSurface {
  public:
   explicit FakeDialog(EventLog* log = nullptr) : log_(log) {}
 
@@ -19,27 +20,6 @@ class FakeDialog : public TextDialog {
   void RemoveControl(Id id) {
     missing_.insert(static_cast<int>(id));
   }
-  template <typename Id>
-  std::string Text(Id id) const {
-    return GetItemText(static_cast<int>(id));
-  }
-  template <typename Id>
-  bool HasText(Id id) const {
-    return HasItemText(static_cast<int>(id));
-  }
-  template <typename Id>
-  bool Enabled(Id id) const {
-    return ItemEnabled(static_cast<int>(id));
-  }
-  template <typename Id>
-  bool MenuEnabled(Id id) const {
-    return MenuItemEnabled(static_cast<int>(id));
-  }
-  template <typename Id>
-  bool MenuChecked(Id id) const {
-    return MenuItemChecked(static_cast<int>(id));
-  }
-
   // Makes every write of the field's text raise its change notification, as an edit field's
   // does on every platform.
   template <typename Id>
@@ -50,33 +30,79 @@ class FakeDialog : public TextDialog {
   // The user types into a field: its text changes and the window hears of it.
   template <typename Id>
   void Type(Id id, std::string_view text, DialogEvents& events) {
-    TextDialog::SetItemText(static_cast<int>(id), text);
+    texts_[static_cast<int>(id)] = std::string(text);
     events.Command(static_cast<int>(id), Notification::kTextChanged);
   }
 
+  template <typename Id>
+  std::string Text(Id id) const {
+    return GetItemText(static_cast<int>(id));
+  }
+  template <typename Id>
+  bool HasText(Id id) const {
+    return texts_.count(static_cast<int>(id)) != 0;
+  }
+  template <typename Id>
+  bool Enabled(Id id) const {
+    return !disabled_.count(static_cast<int>(id));
+  }
+  template <typename Id>
+  bool MenuEnabled(Id id) const {
+    return !disabled_menu_.count(static_cast<int>(id));
+  }
+  template <typename Id>
+  bool MenuChecked(Id id) const {
+    return checked_menu_.count(static_cast<int>(id)) != 0;
+  }
+  // The period of a running timer, or 0; the result the window was ended with, or -1.
+  int TimerPeriod(int timer_id) const { return timers_.count(timer_id) ? timers_.at(timer_id) : 0; }
+  int end_result() const { return end_result_; }
+
   void SetItemText(int id, std::string_view text) override {
     if (missing_.count(id)) return;
-    TextDialog::SetItemText(id, text);
+    texts_[id] = std::string(text);
     Log("text " + std::to_string(id) + "=" + std::string(text));
     if (echo_to_ != nullptr && id == echo_id_) echo_to_->Command(id, Notification::kTextChanged);
   }
-  void EnableItem(int id, bool enabled) override {
-    if (missing_.count(id)) return;
-    TextDialog::EnableItem(id, enabled);
-    Log("enable " + std::to_string(id) + (enabled ? " on" : " off"));
+  std::string GetItemText(int id) const override {
+    return texts_.count(id) ? texts_.at(id) : std::string();
   }
+  void EnableItem(int id, bool enabled) override { Mark(disabled_, id, !enabled); }
   void EnableMenuItem(int command, bool enabled) override {
-    TextDialog::EnableMenuItem(command, enabled);
-    Log("menu " + std::to_string(command) + (enabled ? " on" : " off"));
+    Mark(disabled_menu_, command, !enabled);
   }
+  void CheckMenuItem(int command, bool checked) override { Mark(checked_menu_, command, checked); }
+  void StartTimer(int timer_id, int period_ms) override { timers_[timer_id] = period_ms; }
+  void StopTimer(int timer_id) override { timers_.erase(timer_id); }
+  void EndDialog(int result) override { end_result_ = result; }
+  // Not used by the windows built so far.
+  void ShowItem(int, bool) override {}
+  void CheckItem(int, bool) override {}
+  bool IsItemChecked(int) const override { return false; }
+  void ClearList(int) override {}
+  void AddListItem(int, std::string_view) override {}
+  void SelectListItem(int, int) override {}
+  int SelectedListIndex(int) const override { return -1; }
+  std::string SelectedListText(int) const override { return {}; }
 
  private:
+  void Mark(std::set<int>& marked, int id, bool on) {
+    if (missing_.count(id)) return;
+    if (on) {
+      marked.insert(id);
+    } else {
+      marked.erase(id);
+    }
+  }
   void Log(std::string event) {
     if (log_ != nullptr) log_->Add(std::move(event));
   }
 
   EventLog* log_;
-  std::set<int> missing_;
+  std::set<int> missing_, disabled_, disabled_menu_, checked_menu_;
+  std::map<int, std::string> texts_;
+  std::map<int, int> timers_;
+  int end_result_ = -1;
   int echo_id_ = 0;
   DialogEvents* echo_to_ = nullptr;
 };

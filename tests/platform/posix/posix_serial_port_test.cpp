@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "link/serial_link.h"
+#include "qm307sim/pty_instrument.h"
 
 namespace tarvik::posix {
 namespace {
@@ -121,7 +122,9 @@ TEST_F(PosixSerialPortTest, ReadWithNothingReceivedReturnsAtOnce) {
   EXPECT_LT(elapsed, std::chrono::milliseconds(50)) << "100 empty reads must not wait";
 }
 
-TEST_F(PosixSerialPortTest, BytesTravelBothWaysUnchanged) {
+TEST_F(PosixSerialPortTest, BytesTravelBothWaysUnchangedAndOldInputIsDropped) {
+  pty_.Send("001234\r\n");  // before the program opens the port: not for this run
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
   auto link = OpenSerialLink(platform_, pty_.path());
   ASSERT_TRUE(link->open);
   const std::string sent = "001234\r\n\x80\xff\x11\x13";  // XON and XOFF are data too
@@ -139,15 +142,6 @@ TEST_F(PosixSerialPortTest, BytesTravelBothWaysUnchanged) {
   EXPECT_EQ(pty_.Receive(1), "p");
 }
 
-TEST_F(PosixSerialPortTest, InputFromBeforeTheOpenIsDiscarded) {
-  pty_.Send("001234\r\n");
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  auto link = OpenSerialLink(platform_, pty_.path());
-  ASSERT_TRUE(link->open);
-  std::array<std::uint8_t, 200> buffer{};
-  EXPECT_EQ(SerialRead(link.get(), buffer), 0);
-}
-
 TEST_F(PosixSerialPortTest, SecondOpenOfAPortInUseFails) {
   auto first = OpenSerialLink(platform_, pty_.path());
   ASSERT_TRUE(first->open);
@@ -159,6 +153,20 @@ TEST_F(PosixSerialPortTest, SecondOpenOfAPortInUseFails) {
   CloseSerialLink(second);
   auto third = OpenSerialLink(platform_, pty_.path());
   EXPECT_TRUE(third->open) << third->error.text;
+}
+
+TEST(PosixSerialVanishedInstrumentTest, ReadsAndWritesGiveNothingAndTheLinkStaysOpen) {
+  std::string error;
+  auto instrument = sim::PtyInstrument::Start({}, &error);
+  ASSERT_NE(instrument, nullptr) << error;
+  PosixSerialPlatform platform;
+  auto link = OpenSerialLink(platform, instrument->device_path());
+  ASSERT_TRUE(link->open);
+  instrument->Stop();
+  std::array<std::uint8_t, 200> buffer{};
+  EXPECT_EQ(SerialRead(link.get(), buffer), 0);
+  EXPECT_EQ(SerialWrite(link.get(), "p"), 0);
+  EXPECT_TRUE(link->open);
 }
 
 TEST(PosixSerialOpenFailureTest, RefusedOpensCarryTheSystemsReason) {
