@@ -2,23 +2,16 @@
 #ifndef TARVIK_TESTS_DOUBLES_FAKE_SERIAL_PORT_H_
 #define TARVIK_TESTS_DOUBLES_FAKE_SERIAL_PORT_H_
 
-#include <algorithm>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "link/serial_port.h"
 
 namespace tarvik::testing {
 
-// What the instrument side of a fake port holds; it outlives the port so tests can inspect it.
-struct FakeLine {
-  std::string to_program;    // bytes waiting to be read
-  std::string from_program;  // bytes written so far
-  bool fail_reads = false;
-  bool fail_writes = false;
-  int reads = 0;
-  int writes = 0;
+struct FakeLine {  // the instrument's side of a port; it outlives the port for tests to inspect
+  std::string to_program, from_program;  // bytes waiting to be read, bytes written so far
+  bool fail_reads = false, fail_writes = false;
+  int reads = 0, writes = 0;  // calls of Read and Write
   bool closed = false;
 };
 
@@ -30,16 +23,15 @@ class FakeSerialPort : public SerialPort {
   int Read(std::span<std::uint8_t> destination) override {
     ++line_->reads;
     if (line_->fail_reads) return -1;
-    const std::size_t n = std::min(destination.size(), line_->to_program.size());
-    std::copy_n(line_->to_program.begin(), n, destination.begin());
+    const std::size_t n =
+        line_->to_program.copy(reinterpret_cast<char*>(destination.data()), destination.size());
     line_->to_program.erase(0, n);
     return static_cast<int>(n);
   }
   int Write(std::string_view bytes) override {
     ++line_->writes;
-    if (line_->fail_writes) return -1;
-    line_->from_program.append(bytes);
-    return static_cast<int>(bytes.size());
+    if (!line_->fail_writes) line_->from_program.append(bytes);
+    return line_->fail_writes ? -1 : static_cast<int>(bytes.size());
   }
 
  private:
@@ -51,15 +43,10 @@ class FakeSerialPlatform : public SerialPlatform {
   PortOpenResult OpenPort(std::string_view port_name) override {
     opened.emplace_back(port_name);
     if (line != nullptr && !line->closed) ++opened_while_another_held;
-    PortOpenResult result;
-    if (open_error.code != 0 && !hand_out_port_on_error) {
-      result.error = open_error;
-      return result;
-    }
+    PortOpenResult result{.port = nullptr, .configured = open_error.code == 0, .error = open_error};
+    if (!result.configured && !hand_out_port_on_error) return result;
     line = std::make_shared<FakeLine>();
     result.port = std::make_unique<FakeSerialPort>(line);
-    result.configured = open_error.code == 0;
-    result.error = open_error;
     return result;
   }
   std::vector<std::string> EnumeratePorts(std::string_view) override { return {}; }

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 #include "doubles/memory_settings.h"
 #include "platform/posix/posix_settings_file.h"
@@ -17,34 +19,24 @@
 namespace tarvik {
 namespace {
 
-enum class Backend { kMemory, kFile };
-struct Param {
-  Backend backend;
-  const char* locale;
-};
-
-class SettingsStoreTest : public ::testing::TestWithParam<Param> {
+// The parameter names the backend, "Memory" or "File", and "German" for the German locale.
+class SettingsStoreTest : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::path(::testing::TempDir()) /
-              ("tarvik-store-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder_);
-    previous_locale_ = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, GetParam().locale), nullptr)
-        << GetParam().locale << " is missing; scripts/install-deps.sh generates it";
+    const char* locale = std::string_view(GetParam()).ends_with("German") ? "de_DE.UTF-8" : "C";
+    ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr)
+        << locale << " is missing; scripts/install-deps.sh generates it";
   }
   void TearDown() override {
-    std::setlocale(LC_ALL, previous_locale_.c_str());
+    std::setlocale(LC_ALL, "C");  // as every program starts
     std::filesystem::remove_all(folder_);
   }
-
-  std::string FilePath() const { return (folder_ / "Dorvex" / "Tarvik.reg").string(); }
 
   // The store as the next run of the program opens it.
   SettingsStore& Reopen() {
-    if (GetParam().backend == Backend::kFile) {
-      store_ = OpenSettingsStore(std::make_unique<posix::SettingsFile>(FilePath()));
+    if (std::string_view(GetParam()).starts_with("File")) {
+      store_ = OpenSettingsStore(std::make_unique<posix::SettingsFile>(file_));
     } else if (store_ == nullptr) {
       auto memory = std::make_unique<testing::MemorySettings>();
       memory_ = memory.get();
@@ -53,107 +45,71 @@ class SettingsStoreTest : public ::testing::TestWithParam<Param> {
     return *store_;
   }
 
-  // A value of a type the program never writes.
-  void StoreOther(std::string_view name) {
-    if (memory_ != nullptr) return memory_->SetOther(name);
-    std::filesystem::create_directories(folder_ / "Dorvex");
-    std::ofstream(FilePath(), std::ios::app)
-        << "Windows Registry Editor Version 5.00\r\n\r\n"
-           "[HKEY_CURRENT_USER\\Software\\Dorvex\\Tarvik]\r\n\""
-        << name << "\"=hex:01,02\r\n";
-  }
-
-  bool AnythingWritten() const {
-    return memory_ != nullptr ? memory_->writes > 0 : std::filesystem::exists(FilePath());
-  }
-
- private:
-  std::filesystem::path folder_;
-  std::string previous_locale_;
+  const std::filesystem::path folder_ =
+      std::filesystem::path(::testing::TempDir()) / ("tarvik-store-" + std::to_string(::getpid()));
+  const std::filesystem::path file_ = folder_ / "Dorvex" / "Tarvik.reg";
   std::unique_ptr<SettingsStore> store_;
+  AppSettings settings_;  // the values held in memory before a load
+  LastShot last_shot_;
   testing::MemorySettings* memory_ = nullptr;  // the store's backend, when in memory
 };
 
-TEST_P(SettingsStoreTest, FirstRunGivesTheDefaultsAndWritesNothing) {
-  SettingsStore* store = &Reopen();
-  AppSettings settings;
-  settings.port_name = "changed";
-  LastShot last_shot{1.0, 1.0};
-  LoadSettings(*store, settings, last_shot);
-  EXPECT_EQ(settings.port_name, "COM2");
-  EXPECT_EQ(settings.weight, 15.0);
-  EXPECT_EQ(settings.calibration, 100);
-  EXPECT_FALSE(settings.logging);
-  EXPECT_EQ(settings.log_file, "Tarvik.log");
-  EXPECT_EQ(settings.legal_limit, 12.0);
-  EXPECT_FALSE(settings.sound);
-  EXPECT_FALSE(settings.metric);
-  EXPECT_EQ(settings.sound_legal, "Airgun.wav");
-  EXPECT_EQ(settings.sound_fac, "Blurp.wav");
-  EXPECT_EQ(last_shot.velocity, 1234.0);
-  EXPECT_EQ(last_shot.energy, 12.34);
-  WindowPlacement placement;
-  ReadWindowPlacement(*store, setting::kBigDisplayPlacement, placement);
-  EXPECT_EQ(placement.width, 200);
-  EXPECT_FALSE(AnythingWritten());
+TEST_P(SettingsStoreTest, MissingValuesAndValuesOfTheWrongTypeGiveTheDefaults) {
+  SettingsStore& store = Reopen();
+  settings_.port_name = "changed";
+  last_shot_ = {1.0, 1.0};
+  LoadSettings(store, settings_, last_shot_);
+  EXPECT_EQ(
+      std::tie(settings_.port_name, settings_.weight, settings_.calibration, settings_.log_file,
+               settings_.legal_limit, settings_.sound_legal, settings_.sound_fac),
+      std::tuple("COM2", 15.0, 100, "Tarvik.log", 12.0, "Airgun.wav", "Blurp.wav"));
+  EXPECT_EQ(std::tie(last_shot_.velocity, last_shot_.energy), std::tuple(1234.0, 12.34));
+  EXPECT_FALSE(settings_.logging || settings_.sound || settings_.metric);
+  EXPECT_FALSE(memory_ != nullptr ? memory_->writes > 0 : std::filesystem::exists(file_));
+
+  store.WriteSettingDword("Weight", 30);
+  store.WriteSettingText("Big w", "300");
+  if (memory_ != nullptr) {  // a type the program never writes, after the values stored
+    memory_->SetOther("Port Name");
+  } else {
+    std::ofstream(file_, std::ios::app) << "\"Port Name\"=hex:01,02\r\n";
+  }
+  LoadSettings(store, settings_, last_shot_);
+  EXPECT_EQ(settings_.weight, 15.0);
+  EXPECT_EQ(settings_.port_name, "COM2");
+  EXPECT_EQ(store.ReadSettingDword("Big w", 321), 321);
 }
 
 TEST_P(SettingsStoreTest, ValuesComeBackAsTheyWereWrittenAndConverted) {
-  {
-    SettingsStore* store = &Reopen();
-    store->WriteSettingText("Weight", "12,5");  // a comma is no decimal point
-    store->WriteSettingText("Calibrate", "95.7");
-    store->WriteSettingText("FPS", " 633.71");
-    store->WriteSettingText("Law", "16.27");
-    store->WriteSettingBool("Metric", true);
-    store->WriteSettingText("Log File", std::string(300, 'x'));
-    store->WriteSettingText("Sound Legal", std::string(259, 'y'));
-    store->WriteSettingDword("Big x", -20);
-  }
   SettingsStore* store = &Reopen();
-  AppSettings settings;
-  LastShot last_shot;
-  LoadSettings(*store, settings, last_shot);
-  EXPECT_EQ(settings.weight, 12.0);
-  EXPECT_EQ(settings.calibration, 95);
-  EXPECT_EQ(last_shot.velocity, 633.71);
-  EXPECT_EQ(settings.legal_limit, 16.27);  // written as "Law", read as "LAW"
-  EXPECT_TRUE(settings.metric);
-  EXPECT_EQ(settings.log_file, "Tarvik.log");  // too long for the read buffer
-  EXPECT_EQ(settings.sound_legal, std::string(259, 'y'));
-  WindowPlacement placement;
-  ReadWindowPlacement(*store, setting::kBigDisplayPlacement, placement);
-  EXPECT_EQ(placement.x, -20);
+  store->WriteSettingText("Weight", "12,5");  // a comma is no decimal point
+  store->WriteSettingText("Calibrate", "95.7");
+  store->WriteSettingText("FPS", " 633.71");
+  store->WriteSettingText("Law", "16.27");  // read as "LAW"
+  store->WriteSettingBool("Metric", true);
+  store->WriteSettingText("Log File", std::string(300, 'x'));  // too long for the read buffer
+  store->WriteSettingText("Sound Legal", std::string(259, 'y'));
+  store->WriteSettingDword("Big x", -20);
+  store = &Reopen();
+  LoadSettings(*store, settings_, last_shot_);
+  EXPECT_EQ(
+      std::tie(settings_.weight, settings_.calibration, last_shot_.velocity, settings_.legal_limit),
+      std::tuple(12.0, 95, 633.71, 16.27));
+  EXPECT_TRUE(settings_.metric);
+  EXPECT_EQ(settings_.log_file, "Tarvik.log");
+  EXPECT_EQ(settings_.sound_legal, std::string(259, 'y'));
+  ReadWindowPlacement(*store, setting::kBigDisplayPlacement, settings_.big_display);
+  EXPECT_EQ(settings_.big_display.x, -20);
   EXPECT_EQ(store->ReadSettingText("metric", ""), "TRUE");
-}
-
-TEST_P(SettingsStoreTest, BooleansGoByTheirFirstCharacter) {
-  SettingsStore* store = &Reopen();
-  for (const auto& [text, expected] : {std::pair{"yes", true},
-                                       {"Off", false},
-                                       {"1", true},
-                                       {"", false},
-                                       {"true", true},
-                                       {"no", false}}) {
+  // Booleans go by their first character.
+  for (const std::string_view text : {"yes", "1", "true"}) {
     store->WriteSettingText("Logging", text);
-    EXPECT_EQ(store->ReadSettingBool("Logging", !expected), expected) << '"' << text << '"';
+    EXPECT_TRUE(store->ReadSettingBool("Logging", false)) << text;
   }
-}
-
-TEST_P(SettingsStoreTest, ValuesOfTheWrongTypeGiveTheDefault) {
-  SettingsStore* store = &Reopen();
-  store->WriteSettingDword("Weight", 30);
-  store->WriteSettingText("Big w", "300");
-  StoreOther("Port Name");
-  AppSettings settings;
-  LastShot last_shot;
-  LoadSettings(*store, settings, last_shot);
-  EXPECT_EQ(settings.weight, 15.0);
-  EXPECT_EQ(settings.port_name, "COM2");
-  WindowPlacement placement;
-  placement.width = 321;  // the width held in memory
-  ReadWindowPlacement(*store, setting::kBigDisplayPlacement, placement);
-  EXPECT_EQ(placement.width, 321);
+  for (const std::string_view text : {"Off", "", "no"}) {
+    store->WriteSettingText("Logging", text);
+    EXPECT_FALSE(store->ReadSettingBool("Logging", true)) << '"' << text << '"';
+  }
 }
 
 TEST(SettingsStoreWithoutBackendTest, GivesDefaultsAndLosesWrites) {
@@ -165,14 +121,8 @@ TEST(SettingsStoreWithoutBackendTest, GivesDefaultsAndLosesWrites) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, SettingsStoreTest,
-                         ::testing::Values(Param{Backend::kMemory, "C"}, Param{Backend::kFile, "C"},
-                                           Param{Backend::kMemory, "de_DE.UTF-8"},
-                                           Param{Backend::kFile, "de_DE.UTF-8"}),
-                         [](const ::testing::TestParamInfo<Param>& info) {
-                           return std::string(info.param.backend == Backend::kFile ? "File"
-                                                                                   : "Memory") +
-                                  (info.param.locale[0] == 'C' ? "" : "German");
-                         });
+                         ::testing::Values("Memory", "File", "MemoryGerman", "FileGerman"),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
 }  // namespace tarvik

@@ -3,73 +3,59 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace tarvik::sim {
 namespace {
 
-using std::chrono::milliseconds;
-
 Reading Shot(std::uint64_t count, int digits = 6) { return *ReadingForCount(count, digits); }
 
-TEST(InstrumentTest, PointerReplyLayout) {
-  // 16 bytes: "n:" at 1-2, "e:" at 8-9, CR LF at 14-15.
-  EXPECT_EQ(PointerReply(0xABCD, 0x0F01), " n:ABCD e:0F01\r\n");
+// The computer sends `commands` at time 0; returns what the instrument has sent by `now`.
+std::string Ask(Instrument& instrument, std::string_view commands, Millis now) {
+  for (const char command : commands) instrument.Receive(command, Millis(0));
+  return instrument.TakeDue(now);
 }
 
-TEST(InstrumentTest, FireBackAndResetReplyAndActOnTheTab) {
+TEST(InstrumentTest, FireBackResetAndPointersReplyAndActOnTheTab) {
   Instrument instrument;
-  for (int i = 0; i < 12; ++i) instrument.FireShot(Shot(1000), milliseconds(0));
-  instrument.StoreShot(Shot(1234, 6));
-  instrument.TakeDue(milliseconds(0));
-
-  instrument.Receive('n', milliseconds(0));
-  EXPECT_EQ(instrument.TakeDue(milliseconds(20)), "001234\r\n");
-  instrument.Receive('n', milliseconds(0));  // nothing waits: no reply
+  for (int i = 0; i < 12; ++i) instrument.FireShot(Shot(1000), Millis(0));
+  instrument.StoreShot(Shot(1234));
+  instrument.TakeDue(Millis(0));
+  EXPECT_EQ(Ask(instrument, "nn", Millis(20)), "001234\r\n");  // one shot waited for "n"
   EXPECT_FALSE(instrument.NextDue());
-
-  instrument.Receive('b', milliseconds(0));
-  EXPECT_EQ(instrument.TakeDue(milliseconds(10)), "b\r\n");
-  EXPECT_EQ(instrument.tab().NextPointer(), 12);
-  instrument.Receive('B', milliseconds(0));
-  EXPECT_EQ(instrument.TakeDue(milliseconds(10)), "B\r\n");
-  EXPECT_EQ(instrument.tab().NextPointer(), 2);
-
-  instrument.Receive('r', milliseconds(0));
-  EXPECT_EQ(instrument.TakeDue(milliseconds(10)), "OK\r\n");
-  EXPECT_EQ(instrument.tab().EmptyPointer(), 0);
-  EXPECT_EQ(instrument.tab().NextPointer(), 0);
+  // "b" steps back 1 and "B" 10. The pointers' reply has 16 bytes: "n:" at 1-2, "e:" at 8-9,
+  // CR LF at 14-15, the pointers in capital hex.
+  EXPECT_EQ(Ask(instrument, "btBt", Millis(30)), "b\r\nB\r\n n:000C e:000D\r\n n:0002 e:000D\r\n");
+  EXPECT_EQ(Ask(instrument, "rt", Millis(30)), "OK\r\n n:0000 e:0000\r\n");
 }
 
 TEST(InstrumentTest, OnlyTheTabsCommandsAreAnsweredAndOnlyWithATab) {
   Instrument with_tab;
-  for (const char byte : std::string("xPT\r\n\0 ", 7)) with_tab.Receive(byte, milliseconds(0));
+  for (const char byte : std::string("xPT\r\n\0 ", 7)) with_tab.Receive(byte, Millis(0));
   EXPECT_FALSE(with_tab.NextDue());
 
   InstrumentOptions options;
   options.tab_present = false;
   Instrument without_tab(options);
-  for (const char command : std::string("ptnbBr")) without_tab.Receive(command, milliseconds(0));
+  for (const char command : std::string("ptnbBr")) without_tab.Receive(command, Millis(0));
   EXPECT_FALSE(without_tab.NextDue());
   EXPECT_FALSE(without_tab.StoreShot(Shot(1000)));
-  // Live shots still go out.
-  without_tab.FireShot(Shot(1000), milliseconds(5));
-  EXPECT_EQ(without_tab.TakeDue(milliseconds(5)), "001000\r\n");
+  without_tab.FireShot(Shot(1000), Millis(5));  // live shots still go out
+  EXPECT_EQ(without_tab.TakeDue(Millis(5)), "001000\r\n");
 }
 
 TEST(InstrumentTest, RepliesComeAfterTheirDelaysAndSlowOnesMissTheProgramsWaits) {
   InstrumentOptions options;
   options.version_char = 'X';
-  options.delays.pointers = milliseconds(150);
+  options.delays.pointers = Millis(150);
   Instrument instrument(options);
-  instrument.Receive('t', milliseconds(0));
-  instrument.Receive('p', milliseconds(0));
-  EXPECT_EQ(instrument.NextDue(), milliseconds(10));
-  EXPECT_EQ(instrument.TakeDue(milliseconds(9)), "");
-  instrument.FireShot(Shot(42, 4), milliseconds(9));
-  instrument.SendRaw("A", milliseconds(10));  // due together with the reply to "p"
-  EXPECT_EQ(instrument.TakeDue(milliseconds(40)), "0042\r\nvX\r\nA");
-  EXPECT_EQ(instrument.TakeDue(milliseconds(100)), "");  // the program has given up on "t"
-  EXPECT_EQ(instrument.TakeDue(milliseconds(150)).size(), 16u);
+  EXPECT_EQ(Ask(instrument, "tp", Millis(9)), "");
+  EXPECT_EQ(instrument.NextDue(), Millis(10));
+  instrument.FireShot(Shot(42, 4), Millis(9));
+  instrument.SendRaw("A", Millis(10));  // due together with the reply to "p"
+  EXPECT_EQ(instrument.TakeDue(Millis(40)), "0042\r\nvX\r\nA");
+  EXPECT_EQ(instrument.TakeDue(Millis(100)), "");  // the program has given up on "t"
+  EXPECT_EQ(instrument.TakeDue(Millis(150)).size(), 16u);
 }
 
 }  // namespace

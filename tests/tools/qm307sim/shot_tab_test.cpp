@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <utility>
 
 #include "link/tab_counts.h"
 
@@ -12,7 +13,8 @@ namespace {
 
 Reading Shot(std::uint64_t count) { return Reading{count, 6}; }
 
-// What the program's tab group shows for the pointers of the reply to "t".
+// The next and the empty pointer of the reply to "t", and what the program's tab group shows.
+std::pair<int, int> Pointers(const ShotTab& tab) { return {tab.NextPointer(), tab.EmptyPointer()}; }
 TabCounts ProgramCounts(const ShotTab& tab) {
   return CountTabShots(tab.NextPointer(), tab.EmptyPointer());
 }
@@ -20,22 +22,17 @@ TabCounts ProgramCounts(const ShotTab& tab) {
 TEST(ShotTabTest, LiveShotsMoveBothPointersAcrossTheWrap) {
   ShotTab tab;
   for (int i = 0; i < 4095; ++i) tab.RecordFired(Shot(1000));
-  EXPECT_EQ(tab.NextPointer(), 0x8000);
-  EXPECT_EQ(tab.EmptyPointer(), 0x8000);
-  // Back below the wrap: the flag goes with the position.
-  EXPECT_EQ(tab.StepBack(1), 1u);
-  EXPECT_EQ(tab.NextPointer(), 0x0FFE);
-  EXPECT_EQ(tab.EmptyPointer(), 0x8000);
+  EXPECT_EQ(Pointers(tab), std::pair(0x8000, 0x8000));
+  EXPECT_EQ(tab.StepBack(1), 1u);  // back below the wrap: the flag goes with the position
+  EXPECT_EQ(Pointers(tab), std::pair(0x0FFE, 0x8000));
   EXPECT_EQ(ProgramCounts(tab).buffered, 1);
 }
 
 TEST(ShotTabTest, StoredShotsComeBackInOrderAndLiveShotsDoNotJumpTheQueue) {
   ShotTab tab;
   EXPECT_EQ(tab.StepBack(1), 0u);  // nothing to go back to
-  tab.Store(Shot(1));
-  tab.Store(Shot(2));
+  for (const std::uint64_t count : {1, 2}) tab.Store(Shot(count));
   tab.RecordFired(Shot(3));  // fired while 1 and 2 wait
-  EXPECT_EQ(tab.Buffered(), 2u);
   EXPECT_EQ(tab.FireNext(), Shot(1));
   EXPECT_EQ(tab.FireNext(), Shot(2));
   EXPECT_FALSE(tab.FireNext());
@@ -52,38 +49,30 @@ TEST(ShotTabTest, AFullRingGivesUpItsOldestWaitingShot) {
   EXPECT_EQ(tab.Previous(), 0u);  // the lost shots cannot be stepped back to
   EXPECT_EQ(tab.FireNext(), Shot(3));
   // Both pointers have wrapped, yet they differ, so the program sees the waiting shots.
-  EXPECT_EQ(tab.EmptyPointer(), 0x8002);
-  EXPECT_EQ(tab.NextPointer(), 0x0004);
+  EXPECT_EQ(Pointers(tab), std::pair(0x0004, 0x8002));
   EXPECT_EQ(ProgramCounts(tab).buffered, kMaxBuffered - 1);
 }
 
-// Whatever happens to the tab, the program's reading of its pointers gives the true number of
-// waiting shots and never fewer previous shots than "b" can reach.
-TEST(ShotTabTest, ProgramCountsMatchTheTabThroughSeveralWraps) {
+TEST(ShotTabTest, ProgramShowsTheWaitingShotsAndNeverFewerPreviousOnesThroughManyWraps) {
   ShotTab tab;
   std::mt19937 random(42);
-  std::uniform_int_distribution<int> operation(0, 99);
   for (int step = 0; step < 60'000; ++step) {
     // Phases that fill the ring and phases that empty it, so both ends are crossed often.
     const bool filling = (step / 5000) % 2 == 0;
-    const int choice = operation(random);
-    if (choice < (filling ? 60 : 15)) {
+    const auto choice = random() % 100;
+    if (choice < (filling ? 60u : 15u)) {
       tab.Store(Shot(1));
     } else if (choice < 75) {
       tab.RecordFired(Shot(2));
     } else if (choice < 95) {
-      tab.FireNext();
-      if (!filling) tab.FireNext();
+      if (tab.FireNext() && !filling) tab.FireNext();  // twice while emptying
     } else {
       tab.StepBack(choice < 98 ? 1 : 10);
     }
     const TabCounts shown = ProgramCounts(tab);
-    ASSERT_EQ(shown.buffered, tab.Buffered())
-        << "step " << step << " stored " << tab.stored() << " fired " << tab.fired();
+    ASSERT_EQ(shown.buffered, tab.Buffered()) << "step " << step;
     ASSERT_GE(shown.previous, tab.Previous()) << "step " << step;
-    if (tab.stored() < kTabPlaces) {
-      ASSERT_EQ(shown.previous, tab.Previous()) << "step " << step;
-    }
+    ASSERT_TRUE(tab.stored() >= kTabPlaces || shown.previous == tab.Previous()) << "step " << step;
   }
   EXPECT_GT(tab.stored(), 3 * kTabPlaces);  // the run went round the ring several times
 }
