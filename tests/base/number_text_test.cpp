@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -23,13 +21,6 @@ TEST(FormatFixedTest, MatchesPrintfFormsInTheCLocale) {
   EXPECT_EQ(FormatFixed(std::nan(""), 2), "nan");
   const std::string largest = FormatFixed(-std::numeric_limits<double>::max(), 2, 7);
   EXPECT_EQ(largest.size(), 313u);  // sign, 309 digits, point, 2 decimals
-}
-
-TEST(FitTextTest, RefusesTextsThatWouldOverrunTheBuffer) {
-  EXPECT_EQ(FitText(std::string(29, 'x'), kFieldTextSize), std::string(29, 'x'));
-  EXPECT_FALSE(FitText(std::string(30, 'x'), kFieldTextSize).has_value());
-  EXPECT_FALSE(FitText("", 0).has_value());
-  EXPECT_EQ(FitText("", 1), "");
 }
 
 TEST(ParseDecimalTest, ReadsTheLongestNumberPrefix) {
@@ -69,33 +60,6 @@ TEST(ParseIntegerTest, ReadsSignedDigitsAndClamps) {
   EXPECT_EQ(ParseInteger("2147483648"), 2147483647);
   EXPECT_EQ(ParseInteger("-2147483648"), -2147483647 - 1);
   EXPECT_EQ(ParseInteger("-99999999999999999999999"), -2147483647 - 1);
-}
-
-// The C library follows the locale that the GUI toolkit sets; our texts must not.
-class GermanLocaleTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    previous_ = previous != nullptr ? previous : "C";
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-        << "the de_DE.UTF-8 locale is missing; scripts/install-deps.sh generates it";
-  }
-  void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
-
- private:
-  std::string previous_;
-};
-
-TEST_F(GermanLocaleTest, NumberTextsKeepTheDecimalPoint) {
-  char c_library[32];
-  std::snprintf(c_library, sizeof c_library, "%.2f", 3.5);
-  ASSERT_STREQ(c_library, "3,50") << "the German locale is not in effect";
-
-  EXPECT_EQ(FormatFixed(3.5, 2), "3.50");
-  EXPECT_EQ(FormatFixed(633.7115, 2, 7), " 633.71");
-  EXPECT_DOUBLE_EQ(ParseDecimal("633.71"), 633.71);
-  EXPECT_DOUBLE_EQ(ParseDecimal("3,5"), 3.0);
-  EXPECT_EQ(ParseInteger("1.000"), 1);
 }
 
 }  // namespace

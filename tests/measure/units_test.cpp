@@ -14,18 +14,6 @@ TEST(ShotEnergyTest, FlooredEnergyUsesWholeFps) {
   EXPECT_DOUBLE_EQ(FlooredShotEnergy(-0.5, 450240.0), 1.0);
 }
 
-TEST(LimitConversionTest, FootPoundsAndJoules) {
-  EXPECT_EQ(FormatFixed(EnergyForDisplay(12.0, true), 2), "16.27");
-  EXPECT_NEAR(LimitFromDisplay(16.27, true), 12.0012, 1e-4);
-  EXPECT_EQ(LimitFromDisplay(12.0, false), 12.0);
-  // Ticking a limit of 12.345 to metric and back passes it through its two-decimal texts.
-  const double pending =
-      LimitFromDisplay(ParseDecimal(FormatFixed(EnergyForDisplay(12.345, true), 2)), true);
-  EXPECT_EQ(FormatFixed(EnergyForDisplay(12.345, true), 2), "16.74");
-  EXPECT_NEAR(pending, 12.3479, 1e-4);
-  EXPECT_EQ(ParseDecimal(FormatFixed(pending, 2)), 12.35);
-}
-
 TEST(MeasurementFieldTextTest, AbsurdValuesNeverOverrunTheField) {
   EXPECT_EQ(MeasurementFieldText(633.7115), " 633.71");
   EXPECT_EQ(MeasurementFieldText(1e25), "10000000000000000905969664.00");  // 29 characters
