@@ -80,7 +80,7 @@ Options ParseOptions(int argc, char** argv) {
     } else if (argument == "--screenshot" && has_value) {
       options.screenshot = argv[++i];
     } else if (argument == "--after" && has_value) {
-      options.after_seconds = tarvik::ParseDecimal(argv[++i]);
+      options.after_seconds = std::clamp(tarvik::ParseDecimal(argv[++i]), 0.0, 3600.0);
     }
   }
   return options;
@@ -135,23 +135,26 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon::fromTheme("tarvik"));
   state.language = tarvik::ui::UiLanguageFor(QLocale::system().uiLanguages());
 
-  tarvik::ui::QtDialog dialog(tarvik::MainWindowTemplate(state.language),
-                              &tarvik::MainMenuTemplate(state.language));
-  tarvik::ui::QtMessageBox message_box(&dialog);
-  tarvik::ui::QtSoundPlayer sound(
-      tarvik::ui::SoundFolders(QApplication::applicationDirPath().toStdString()));
-  tarvik::SystemClock clock;
-  tarvik::MainWindow window(dialog, state, {*store, clock, sound, message_box});
-  if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
-  if (options.measure_startup) {
-    dialog.OnFirstPaint([&dialog, started] {
-      const auto shown = std::chrono::steady_clock::now() - started;
-      std::cout << std::chrono::duration_cast<std::chrono::milliseconds>(shown).count()
-                << std::endl;
-      QTimer::singleShot(0, &dialog, [&dialog] { dialog.EndDialog(0); });
-    });
+  {
+    // The window and its logic go before the link and the store they use.
+    tarvik::ui::QtDialog dialog(tarvik::MainWindowTemplate(state.language),
+                                &tarvik::MainMenuTemplate(state.language));
+    tarvik::ui::QtMessageBox message_box(&dialog);
+    tarvik::ui::QtSoundPlayer sound(
+        tarvik::ui::SoundFolders(QApplication::applicationDirPath().toStdString()));
+    tarvik::SystemClock clock;
+    tarvik::MainWindow window(dialog, state, {*store, clock, sound, message_box});
+    if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
+    if (options.measure_startup) {
+      dialog.OnFirstPaint([&dialog, started] {
+        const auto shown = std::chrono::steady_clock::now() - started;
+        std::cout << std::chrono::duration_cast<std::chrono::milliseconds>(shown).count()
+                  << std::endl;
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.EndDialog(0); });
+      });
+    }
+    dialog.RunModal(window);
   }
-  dialog.RunModal(window);
 
   state.chronoscope.CloseLink();
   tarvik::CloseSettingsStore(store);

@@ -1,7 +1,5 @@
 #include "base/wave_file.h"
 
-#include <cstdint>
-
 namespace tarvik {
 namespace {
 
@@ -15,7 +13,7 @@ std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
 
 }  // namespace
 
-std::optional<long long> WaveDurationMs(std::string_view header) {
+std::optional<long long> WaveDurationMs(std::string_view header, std::uint64_t file_size) {
   if (header.size() < 12 || header.substr(0, 4) != "RIFF" || header.substr(8, 4) != "WAVE") {
     return std::nullopt;
   }
@@ -27,7 +25,9 @@ std::optional<long long> WaveDurationMs(std::string_view header) {
     if (id == "fmt " && at + 20 <= header.size()) byte_rate = LittleEndian32(header, at + 16);
     if (id == "data") {
       if (byte_rate == 0) return std::nullopt;
-      return static_cast<long long>(size) * 1000 / byte_rate;
+      const std::uint64_t present = file_size > at + 8 ? file_size - (at + 8) : 0;
+      const std::uint64_t bytes = size < present ? size : present;
+      return static_cast<long long>(bytes * 1000 / byte_rate);
     }
     at += 8 + static_cast<std::size_t>(size) + (size & 1);
   }

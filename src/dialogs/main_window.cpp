@@ -135,12 +135,14 @@ void MainWindow::CompleteShot(const Reading& reading) {
   if (shot_observer_) shot_observer_(shot);
 }
 
-// Stores a measurement's "%7.2f" text unless it would not fit a field buffer; the stored value
-// then keeps its previous text rather than one that reads back as something else.
+// A measurement's stored "%7.2f" text, or nothing when it would not fit a field buffer: the
+// stored value then keeps its previous text rather than one that reads back as something else.
+std::optional<std::string> MainWindow::MeasurementSetting(double value) {
+  return FitText(FormatMeasurement(value), kFieldTextSize);
+}
+
 void MainWindow::StoreMeasurement(std::string_view name, double value) {
-  if (auto text = FitText(FormatMeasurement(value), kFieldTextSize)) {
-    services_.store.WriteSettingText(name, *text);
-  }
+  if (auto text = MeasurementSetting(value)) services_.store.WriteSettingText(name, *text);
 }
 
 // The statistics window, the big display and the shot log hang on these calls as they come.
@@ -195,7 +197,7 @@ void MainWindow::EditWeight() {
   if (weight == 0.0 || weight == state_.settings.weight) return;
   // An absurd weight whose text does not fit, or one that would read back as no number at
   // all ("inf"), is not taken: what is held is always what the store will give back.
-  const std::optional<std::string> stored = FitText(FormatMeasurement(weight), kFieldTextSize);
+  const std::optional<std::string> stored = MeasurementSetting(weight);
   if (!std::isfinite(weight) || !stored) return;
   state_.settings.weight = weight;
   services_.store.WriteSettingText(setting::kWeight, *stored);

@@ -5,6 +5,8 @@
 #define TARVIK_DIALOGS_MAIN_WINDOW_H_
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/clock.h"
@@ -76,6 +78,7 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void InvalidateBigDisplay();
   void AppendLogLine(const Shot& shot);
   void PlayShotSound(double energy);
+  static std::optional<std::string> MeasurementSetting(double value);
   void StoreMeasurement(std::string_view name, double value);
 
   DialogView<MainWindowId> view_;

@@ -260,7 +260,11 @@ void RegFile::Set(std::string_view key_path, std::string_view name, std::string 
     return;
   }
   if (insert_at) {
-    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(*insert_at), std::move(line));
+    auto at = entries_.begin() + static_cast<std::ptrdiff_t>(*insert_at);
+    // Binary data cut off in the middle would run on into the new line: a blank line ends it.
+    if (Trim(std::prev(at)->lines.back()).ends_with('\\'))
+      at = entries_.insert(at, ParseEntry({""})) + 1;
+    entries_.insert(at, std::move(line));
     return;
   }
   auto append_line = [this](std::string text) {

@@ -10,7 +10,8 @@ std::string SettingsStore::ReadSettingText(std::string_view name, std::string_vi
   if (!value || value->type != SettingValue::Type::kText || value->text.size() >= kReadBufferSize) {
     return std::string(default_text);
   }
-  return value->text;
+  // A stored text ends at its terminator, as the registry gives it back.
+  return value->text.substr(0, value->text.find('\0'));
 }
 
 bool SettingsStore::ReadSettingBool(std::string_view name, bool default_value) {

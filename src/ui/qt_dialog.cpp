@@ -141,24 +141,27 @@ void QtDialog::BuildControls(const DialogTemplate& dialog, QWidget* client) {
 void QtDialog::BuildMenu(const MenuTemplate& menu, QMenuBar* bar) {
   for (const MenuItem& item : menu.bar) {
     if (item.items.empty()) {
-      QAction* action = bar->addAction(FromUtf8(item.text));
-      connect(action, &QAction::triggered, this,
-              [this, id = item.id] { Send(id, Notification::kMenu); });
-      menu_actions_[item.id] = action;
+      ConnectMenuItem(bar->addAction(FromUtf8(item.text)), item.id);
       continue;
     }
     QMenu* popup = bar->addMenu(FromUtf8(item.text));
     for (const MenuItem& entry : item.items) {
       if (entry.id == 0) {
         popup->addSeparator();
-        continue;
+      } else {
+        ConnectMenuItem(popup->addAction(FromUtf8(entry.text)), entry.id);
       }
-      QAction* action = popup->addAction(FromUtf8(entry.text));
-      connect(action, &QAction::triggered, this,
-              [this, id = entry.id] { Send(id, Notification::kMenu); });
-      menu_actions_[entry.id] = action;
     }
   }
+}
+
+void QtDialog::ConnectMenuItem(QAction* action, int id) {
+  connect(action, &QAction::triggered, this, [this, action, id] {
+    // Qt ticks a checkable item itself when it is chosen; only the logic's CheckMenuItem may.
+    if (action->isCheckable()) action->setChecked(!action->isChecked());
+    Send(id, Notification::kMenu);
+  });
+  menu_actions_[id] = action;
 }
 
 void QtDialog::Send(int id, Notification notification) {
@@ -167,8 +170,10 @@ void QtDialog::Send(int id, Notification notification) {
 
 int QtDialog::RunModal(DialogEvents& events) {
   Attach(&events);
+  ended_ = false;
   events.Initialize();
-  const int result = exec();
+  // A window that its logic ended while it was being made does not run at all.
+  const int result = ended_ ? end_result_ : exec();
   events.Destroyed();
   Attach(nullptr);
   for (const auto& [logic_id, qt_id] : timers_) killTimer(qt_id);
@@ -273,6 +278,8 @@ void QtDialog::StopTimer(int timer_id) {
 }
 
 void QtDialog::EndDialog(int result) {
+  ended_ = true;
+  end_result_ = result;
   ending_ = true;
   done(result);
   ending_ = false;
@@ -297,7 +304,12 @@ void QtDialog::closeEvent(QCloseEvent* event) {
 
 void QtDialog::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    Send(kEnterCommand, Notification::kClicked);
+    // A push button with the focus is the one Enter presses; otherwise Enter is command 1.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+      button->click();
+    } else {
+      Send(kEnterCommand, Notification::kClicked);
+    }
     return;
   }
   QDialog::keyPressEvent(event);  // Escape comes back through reject()

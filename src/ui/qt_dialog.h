@@ -67,10 +67,13 @@ class QtDialog : public QDialog, public DialogSurface {
  private:
   void BuildControls(const DialogTemplate& dialog, QWidget* client);
   void BuildMenu(const MenuTemplate& menu, QMenuBar* bar);
+  void ConnectMenuItem(QAction* action, int id);
   void Send(int id, Notification notification);
 
   DialogEvents* events_ = nullptr;
   bool ending_ = false;  // the logic is ending the window
+  bool ended_ = false;   // and has ended it, with this result
+  int end_result_ = 0;
   std::function<void()> first_paint_;
   DialogBaseUnits base_units_;
   std::map<int, QWidget*> controls_;

@@ -9,13 +9,14 @@
 #include <memory>
 #include <mutex>
 
+#include "base/number_text.h"
 #include "base/wave_file.h"
 
 namespace tarvik::ui {
 namespace {
 
 // What of a file is read to find its length; the data chunk's header comes well before.
-constexpr std::streamsize kHeaderBytes = 64 * 1024;
+constexpr std::streamsize kHeaderBytes = 1024 * 1024;
 // Time beyond a sound's own length for the audio system to start and finish it.
 constexpr long long kMarginMs = 300;
 
@@ -24,22 +25,37 @@ struct Finished {
   std::mutex mutex;
   std::condition_variable condition;
   bool done = false;
+  bool failed = false;
 
-  void Set() {
+  void Set(bool failure) {
     {
       std::lock_guard lock(mutex);
       done = true;
+      failed = failure;
     }
     condition.notify_all();
   }
 };
 
+// A file's name, size and time of change.
+std::string Signature(const std::string& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  const auto changed = std::filesystem::last_write_time(path, error).time_since_epoch().count();
+  std::string signature = path;
+  signature.append("|").append(FormatUnsigned(size)).append("|").append(FormatInt(changed));
+  return signature;
+}
+
 std::optional<long long> DurationOfFile(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   std::string header(kHeaderBytes, '\0');
   in.read(header.data(), kHeaderBytes);
   header.resize(static_cast<std::size_t>(in.gcount()));
-  return WaveDurationMs(header);
+  return WaveDurationMs(header, size);
 }
 
 }  // namespace
@@ -73,23 +89,24 @@ std::string QtSoundPlayer::Resolve(const std::string& file_name) const {
 void QtSoundPlayer::PlayFileSync(const std::string& file_name) {
   const std::string path = Resolve(file_name);
   const std::optional<long long> duration = path.empty() ? std::nullopt : DurationOfFile(path);
-  if (!duration) {
+  // Qt keeps a file it could not decode as such and then never reports on it again, so a file
+  // that failed once, unchanged since, is not tried again.
+  const std::string signature = path.empty() ? "" : Signature(path);
+  if (!duration || undecodable_.count(signature) != 0) {
     QApplication::beep();
     return;
   }
   auto finished = std::make_shared<Finished>();
   QMetaObject::invokeMethod(worker_, [this, path, finished] {
-    if (effect_ == nullptr) effect_ = new QSoundEffect(worker_);
-    // One receiver a sound: deleting the last one cuts its connections.
-    delete worker_->findChild<QObject*>("sound", Qt::FindDirectChildrenOnly);
-    auto* sound = new QObject(worker_);
-    sound->setObjectName("sound");
+    // A fresh effect for every sound: one that failed once would fail quietly ever after.
+    delete effect_;
+    effect_ = new QSoundEffect(worker_);
     QSoundEffect* effect = effect_;
-    QObject::connect(effect, &QSoundEffect::playingChanged, sound, [effect, finished] {
-      if (!effect->isPlaying()) finished->Set();
+    QObject::connect(effect, &QSoundEffect::playingChanged, effect, [effect, finished] {
+      if (!effect->isPlaying()) finished->Set(false);
     });
-    QObject::connect(effect, &QSoundEffect::statusChanged, sound, [effect, finished] {
-      if (effect->status() == QSoundEffect::Error) finished->Set();
+    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect, finished] {
+      if (effect->status() == QSoundEffect::Error) finished->Set(true);
     });
     effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
     effect->play();
@@ -98,6 +115,9 @@ void QtSoundPlayer::PlayFileSync(const std::string& file_name) {
   if (!finished->condition.wait_for(lock, std::chrono::milliseconds(*duration + kMarginMs),
                                     [&] { return finished->done; })) {
     QMetaObject::invokeMethod(worker_, [this] { effect_->stop(); });
+  } else if (finished->failed) {
+    undecodable_.insert(signature);
+    QApplication::beep();
   }
 }
 

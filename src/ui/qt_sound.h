@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QThread>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ class QtSoundPlayer final : public SoundPlayer {
 
  private:
   std::vector<std::string> folders_;
+  std::set<std::string> undecodable_;  // signatures of files that could not be decoded
   QThread thread_;
   QObject* worker_ = nullptr;       // lives on `thread_`
   QSoundEffect* effect_ = nullptr;  // made and used on `thread_` only

@@ -47,6 +47,13 @@ TEST(RegFileTest, WritingChangesOnlyItsOwnLineAndKeepsTheStoredSpelling) {
   // A new value goes after the last value of the key, before its trailing lines.
   expected.insert(expected.find("something odd"), "\"Big y\"=dword:00000014\r\n");
   EXPECT_EQ(file.Serialize(), expected);
+
+  // Binary data cut off in the middle must not swallow a value written after it.
+  RegFile cut =
+      RegFile::Parse("REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Dorvex\\Tarvik]\n\"x\"=hex:01,\\\n")
+          .value();
+  ASSERT_TRUE(cut.SetText(kKey, "Port Name", "COM4"));
+  EXPECT_EQ(RegFile::Parse(cut.Serialize()).value().Find(kKey, "Port Name")->text, "COM4");
 }
 
 TEST(RegFileTest, TextsWithBackslashesQuotesAndHighBytesRoundTrip) {

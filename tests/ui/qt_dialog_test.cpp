@@ -90,18 +90,23 @@ TEST_F(QtDialogTest, EditChangesComeFromTheProgramTooClicksAndSelectionsOnlyFrom
   QTest::mouseClick(Widget<QCheckBox>(12), Qt::LeftButton);
   QTest::mouseClick(Widget<QPushButton>(11), Qt::LeftButton);
   emit Widget<QComboBox>(13)->activated(1);
+  dialog_.CheckMenuItem(21, false);
   dialog_.MenuAction(20)->trigger();
   dialog_.MenuAction(21)->trigger();
+  EXPECT_FALSE(dialog_.MenuAction(21)->isChecked()) << "only the logic ticks a menu item";
   EXPECT_EQ(events_.events,
             (Strings{"12 clicked", "11 clicked", "13 selection", "20 menu", "21 menu"}));
   EXPECT_FALSE(dialog_.IsItemChecked(12));  // the user's click unticked it
 }
 
 TEST_F(QtDialogTest, EnterAndEscapeAreCommandsAndOnlyTheLogicClosesTheWindow) {
-  QTest::keyClick(&dialog_, Qt::Key_Return);
+  Widget<QLineEdit>(10)->setFocus();
+  QTest::keyClick(Widget<QLineEdit>(10), Qt::Key_Return);
   QTest::keyClick(&dialog_, Qt::Key_Escape);
+  Widget<QPushButton>(11)->setFocus();
+  QTest::keyClick(Widget<QPushButton>(11), Qt::Key_Return);  // presses the button with the focus
   dialog_.close();
-  EXPECT_EQ(events_.events, (Strings{"1 clicked", "2 clicked", "close"}));
+  EXPECT_EQ(events_.events, (Strings{"1 clicked", "2 clicked", "11 clicked", "close"}));
   EXPECT_TRUE(dialog_.isVisible());
   dialog_.EndDialog(0);
   EXPECT_FALSE(dialog_.isVisible());
@@ -120,6 +125,22 @@ TEST_F(QtDialogTest, TimersTickTheLogicInsideMessageBoxesUntilStopped) {
   const int ticks = events_.ticks;
   QTest::qWait(30);
   EXPECT_EQ(events_.ticks, ticks);
+}
+
+// A logic that ends its window while the window is being made.
+class EndingAtOnce : public RecordingEvents {
+ public:
+  explicit EndingAtOnce(QtDialog& dialog) : dialog_(dialog) {}
+  void Initialize() override { dialog_.EndDialog(7); }
+
+ private:
+  QtDialog& dialog_;
+};
+
+TEST(QtDialogRunTest, WindowEndedWhileBeingMadeDoesNotRun) {
+  QtDialog dialog(kTemplate, nullptr);
+  EndingAtOnce events(dialog);
+  EXPECT_EQ(dialog.RunModal(events), 7);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <utility>
 
 #include "base/number_text.h"
@@ -38,7 +39,8 @@ class UniqueFd {
 enum class ReadOutcome { kRead, kMissing, kNotASettingsFile, kFailed };
 
 ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, mode_t* mode = nullptr) {
-  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Not blocking: a pipe put in the file's place must not hold the program up.
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd.ok()) return errno == ENOENT ? ReadOutcome::kMissing : ReadOutcome::kFailed;
   struct stat status {};
   if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return ReadOutcome::kFailed;
@@ -88,6 +90,19 @@ bool MakeFolders(const std::string& folder) {
   return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
+// The file a path names once symbolic links are followed, even when it does not exist yet.
+std::string FileBehindLinks(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path file = path;
+  for (int links = 0; links < 40 && fs::is_symlink(file, error); ++links) {
+    const fs::path target = fs::read_symlink(file, error);
+    if (error) break;
+    file = target.is_absolute() ? target : file.parent_path() / target;
+  }
+  return file.string();
+}
+
 // A name beside the file that no earlier bad file holds.
 std::string FreeBadName(const std::string& path) {
   std::string name = path + ".bad";
@@ -134,7 +149,10 @@ void SettingsFile::EndBatch() {
 }
 
 void SettingsFile::Update(const std::vector<Change>& changes, bool durable_rename) {
-  const std::string folder = FolderOf(path_);
+  // A settings file that is a link (into a folder of dotfiles, say) stays one: the new file
+  // takes the place of the file it points to.
+  const std::string path = FileBehindLinks(path_);
+  const std::string folder = FolderOf(path);
   if (!MakeFolders(folder)) return;
   // The folder is the lock, so that no lock file is left behind. Where the file system has no
   // locks the write goes ahead without one.
@@ -146,7 +164,8 @@ void SettingsFile::Update(const std::vector<Change>& changes, bool durable_renam
   RegFile file;
   std::string bytes;
   mode_t mode = 0;  // of the file there, which the new one keeps
-  switch (ReadWholeFile(path_, bytes, &mode)) {
+  bool in_no_known_format = false;
+  switch (ReadWholeFile(path, bytes, &mode)) {
     case ReadOutcome::kFailed:
       return;
     case ReadOutcome::kMissing:
@@ -158,21 +177,22 @@ void SettingsFile::Update(const std::vector<Change>& changes, bool durable_renam
       }
       [[fallthrough]];
     case ReadOutcome::kNotASettingsFile:
-      if (std::rename(path_.c_str(), FreeBadName(path_).c_str()) != 0) return;
+      in_no_known_format = true;
       break;
   }
   bool changed = false;
   for (const Change& change : changes) changed = change(file) || changed;
   if (!changed) return;
+  if (in_no_known_format && std::rename(path.c_str(), FreeBadName(path).c_str()) != 0) return;
 
-  const std::string temporary = path_ + ".new";
+  const std::string temporary = path + ".new";
   ::unlink(temporary.c_str());  // left by a write that was cut short
   UniqueFd out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
   if (!out.ok()) return;
   bool written = (mode == 0 || ::fchmod(out.get(), mode) == 0) &&
                  WriteAll(out.get(), file.Serialize()) && ::fdatasync(out.get()) == 0;
   written = out.Close() && written;
-  if (!written || std::rename(temporary.c_str(), path_.c_str()) != 0) {
+  if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return;
   }

@@ -83,6 +83,15 @@ TEST_F(SettingsFileTest, StoresAndProcessesSharingTheFileKeepEachOthersWrites) {
   for (int i = 0; i < 200; ++i) ASSERT_EQ(Read(FormatInt(i)), "x") << i;
 }
 
+TEST_F(SettingsFileTest, SettingsFileThatIsALinkStaysALink) {
+  fs::create_directories(path_.parent_path());
+  fs::create_symlink(folder_ / "kept-elsewhere.reg", path_);
+  SettingsFile(path_).SetText("Port Name", "COM4");
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_EQ(Read("Port Name"), "COM4");
+  EXPECT_NE(ReadFile(folder_ / "kept-elsewhere.reg").find("COM4"), std::string::npos);
+}
+
 TEST_F(SettingsFileTest, WriteThatCannotFinishLeavesTheOldFileWhole) {
   SettingsFile file(path_);
   file.SetText("Port Name", "COM1");
