@@ -8,6 +8,7 @@
 
 #include "base/clock.h"
 #include "base/dialog_view.h"
+#include "base/files.h"
 #include "base/message_box.h"
 #include "link/serial_port.h"
 #include "settings/settings_writer.h"
@@ -45,6 +46,18 @@ class NullSettings final : public SettingsWriter {
   void WriteSettingText(std::string_view, std::string_view) override {}
   void WriteSettingBool(std::string_view, bool) override {}
   void WriteSettingDword(std::string_view, std::int32_t) override {}
+};
+
+class NullFiles final : public Files {
+ public:
+  bool Append(const std::string&, std::string_view) override { return false; }
+  std::unique_ptr<FileReader> OpenForReading(const std::string&) override { return nullptr; }
+  bool Delete(const std::string&) override { return false; }
+};
+
+class NullViewer final : public TextFileViewer {
+ public:
+  void ShowTextFile(const std::string&) override {}
 };
 
 class NullMessageBox final : public MessageBoxView {

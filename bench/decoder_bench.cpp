@@ -56,10 +56,12 @@ void BM_ShotRoadMegabyte(benchmark::State& state) {
   NullClock clock;
   SilentSoundPlayer sound;
   NullMessageBox message_box;
+  NullFiles files;
+  NullViewer viewer;
   std::int64_t shots = 0;
   for (auto _ : state) {
     AppState app(platform);
-    MainWindow window(surface, app, {store, clock, sound, message_box});
+    MainWindow window(surface, app, {store, clock, sound, message_box, files, viewer});
     window.Initialize();
     platform.Rewind();
     shots = 0;

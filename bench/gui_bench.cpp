@@ -50,6 +50,7 @@
 #include "base/sound.h"
 #include "dialogs/app_state.h"
 #include "dialogs/main_window.h"
+#include "platform/posix/posix_files.h"
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
 #include "qm307sim/pty_instrument.h"
@@ -58,6 +59,7 @@
 #include "settings/settings_store.h"
 #include "ui/qt_dialog.h"
 #include "ui/qt_message_box.h"
+#include "ui/qt_text_viewer.h"
 #include "ui/ui_language.h"
 
 namespace tarvik {
@@ -448,7 +450,9 @@ int Run(int argc, char** argv) {
   ui::QtMessageBox message_box(&dialog);
   SilentSoundPlayer sound;
   SystemClock clock;
-  MainWindow window(dialog, state, {*store, clock, sound, message_box});
+  posix::PosixFiles files;
+  ui::QtTextViewer viewer;
+  MainWindow window(dialog, state, {*store, clock, sound, message_box, files, viewer});
 
   std::cout << "platform " << QApplication::platformName().toStdString() << ", tab "
             << (options.tab ? "on" : "off") << ", seed " << options.seed << std::endl;

@@ -22,18 +22,23 @@
 #include "ui/qt_dialog.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_sound.h"
+#include "ui/qt_text_viewer.h"
 #include "ui/ui_language.h"
 
 #ifdef _WIN32
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_serial_port.h"
 #include "platform/win32/win32_settings_key.h"
 namespace platform = tarvik::win32;
 using PlatformSerial = tarvik::win32::Win32SerialPlatform;
+using PlatformFiles = tarvik::win32::Win32Files;
 #else
+#include "platform/posix/posix_files.h"
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
 namespace platform = tarvik::posix;
 using PlatformSerial = tarvik::posix::PosixSerialPlatform;
+using PlatformFiles = tarvik::posix::PosixFiles;
 #endif
 
 namespace {
@@ -143,7 +148,9 @@ int main(int argc, char** argv) {
     tarvik::ui::QtSoundPlayer sound(
         tarvik::ui::SoundFolders(QApplication::applicationDirPath().toStdString()));
     tarvik::SystemClock clock;
-    tarvik::MainWindow window(dialog, state, {*store, clock, sound, message_box});
+    PlatformFiles files;
+    tarvik::ui::QtTextViewer viewer;
+    tarvik::MainWindow window(dialog, state, {*store, clock, sound, message_box, files, viewer});
     if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
     if (options.measure_startup) {
       dialog.OnFirstPaint([&dialog, started] {

@@ -9,6 +9,7 @@
 #include "link/hardware_mark.h"
 #include "link/serial_link.h"
 #include "measure/averages.h"
+#include "measure/shot_log.h"
 #include "measure/units.h"
 #include "res/string_table.h"
 #include "settings/setting_names.h"
@@ -127,7 +128,9 @@ void MainWindow::CompleteShot(const Reading& reading) {
     StoreMeasurement(setting::kPds, shot.energy);
   }
   InvalidateBigDisplay();
-  AppendLogLine(shot);
+  if (settings.logging) {
+    AppendLogLine(services_.files, settings.log_file, shot.velocity, shot.energy, settings.weight);
+  }
   state_.series.AppendShot(shot.velocity);
   RefreshAverages();
   NotifyStatistics();
@@ -145,10 +148,22 @@ void MainWindow::StoreMeasurement(std::string_view name, double value) {
   if (auto text = MeasurementSetting(value)) services_.store.WriteSettingText(name, *text);
 }
 
-// The statistics window, the big display and the shot log hang on these calls as they come.
+// The statistics window and the big display hang on these calls as they come.
 void MainWindow::NotifyStatistics() {}
 void MainWindow::InvalidateBigDisplay() {}
-void MainWindow::AppendLogLine(const Shot&) {}
+
+void MainWindow::ToggleLogging() {
+  AppSettings& settings = state_.settings;
+  settings.logging = !settings.logging;
+  services_.store.WriteSettingBool(setting::kLogging, settings.logging);
+  view_.CheckMenuItem(Id::kLogging, settings.logging);
+}
+
+void MainWindow::LoadLogIntoSeries() {
+  LoadLog(services_.files, state_.settings.log_file, state_.series);
+  RefreshAverages();
+  NotifyStatistics();
+}
 
 void MainWindow::PlayShotSound(double energy) {
   const AppSettings& settings = state_.settings;
@@ -163,6 +178,18 @@ void MainWindow::OnCommand(Id id, Notification notification) {
   switch (id) {
     case Id::kSetUp:
       SetUp();
+      break;
+    case Id::kLogging:
+      ToggleLogging();
+      break;
+    case Id::kViewLog:
+      ViewLog(services_.files, services_.viewer, state_.settings.log_file);
+      break;
+    case Id::kDeleteLog:
+      services_.files.Delete(state_.settings.log_file);
+      break;
+    case Id::kLoadLog:
+      LoadLogIntoSeries();
       break;
     case Id::kReset:
       state_.series.ResetSeries();

@@ -11,6 +11,7 @@
 
 #include "base/clock.h"
 #include "base/dialog_view.h"
+#include "base/files.h"
 #include "base/message_box.h"
 #include "base/sound.h"
 #include "dialogs/app_state.h"
@@ -27,6 +28,8 @@ struct MainWindowServices {
   Clock& clock;
   SoundPlayer& sound;
   MessageBoxView& message_box;  // shows its boxes over the main window
+  Files& files;                 // the shot log
+  TextFileViewer& viewer;       // shows the shot log
 };
 
 class MainWindow final : public DialogLogic<MainWindowId> {
@@ -76,7 +79,8 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void TabRefresh();
   void NotifyStatistics();
   void InvalidateBigDisplay();
-  void AppendLogLine(const Shot& shot);
+  void ToggleLogging();
+  void LoadLogIntoSeries();
   void PlayShotSound(double energy);
   static std::optional<std::string> MeasurementSetting(double value);
   void StoreMeasurement(std::string_view name, double value);

@@ -11,6 +11,7 @@
 #include "doubles/fake_clock.h"
 #include "doubles/fake_dialog.h"
 #include "doubles/fake_serial_port.h"
+#include "doubles/memory_files.h"
 #include "doubles/memory_settings.h"
 #include "doubles/recording_message_box.h"
 #include "doubles/recording_sound.h"
@@ -43,7 +44,9 @@ class MainWindowTest : public ::testing::Test {
   testing::FakeClock clock_{&events_};
   testing::RecordingSound sound_{&events_};
   testing::RecordingMessageBox message_box_;
-  MainWindow window_{view_, state_, {store_, clock_, sound_, message_box_}};
+  testing::MemoryFiles files_;
+  testing::RecordingViewer viewer_;
+  MainWindow window_{view_, state_, {store_, clock_, sound_, message_box_, files_, viewer_}};
 };
 
 TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortAndFillsTheFields) {
@@ -147,7 +150,7 @@ class ReentrantSound : public SoundPlayer {
 
 TEST_F(MainWindowTest, TickArrivingDuringAShotDoesNotTouchTheDecoder) {
   ReentrantSound sound;
-  MainWindow window(view_, state_, {store_, clock_, sound, message_box_});
+  MainWindow window(view_, state_, {store_, clock_, sound, message_box_, files_, viewer_});
   state_.settings.sound = true;
   window.Initialize();
   int plays = 0;
@@ -218,6 +221,34 @@ TEST_F(MainWindowTest, TypedWeightIsHeldAndStoredButNotZeroUnchangedOrAbsurd) {
   view_.Type(Id::kWeight, "1", window_);
   EXPECT_NEAR(state_.settings.weight, 15.435, 1e-3);
   EXPECT_EQ(Stored("Weight"), "  15.43");
+}
+
+TEST_F(MainWindowTest, LoggingFromTheMenuLogsEveryShotInImperialUnits) {
+  state_.settings.metric = true;
+  window_.Initialize();
+  Receive("001234\r");
+  EXPECT_TRUE(files_.files.empty()) << "logging is off";
+  Command(Id::kLogging);
+  EXPECT_TRUE(view_.MenuChecked(Id::kLogging));
+  EXPECT_EQ(Stored("Logging"), "TRUE");
+  Receive("001234\r");
+  Receive("001234\r");
+  EXPECT_EQ(files_.files["Tarvik.log"], "633.71,13.35,15.00\r\n633.71,13.35,15.00\r\n");
+  files_.locked.insert("Tarvik.log");  // held by another program: the shot goes on unlogged
+  Receive("001234\r");
+  EXPECT_EQ(state_.series.count(), 4);
+  files_.locked.clear();
+
+  Command(Id::kViewLog);
+  EXPECT_EQ(viewer_.shown, Strings{"Tarvik.log"});
+  Command(Id::kLoadLog);
+  EXPECT_EQ(Text(Id::kShotCount), "6");
+  Command(Id::kDeleteLog);
+  Receive("001000\r");  // logging is still on: a new log begins
+  EXPECT_EQ(files_.files["Tarvik.log"], "782.00,20.37,15.00\r\n");
+  Command(Id::kLogging);
+  EXPECT_FALSE(view_.MenuChecked(Id::kLogging));
+  EXPECT_EQ(Stored("Logging"), "FALSE");
 }
 
 TEST_F(MainWindowTest, OnlyACloseRequestEndsTheWindow) {

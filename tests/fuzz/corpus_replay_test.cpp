@@ -8,20 +8,26 @@
 #include <iterator>
 #include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+int FuzzRegFile(const std::uint8_t* data, std::size_t size);
+int FuzzShotLog(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
-TEST(FuzzCorpusTest, SettingsFileCorpusKeepsItsProperties) {
+int Replay(const std::string& corpus, int (*target)(const std::uint8_t*, std::size_t)) {
   int inputs = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(TARVIK_FUZZ_CORPUS "/reg_file")) {
+  for (const auto& entry : std::filesystem::directory_iterator(TARVIK_FUZZ_CORPUS "/" + corpus)) {
     std::ifstream in(entry.path(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     SCOPED_TRACE(entry.path().string());
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    target(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     ++inputs;
   }
-  EXPECT_GT(inputs, 5);
+  return inputs;
+}
+
+TEST(FuzzCorpusTest, EveryCorpusKeepsItsProperties) {
+  EXPECT_GT(Replay("reg_file", &FuzzRegFile), 5);
+  EXPECT_GT(Replay("shot_log", &FuzzShotLog), 5);
 }
 
 }  // namespace

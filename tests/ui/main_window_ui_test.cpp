@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -20,6 +21,8 @@
 #include "base/number_text.h"
 #include "base/sound.h"
 #include "dialogs/main_window.h"
+#include "doubles/memory_files.h"
+#include "platform/posix/posix_files.h"
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
 #include "qm307sim/pty_instrument.h"
@@ -60,7 +63,8 @@ class MainWindowUiTest : public ::testing::Test {
     dialog_ = std::make_unique<QtDialog>(MainWindowTemplate(language), &MainMenuTemplate(language));
     message_box_ = std::make_unique<QtMessageBox>(dialog_.get());
     window_ = std::make_unique<MainWindow>(
-        *dialog_, state_, MainWindowServices{*store_, clock_, sound_, *message_box_});
+        *dialog_, state_,
+        MainWindowServices{*store_, clock_, sound_, *message_box_, files_, viewer_});
     dialog_->Attach(window_.get());
     window_->Initialize();
     dialog_->show();
@@ -94,6 +98,8 @@ class MainWindowUiTest : public ::testing::Test {
   std::unique_ptr<SettingsStore> store_;
   SystemClock clock_;
   SilentSoundPlayer sound_;
+  posix::PosixFiles files_;
+  testing::RecordingViewer viewer_;
   std::unique_ptr<QtDialog> dialog_;
   std::unique_ptr<QtMessageBox> message_box_;
   std::unique_ptr<MainWindow> window_;
@@ -113,6 +119,24 @@ TEST_F(MainWindowUiTest, SimulatedShotIsShownAveragedAndStored) {
   EXPECT_NE(StoreFile().find("\"FPS\"=\" 633.71\"\r\n\"PDS\"=\"  13.35\""), std::string::npos);
   Shoot(1000, 4, "2");
   SavePicture("main-window.png");
+}
+
+TEST_F(MainWindowUiTest, LoggedShotsComeBackIntoTheAveragesFromTheMenu) {
+  state_.settings.log_file = (folder_ / "Tarvik.log").string();
+  Open(UiLanguage::kNeutral);
+  QAction* logging = dialog_->MenuAction(static_cast<int>(Id::kLogging));
+  logging->trigger();
+  EXPECT_TRUE(logging->isChecked());
+  Shoot(1234, 6, "1");
+  Shoot(1000, 4, "2");
+  Shoot(1500, 6, "3");
+  std::ifstream log(state_.settings.log_file, std::ios::binary);
+  const std::string lines{std::istreambuf_iterator<char>(log), {}};
+  EXPECT_EQ(lines, "633.71,13.35,15.00\r\n784.33,20.48,15.00\r\n521.33,9.04,15.00\r\n");
+  dialog_->MenuAction(static_cast<int>(Id::kLoadLog))->trigger();
+  EXPECT_EQ(Text(Id::kShotCount), "6");
+  logging->trigger();
+  EXPECT_FALSE(logging->isChecked());
 }
 
 TEST_F(MainWindowUiTest, MissingPortIsReportedOnceAndSetUpOpensThePortLater) {

@@ -1,0 +1,41 @@
+// Files as the program uses them: a line appended at the end of a file that other programs may
+// be reading or writing meanwhile, a file read from start to end, a file deleted. Implemented over
+// the operating system's calls; a failure is reported by the result, never shown.
+#ifndef TARVIK_BASE_FILES_H_
+#define TARVIK_BASE_FILES_H_
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+class FileReader {
+ public:
+  virtual ~FileReader() = default;
+  // Bytes read into `destination`: 0 at the end of the file, -1 when the read failed.
+  virtual long Read(std::span<char> destination) = 0;
+};
+
+class Files {
+ public:
+  virtual ~Files() = default;
+  // Appends the bytes at the end of the file in one write, creating the file when it is missing;
+  // other programs may read and write it meanwhile. False when it could not be done.
+  virtual bool Append(const std::string& path, std::string_view bytes) = 0;
+  // The file opened for reading, others still allowed to read it; null when it cannot be.
+  virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path) = 0;
+  virtual bool Delete(const std::string& path) = 0;
+};
+
+// Shows a text file to the user in the desktop's text editor, without waiting for it.
+class TextFileViewer {
+ public:
+  virtual ~TextFileViewer() = default;
+  virtual void ShowTextFile(const std::string& path) = 0;
+};
+
+}  // namespace tarvik
+
+#endif  // TARVIK_BASE_FILES_H_

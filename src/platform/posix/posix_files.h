@@ -1,0 +1,20 @@
+// Files on POSIX systems. An append opens the file with O_APPEND, so that two writers never
+// interleave inside a line, and closes it again; nothing is locked, so other programs read and
+// write the file meanwhile.
+#ifndef TARVIK_PLATFORM_POSIX_POSIX_FILES_H_
+#define TARVIK_PLATFORM_POSIX_POSIX_FILES_H_
+
+#include "base/files.h"
+
+namespace tarvik::posix {
+
+class PosixFiles final : public Files {
+ public:
+  bool Append(const std::string& path, std::string_view bytes) override;
+  std::unique_ptr<FileReader> OpenForReading(const std::string& path) override;
+  bool Delete(const std::string& path) override;
+};
+
+}  // namespace tarvik::posix
+
+#endif  // TARVIK_PLATFORM_POSIX_POSIX_FILES_H_

@@ -1,0 +1,68 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace tarvik::win32 {
+namespace {
+
+class Win32FileReader final : public FileReader {
+ public:
+  explicit Win32FileReader(HANDLE file) : file_(file) {}
+  ~Win32FileReader() override { CloseHandle(file_); }
+  Win32FileReader(const Win32FileReader&) = delete;
+  Win32FileReader& operator=(const Win32FileReader&) = delete;
+
+  long Read(std::span<char> destination) override {
+    DWORD read = 0;
+    if (!ReadFile(file_, destination.data(), static_cast<DWORD>(destination.size()), &read,
+                  nullptr)) {
+      return -1;
+    }
+    return static_cast<long>(read);
+  }
+
+ private:
+  HANDLE file_;
+};
+
+}  // namespace
+
+bool Win32Files::Append(const std::string& path, std::string_view bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  SetFilePointer(file, 0, nullptr, FILE_END);
+  DWORD written = 0;
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+std::unique_ptr<FileReader> Win32Files::OpenForReading(const std::string& path) {
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32FileReader>(file);
+}
+
+bool Win32Files::Delete(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+void NotepadViewer::ShowTextFile(const std::string& path) {
+  std::string command = "NOTEPAD.EXE \"" + path + "\"";
+  std::vector<char> line(command.begin(), command.end());
+  line.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+}
+
+}  // namespace tarvik::win32

@@ -1,0 +1,25 @@
+// Files on Windows through CreateFileA: an append opens the file for writing with read and
+// write shared (created when missing), writes at its end and closes it; a read shares reading.
+// The text editor is NOTEPAD.EXE, started with the file's name in quotes and not waited for.
+#ifndef TARVIK_PLATFORM_WIN32_WIN32_FILES_H_
+#define TARVIK_PLATFORM_WIN32_WIN32_FILES_H_
+
+#include "base/files.h"
+
+namespace tarvik::win32 {
+
+class Win32Files final : public Files {
+ public:
+  bool Append(const std::string& path, std::string_view bytes) override;
+  std::unique_ptr<FileReader> OpenForReading(const std::string& path) override;
+  bool Delete(const std::string& path) override;
+};
+
+class NotepadViewer final : public TextFileViewer {
+ public:
+  void ShowTextFile(const std::string& path) override;
+};
+
+}  // namespace tarvik::win32
+
+#endif  // TARVIK_PLATFORM_WIN32_WIN32_FILES_H_
