@@ -1,5 +1,5 @@
 // A window made of plain records, read back by typed identifiers: every control exists unless
-// the test removes it (a layout that lacks it), and every change can go to an event log.
+// the test removes it (a layout that lacks it).
 #ifndef TARVIK_TESTS_DOUBLES_FAKE_DIALOG_H_
 #define TARVIK_TESTS_DOUBLES_FAKE_DIALOG_H_
 
@@ -8,14 +8,11 @@
 #include <string>
 
 #include "base/dialog_view.h"
-#include "doubles/event_log.h"
 
 namespace tarvik::testing {
 
 class FakeDialog : public DialogSurface {
  public:
-  explicit FakeDialog(EventLog* log = nullptr) : log_(log) {}
-
   template <typename Id>
   void RemoveControl(Id id) {
     missing_.insert(static_cast<int>(id));
@@ -61,7 +58,6 @@ class FakeDialog : public DialogSurface {
   void SetItemText(int id, std::string_view text) override {
     if (missing_.count(id)) return;
     texts_[id] = std::string(text);
-    Log("text " + std::to_string(id) + "=" + std::string(text));
     if (echo_to_ != nullptr && id == echo_id_) echo_to_->Command(id, Notification::kTextChanged);
   }
   std::string GetItemText(int id) const override {
@@ -94,11 +90,6 @@ class FakeDialog : public DialogSurface {
       marked.erase(id);
     }
   }
-  void Log(std::string event) {
-    if (log_ != nullptr) log_->Add(std::move(event));
-  }
-
-  EventLog* log_;
   std::set<int> missing_, disabled_, disabled_menu_, checked_menu_;
   std::map<int, std::string> texts_;
   std::map<int, int> timers_;
