@@ -10,6 +10,7 @@
 #include "base/dialog_view.h"
 #include "base/files.h"
 #include "base/message_box.h"
+#include "dialogs/window_factory.h"
 #include "link/serial_port.h"
 #include "settings/settings_writer.h"
 
@@ -53,11 +54,17 @@ class NullFiles final : public Files {
   bool Append(const std::string&, std::string_view) override { return false; }
   std::unique_ptr<FileReader> OpenForReading(const std::string&) override { return nullptr; }
   bool Delete(const std::string&) override { return false; }
+  bool ReplaceWhole(const std::string&, std::string_view) override { return false; }
 };
 
 class NullViewer final : public TextFileViewer {
  public:
   void ShowTextFile(const std::string&) override {}
+};
+
+class NullWindows final : public WindowFactory {
+ public:
+  int RunModal(const DialogTemplate&, const MakeLogic&) override { return 0; }
 };
 
 class NullMessageBox final : public MessageBoxView {

@@ -58,10 +58,11 @@ void BM_ShotRoadMegabyte(benchmark::State& state) {
   NullMessageBox message_box;
   NullFiles files;
   NullViewer viewer;
+  NullWindows windows;
   std::int64_t shots = 0;
   for (auto _ : state) {
     AppState app(platform);
-    MainWindow window(surface, app, {store, clock, sound, message_box, files, viewer});
+    MainWindow window(surface, app, {store, clock, sound, message_box, files, viewer, windows});
     window.Initialize();
     platform.Rewind();
     shots = 0;

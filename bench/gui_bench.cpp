@@ -60,6 +60,7 @@
 #include "ui/qt_dialog.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_text_viewer.h"
+#include "ui/qt_windows.h"
 #include "ui/ui_language.h"
 
 namespace tarvik {
@@ -452,7 +453,8 @@ int Run(int argc, char** argv) {
   SystemClock clock;
   posix::PosixFiles files;
   ui::QtTextViewer viewer;
-  MainWindow window(dialog, state, {*store, clock, sound, message_box, files, viewer});
+  ui::QtWindows windows(&dialog);
+  MainWindow window(dialog, state, {*store, clock, sound, message_box, files, viewer, windows});
 
   std::cout << "platform " << QApplication::platformName().toStdString() << ", tab "
             << (options.tab ? "on" : "off") << ", seed " << options.seed << std::endl;

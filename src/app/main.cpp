@@ -23,6 +23,7 @@
 #include "ui/qt_message_box.h"
 #include "ui/qt_sound.h"
 #include "ui/qt_text_viewer.h"
+#include "ui/qt_windows.h"
 #include "ui/ui_language.h"
 
 #ifdef _WIN32
@@ -150,7 +151,9 @@ int main(int argc, char** argv) {
     tarvik::SystemClock clock;
     PlatformFiles files;
     tarvik::ui::QtTextViewer viewer;
-    tarvik::MainWindow window(dialog, state, {*store, clock, sound, message_box, files, viewer});
+    tarvik::ui::QtWindows windows(&dialog);
+    tarvik::MainWindow window(dialog, state,
+                              {*store, clock, sound, message_box, files, viewer, windows});
     if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
     if (options.measure_startup) {
       dialog.OnFirstPaint([&dialog, started] {

@@ -27,6 +27,9 @@ class Files {
   // The file opened for reading, others still allowed to read it; null when it cannot be.
   virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path) = 0;
   virtual bool Delete(const std::string& path) = 0;
+  // Puts a file with exactly these bytes in place of the file there, if any: written beside it,
+  // flushed and renamed over it, so that a failed or cut-short write leaves the old file whole.
+  virtual bool ReplaceWhole(const std::string& path, std::string_view bytes) = 0;
 };
 
 // Shows a text file to the user in the desktop's text editor, without waiting for it.

@@ -6,11 +6,14 @@
 #include <utility>
 
 #include "base/number_text.h"
+#include "dialogs/memory_snap.h"
 #include "link/hardware_mark.h"
 #include "link/serial_link.h"
+#include "link/tab_protocol.h"
 #include "measure/averages.h"
 #include "measure/shot_log.h"
 #include "measure/units.h"
+#include "res/snap_template.h"
 #include "res/string_table.h"
 #include "settings/setting_names.h"
 
@@ -97,19 +100,94 @@ void MainWindow::RefreshAverages() {
 void MainWindow::Tick(int timer_id) {
   if (timer_id != kTimerId || in_tick_) return;
   FlagScope ticking(in_tick_);
-  bool shot_completed = false;
-  for (const Reading& reading : state_.chronoscope.Poll()) {
-    CompleteShot(reading);
-    shot_completed = true;
+  bool shot_completed = std::exchange(refresh_owed_, false);
+  if (firing_all_) ++ticks_since_fire_;
+  if (!snap_active_) {
+    for (const Reading& reading : state_.chronoscope.Poll()) {
+      CompleteShot(reading);
+      shot_completed = true;
+    }
   }
   // A tick that completed a shot looks at the tab at once and is not counted.
   if (!shot_completed && ++tick_count_ <= kIdleTicksPerTabRefresh) return;
   TabRefresh();
 }
 
-// Looking at the instrument's shot memory comes with the memory tab; until then the refresh
-// only restarts the count.
-void MainWindow::TabRefresh() { tick_count_ = 0; }
+void MainWindow::TabRefresh() {
+  tick_count_ = 0;
+  // The exchange would take bytes of the dump the snap is collecting.
+  if (snap_active_) return;
+  ShowTabStatus();
+}
+
+void MainWindow::ShowTabStatus() {
+  std::string strays;
+  const bool answered =
+      QueryTabStatus(state_.chronoscope.current_link(), services_.clock, state_.tab, strays);
+  CompleteStrays(strays);
+  if (!answered) {
+    firing_all_ = false;
+    for (const Id id : {Id::kFire, Id::kAll, Id::kBack, Id::kBack10}) view_.EnableItem(id, false);
+    view_.SetItemText(Id::kBuffered, "");
+    view_.SetItemText(Id::kPrevious, "");
+    for (const Id id : {Id::kBufferedLabel, Id::kPreviousLabel, Id::kTabGroup}) {
+      view_.EnableItem(id, false);
+    }
+    return;
+  }
+  const TabCounts counts = state_.tab.counts;
+  view_.SetItemUnsigned(Id::kBuffered, counts.buffered);
+  view_.SetItemUnsigned(Id::kPrevious, counts.previous);
+  view_.EnableItem(Id::kFire, counts.buffered != 0);
+  view_.EnableItem(Id::kAll, counts.buffered != 0);
+  view_.EnableItem(Id::kBack, counts.previous != 0);
+  view_.EnableItem(Id::kBack10, counts.previous >= 10);
+  for (const Id id : {Id::kBufferedLabel, Id::kPreviousLabel, Id::kTabGroup}) {
+    view_.EnableItem(id, true);
+  }
+  ContinueFiringAll();
+}
+
+void MainWindow::ContinueFiringAll() {
+  if (!firing_all_) return;
+  if (state_.tab.counts.buffered == 0) {
+    firing_all_ = false;
+  } else if (shots_since_fire_ > 0) {
+    FireNext();
+  } else if (ticks_since_fire_ > kIdleTicksPerTabRefresh) {
+    firing_all_ = false;  // a second without the shot back: the tab has stopped giving them
+  }
+}
+
+void MainWindow::FireNext() {
+  shots_since_fire_ = 0;
+  ticks_since_fire_ = 0;
+  SerialWrite(state_.chronoscope.current_link(), "n");
+}
+
+void MainWindow::CompleteStrays(const std::string& strays) {
+  if (strays.empty()) return;
+  for (const Reading& reading : state_.chronoscope.DecodeStrays(strays)) {
+    CompleteShot(reading);
+    refresh_owed_ = true;
+  }
+}
+
+void MainWindow::StepBack(std::string_view command) {
+  firing_all_ = false;
+  SerialLink* link = state_.chronoscope.current_link();
+  SerialWrite(link, command);
+  CompleteStrays(DrainReply(link, services_.clock));
+  TabRefresh();
+}
+
+void MainWindow::RunMemorySnap() {
+  if (!state_.chronoscope.IsOpen()) return;
+  FlagScope snapping(snap_active_);
+  services_.windows.RunModal(SnapTemplate(), [this](DialogSurface& surface) {
+    return std::make_unique<MemorySnap>(surface, state_.chronoscope, services_.files);
+  });
+}
 
 void MainWindow::CompleteShot(const Reading& reading) {
   const AppSettings& settings = state_.settings;
@@ -135,6 +213,7 @@ void MainWindow::CompleteShot(const Reading& reading) {
   RefreshAverages();
   NotifyStatistics();
   PlayShotSound(shot.energy);
+  ++shots_since_fire_;
   if (shot_observer_) shot_observer_(shot);
 }
 
@@ -190,6 +269,23 @@ void MainWindow::OnCommand(Id id, Notification notification) {
       break;
     case Id::kLoadLog:
       LoadLogIntoSeries();
+      break;
+    case Id::kSnap:
+      RunMemorySnap();
+      break;
+    case Id::kFire:
+      firing_all_ = false;
+      SerialWrite(state_.chronoscope.current_link(), "n");
+      break;
+    case Id::kAll:
+      firing_all_ = true;
+      FireNext();
+      break;
+    case Id::kBack:
+      StepBack("b");
+      break;
+    case Id::kBack10:
+      StepBack("B");
       break;
     case Id::kReset:
       state_.series.ResetSeries();

@@ -15,6 +15,7 @@
 #include "base/message_box.h"
 #include "base/sound.h"
 #include "dialogs/app_state.h"
+#include "dialogs/window_factory.h"
 #include "link/reading.h"
 #include "measure/shot.h"
 #include "res/main_window_ids.h"
@@ -28,8 +29,9 @@ struct MainWindowServices {
   Clock& clock;
   SoundPlayer& sound;
   MessageBoxView& message_box;  // shows its boxes over the main window
-  Files& files;                 // the shot log
+  Files& files;                 // the shot log and the memory snap's file
   TextFileViewer& viewer;       // shows the shot log
+  WindowFactory& windows;       // the windows opened over the main window
 };
 
 class MainWindow final : public DialogLogic<MainWindowId> {
@@ -46,9 +48,9 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   // once) and refreshes every field.
   void Initialize() override;
   // Reads and decodes what the port holds, completes each shot, and looks at the memory tab
-  // after a shot or on every 51st idle tick. A tick that arrives while one is running (from a
-  // nested event loop somewhere below it) is dropped, so a shot's steps are never interrupted
-  // by the decoding of the next.
+  // after a shot or on every 51st idle tick. While the memory snap runs, the port is the snap's.
+  // A tick that arrives while one is running (from a nested event loop somewhere below it) is
+  // dropped, so a shot's steps are never interrupted by the decoding of the next.
   void Tick(int timer_id) override;
   // Only the caption's close button, the system menu and Alt+F4 close the window; Enter and
   // Escape arrive as commands and do nothing.
@@ -76,7 +78,18 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void OpenLink();
   void SetUp();
   void EditWeight();
+  // Asks the memory tab for its status and shows it in the Tab group; readings that arrive
+  // during the exchange are completed as shots, and the next tick refreshes again.
   void TabRefresh();
+  void ShowTabStatus();
+  // Completes the readings among bytes an exchange took besides its reply.
+  void CompleteStrays(const std::string& strays);
+  // "Back" and "Back 10": step back, take the short reply, refresh.
+  void StepBack(std::string_view command);
+  // "All" goes on firing while the tab holds shots: one more "n" after each fired shot is back.
+  void ContinueFiringAll();
+  void FireNext();
+  void RunMemorySnap();
   void NotifyStatistics();
   void InvalidateBigDisplay();
   void ToggleLogging();
@@ -92,6 +105,11 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications
   int tick_count_ = 0;              // ticks since the last look at the tab
   bool in_tick_ = false;
+  bool refresh_owed_ = false;  // shots were completed inside an exchange
+  bool snap_active_ = false;   // the memory snap has the port
+  bool firing_all_ = false;    // "All" is draining the tab
+  int shots_since_fire_ = 0;   // shots completed since the last "n" of "All"
+  int ticks_since_fire_ = 0;   // and ticks
 };
 
 }  // namespace tarvik

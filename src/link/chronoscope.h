@@ -1,6 +1,7 @@
 // The instrument as the program holds it: the serial link in use, the receive buffer and the
-// decoder's reading in progress, together. The main window's timer polls it. There is one for
-// the process.
+// decoder's reading in progress, together. The main window's timer polls it; the memory tab's
+// exchanges use its link and hand it the readings they meet; the memory snap collects raw bytes
+// in its buffer while the timer does not poll. There is one for the process.
 #ifndef TARVIK_LINK_CHRONOSCOPE_H_
 #define TARVIK_LINK_CHRONOSCOPE_H_
 
@@ -25,15 +26,26 @@ class Chronoscope {
 
   // Replaces the link as a whole: the old one is closed before the new one is opened, so the
   // port is never held twice. The new link stays in use even when it failed to open; its
-  // reads then return nothing until the next call. Returns why it failed, or nothing.
+  // reads then return nothing until the next call. Returns why it failed, or nothing. A reading
+  // in progress is dropped: the new link starts with an empty input queue, so its remaining
+  // digits will never come, and the digits of the next reading must not be joined to it.
   std::optional<PortError> OpenLink(std::string_view port_name);
   void CloseLink() { CloseSerialLink(link_); }
   bool IsOpen() const { return link_ != nullptr && link_->open; }
+  // The link in use, for the exchanges; null before the first open.
+  SerialLink* current_link() { return link_.get(); }
 
   // One look at the port: reads what has arrived into the free part of the receive buffer,
-  // never waiting, and decodes it. A reading in progress survives a new link, as it survives
-  // everything but the decoder's own bytes.
+  // never waiting, and decodes it.
   std::vector<Reading> Poll();
+  // Decodes bytes that an exchange took from the port besides its reply, as if the timer had
+  // read them.
+  std::vector<Reading> DecodeStrays(std::string_view bytes);
+
+  // The memory snap collects raw bytes here; it leaves the buffer empty when it ends. The rest
+  // of a reading in progress goes into the snap, so the snap drops the reading.
+  ReceiveBuffer& receive_buffer() { return buffer_; }
+  void DropReadingInProgress() { decoder_.DropReadingInProgress(); }
 
  private:
   SerialPlatform& platform_;

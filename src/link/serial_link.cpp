@@ -38,10 +38,11 @@ int SerialWrite(SerialLink* current, std::string_view text) {
   return n > 0 ? n : 0;
 }
 
-void DrainReply(SerialLink* current, Clock& clock) {
+std::string DrainReply(SerialLink* current, Clock& clock) {
   clock.SleepMs(kDrainWaitMs);
-  std::array<std::uint8_t, kDrainBytes> discard;
-  SerialRead(current, discard);
+  std::array<std::uint8_t, kDrainBytes> reply;
+  const int n = SerialRead(current, reply);
+  return std::string(reply.begin(), reply.begin() + n);
 }
 
 std::string ComposeSerialFailureText(std::string_view title, std::string_view port_name,

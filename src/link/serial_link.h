@@ -39,8 +39,9 @@ void CloseSerialLink(std::unique_ptr<SerialLink>& link);
 // the link open, so later calls try again.
 int SerialRead(SerialLink* current, std::span<std::uint8_t> destination);
 int SerialWrite(SerialLink* current, std::string_view text);
-// Waits for an instrument's short reply, then reads and discards it.
-void DrainReply(SerialLink* current, Clock& clock);
+// Waits for an instrument's short reply, then reads it: what was read is returned for the
+// caller to pick any reading from; the reply itself is of no interest.
+std::string DrainReply(SerialLink* current, Clock& clock);
 
 // "<title> <port>\r\n<system text>", cut so that it fits a buffer of kFailureTextSize with its
 // terminator; a cut text ends in "..." and never splits a character.

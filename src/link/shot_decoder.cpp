@@ -6,6 +6,7 @@ namespace tarvik {
 namespace {
 
 constexpr std::uint8_t kCarriageReturn = 13;
+constexpr std::uint8_t kLineFeed = 10;
 
 }  // namespace
 
@@ -31,13 +32,14 @@ std::vector<Reading> ShotDecoder::DecodeReceived(ReceiveBuffer& buffer) {
   for (std::int32_t i = 0; i < buffer.fill; ++i) {
     const std::uint8_t byte = buffer.bytes[static_cast<std::size_t>(i)];
     if (byte >= '0' && byte <= '9') {
-      AddDigit(byte - '0');
+      if (!spoiled_) AddDigit(byte - '0');
       continue;
     }
     if (byte == kCarriageReturn && !overlong_ && reading_count_ != 0) {
       readings.push_back({reading_count_, digit_tally_});
     }
     StartNewReading();
+    spoiled_ = byte != kCarriageReturn && byte != kLineFeed;
   }
   buffer.fill = 0;
   return readings;

@@ -25,6 +25,11 @@ class MemoryFiles : public Files {
     return std::make_unique<Reader>(files[path], part_size, fail_after);
   }
   bool Delete(const std::string& path) override { return files.erase(path) != 0; }
+  bool ReplaceWhole(const std::string& path, std::string_view bytes) override {
+    if (locked.count(path)) return false;
+    files[path] = std::string(bytes);
+    return true;
+  }
 
   std::map<std::string, std::string> files;
   std::set<std::string> locked;  // held by another program: cannot be opened

@@ -10,6 +10,7 @@
 
 int FuzzRegFile(const std::uint8_t* data, std::size_t size);
 int FuzzShotLog(const std::uint8_t* data, std::size_t size);
+int FuzzTabReplies(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -28,6 +29,7 @@ int Replay(const std::string& corpus, int (*target)(const std::uint8_t*, std::si
 TEST(FuzzCorpusTest, EveryCorpusKeepsItsProperties) {
   EXPECT_GT(Replay("reg_file", &FuzzRegFile), 5);
   EXPECT_GT(Replay("shot_log", &FuzzShotLog), 5);
+  EXPECT_GT(Replay("tab_reply", &FuzzTabReplies), 5);
 }
 
 }  // namespace

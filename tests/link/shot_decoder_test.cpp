@@ -32,9 +32,11 @@ TEST_F(ShotDecoderTest, ReadingKeepsItsDigitCountAndSurvivesASplitRead) {
   EXPECT_EQ(Feed("34\r"), (Readings{{1234, 4}}));
 }
 
-TEST_F(ShotDecoderTest, AnyOtherByteAbandonsTheDigitsBeforeIt) {
-  EXPECT_EQ(Feed("12a34\r"), (Readings{{34, 2}}));
+TEST_F(ShotDecoderTest, AnyOtherByteSpoilsItsLineUntilTheLineEnds) {
+  EXPECT_EQ(Feed("12a34\r"), Readings{});  // the digits after it are no reading either
   EXPECT_EQ(Feed("12\x80\r12\n\r"), Readings{});
+  EXPECT_EQ(Feed("v3\r\n n:0010 e:0"), Readings{});  // replies of the memory tab, one cut short
+  EXPECT_EQ(Feed("010\r\n12a\n34\r"), (Readings{{34, 2}}));
 }
 
 TEST_F(ShotDecoderTest, CarriageReturnWithoutACountIsNoReading) {
@@ -56,8 +58,10 @@ Readings ReferenceReadings(const std::string& stream) {
   std::int64_t value = 0;
   int digits = 0;
   bool too_large = false;
+  bool spoiled = false;
   for (unsigned char c : stream) {
     if (c >= '0' && c <= '9') {
+      if (spoiled) continue;
       ++digits;
       if (!too_large) value = value * 10 + (c - '0');
       if (value > 2147483647) too_large = true;
@@ -69,6 +73,7 @@ Readings ReferenceReadings(const std::string& stream) {
     value = 0;
     digits = 0;
     too_large = false;
+    spoiled = c != '\r' && c != '\n';
   }
   return readings;
 }

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <clocale>
@@ -30,6 +32,7 @@
 #include "settings/settings_store.h"
 #include "ui/qt_dialog.h"
 #include "ui/qt_message_box.h"
+#include "ui/qt_windows.h"
 
 namespace tarvik::ui {
 namespace {
@@ -62,9 +65,10 @@ class MainWindowUiTest : public ::testing::Test {
     state_.language = language;
     dialog_ = std::make_unique<QtDialog>(MainWindowTemplate(language), &MainMenuTemplate(language));
     message_box_ = std::make_unique<QtMessageBox>(dialog_.get());
+    windows_ = std::make_unique<QtWindows>(dialog_.get());
     window_ = std::make_unique<MainWindow>(
         *dialog_, state_,
-        MainWindowServices{*store_, clock_, sound_, *message_box_, files_, viewer_});
+        MainWindowServices{*store_, clock_, sound_, *message_box_, files_, viewer_, *windows_});
     dialog_->Attach(window_.get());
     window_->Initialize();
     dialog_->show();
@@ -102,6 +106,7 @@ class MainWindowUiTest : public ::testing::Test {
   testing::RecordingViewer viewer_;
   std::unique_ptr<QtDialog> dialog_;
   std::unique_ptr<QtMessageBox> message_box_;
+  std::unique_ptr<QtWindows> windows_;
   std::unique_ptr<MainWindow> window_;
 };
 
@@ -137,6 +142,35 @@ TEST_F(MainWindowUiTest, LoggedShotsComeBackIntoTheAveragesFromTheMenu) {
   EXPECT_EQ(Text(Id::kShotCount), "6");
   logging->trigger();
   EXPECT_FALSE(logging->isChecked());
+}
+
+TEST_F(MainWindowUiTest, TabGroupFollowsTheInstrumentAndASnapIsSavedByteForByte) {
+  for (int i = 0; i < 3; ++i) instrument_->StoreShot(*sim::ReadingForCount(1234, 6));
+  Open(UiLanguage::kNeutral);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Text(Id::kBuffered) == "3"; }, 3000));
+  qobject_cast<QPushButton*>(dialog_->Control(static_cast<int>(Id::kFire)))->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Text(Id::kBuffered) == "2"; }, 3000));
+  EXPECT_EQ(Text(Id::kShotCount), "1");  // the stored shot came back as a shot
+
+  // The snap runs modally over the window; the instrument sends a dump meanwhile.
+  const QString previous_folder = QDir::currentPath();
+  std::filesystem::create_directories(folder_);
+  QDir::setCurrent(QString::fromStdString(folder_.string()));
+  QTimer::singleShot(100, [this] {
+    auto* snap = dynamic_cast<QtDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(snap, nullptr);
+    instrument_->SendDump(137);
+    EXPECT_TRUE(QTest::qWaitFor([snap] { return snap->GetItemText(600) == "137"; }, 3000));
+    if (const char* pictures = std::getenv("TARVIK_PICTURES")) {
+      snap->grab().save(QString(pictures) + "/memory-snap.png");
+    }
+    qobject_cast<QPushButton*>(snap->Control(1))->click();
+  });
+  dialog_->MenuAction(static_cast<int>(Id::kSnap))->trigger();
+  QDir::setCurrent(previous_folder);
+  std::ifstream file(folder_ / "snap.dmp", std::ios::binary);
+  const std::string dump{std::istreambuf_iterator<char>(file), {}};
+  EXPECT_EQ(dump, sim::DumpBytes(137));
 }
 
 TEST_F(MainWindowUiTest, MissingPortIsReportedOnceAndSetUpOpensThePortLater) {

@@ -54,4 +54,18 @@ std::unique_ptr<FileReader> PosixFiles::OpenForReading(const std::string& path) 
 
 bool PosixFiles::Delete(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+bool PosixFiles::ReplaceWhole(const std::string& path, std::string_view bytes) {
+  const std::string temporary = path + ".new";
+  ::unlink(temporary.c_str());  // left by a save that was cut short
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool written = bytes.empty() ||
+                 ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+  written = ::fdatasync(fd) == 0 && written;
+  written = ::close(fd) == 0 && written;
+  if (written && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  ::unlink(temporary.c_str());
+  return false;
+}
+
 }  // namespace tarvik::posix

@@ -51,6 +51,25 @@ std::unique_ptr<FileReader> Win32Files::OpenForReading(const std::string& path) 
 
 bool Win32Files::Delete(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
+bool Win32Files::ReplaceWhole(const std::string& path, std::string_view bytes) {
+  const std::string temporary = path + ".new";
+  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = (bytes.empty() ||
+             (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size())) &&
+            FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  if (ok && MoveFileExA(temporary.c_str(), path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileA(temporary.c_str());
+  return false;
+}
+
 void NotepadViewer::ShowTextFile(const std::string& path) {
   std::string command = "NOTEPAD.EXE \"" + path + "\"";
   std::vector<char> line(command.begin(), command.end());

@@ -13,6 +13,7 @@ class Win32Files final : public Files {
   bool Append(const std::string& path, std::string_view bytes) override;
   std::unique_ptr<FileReader> OpenForReading(const std::string& path) override;
   bool Delete(const std::string& path) override;
+  bool ReplaceWhole(const std::string& path, std::string_view bytes) override;
 };
 
 class NotepadViewer final : public TextFileViewer {

@@ -1,0 +1,51 @@
+// Any bytes as the replies of the memory tab: judging them never crashes or reads past them, and
+// every byte that is not the reply is handed on to the decoder, in order, none twice.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "link/tab_protocol.h"
+
+namespace {
+
+void Check(bool condition, const char* what) {
+  if (condition) return;
+  std::fprintf(stderr, "tab_reply_fuzz: %s\n", what);
+  std::abort();
+}
+
+// The strays are the read with the reply's bytes, `length` of them, taken out of one place.
+void CheckStrays(std::string_view read, std::string_view strays, bool found, std::size_t length) {
+  if (!found) return Check(strays == read, "a read without a reply was not handed on whole");
+  Check(strays.size() + length == read.size(), "bytes were lost or added beside the reply");
+  std::size_t same = 0;
+  while (same < strays.size() && strays[same] == read[same]) ++same;
+  Check(read.substr(same + length) == strays.substr(same), "the bytes around the reply moved");
+}
+
+}  // namespace
+
+int FuzzTabReplies(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const std::size_t split = data[0] < bytes.size() ? data[0] : bytes.size();
+  tarvik::TabStatus status;
+  status.capacity = tarvik::kTabCapacity;
+  std::string strays;
+  const bool version = tarvik::JudgeVersionReply(bytes.substr(0, split), status, strays);
+  CheckStrays(bytes.substr(0, split), strays, version, 4);
+  strays.clear();
+  const bool pointers = tarvik::JudgePointerReply(bytes.substr(split), status, strays);
+  CheckStrays(bytes.substr(split), strays, pointers, 16);
+  tarvik::ResetReplySaysDone(bytes);
+  return 0;
+}
+
+#ifdef TARVIK_FUZZ_TARGET
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  return FuzzTabReplies(data, size);
+}
+#endif
