@@ -7,7 +7,7 @@
 // in a folder of its own under TMPDIR, removed at the end.
 //
 //   tarvik_gui_bench --latency N [--tab on|off] [--seed S]
-//     fires N shots from a thread of its own, each a random 30 to 130 ms (to the nanosecond)
+//     fires N shots from a thread of its own, each a random 150 to 400 ms (to the nanosecond)
 //     after the one before was shown, so that the shots land at every phase of the window's
 //     20 ms timer. The carriage return's moment is taken on the instrument's thread right after
 //     the line accepted the reading; "shown" is the moment the main window's shot observer is
@@ -77,8 +77,8 @@ constexpr std::chrono::milliseconds kShotTimeout{3000};
 // The window runs idle this long after being shown before the first shot, and after the last.
 constexpr std::chrono::milliseconds kSettle{1000};
 // The pause after a shot is shown before the next is fired, in milliseconds.
-constexpr int kMinPauseMs = 30;
-constexpr int kMaxPauseMs = 130;
+constexpr int kMinPauseMs = 150;
+constexpr int kMaxPauseMs = 400;
 // Counts of six digits (a mark 3 instrument) around 700 to 820 fps at calibration 100.
 constexpr std::uint64_t kMinCount = 950;
 constexpr std::uint64_t kMaxCount = 1100;

@@ -47,8 +47,8 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   // Greys the Tab group until the tab answers, opens the configured port (reporting a failure
   // once) and refreshes every field.
   void Initialize() override;
-  // Reads and decodes what the port holds, completes each shot, and looks at the memory tab
-  // after a shot or on every 51st idle tick. While the memory snap runs, the port is the snap's.
+  // Reads and decodes what the port holds, completes each shot, and looks at the memory tab on
+  // the tick after a shot or on every 51st idle tick. While the memory snap runs, the port is the snap's.
   // A tick that arrives while one is running (from a nested event loop somewhere below it) is
   // dropped, so a shot's steps are never interrupted by the decoding of the next.
   void Tick(int timer_id) override;

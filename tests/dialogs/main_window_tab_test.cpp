@@ -72,13 +72,15 @@ TEST_F(MainWindowTabTest, TabGroupFollowsTheTabAboutOnceASecondAndAfterEveryShot
   for (int i = 0; i < 9; ++i) {
     instrument_.instrument.FireShot(Reading(2000 + i), sim::Millis(clock_.NowMs()));
   }
-  Run(20);  // the tick that decodes them asks the tab at once
+  Run(20);  // the tick that decodes them leaves the question to the next one
+  EXPECT_EQ(instrument_.written, "pt");
+  Run(20);
   EXPECT_EQ(instrument_.written, "ptpt");
   EXPECT_EQ(Text(Id::kPrevious), "9");
   EXPECT_TRUE(view_.Enabled(Id::kBack));
   EXPECT_FALSE(view_.Enabled(Id::kBack10));
   instrument_.instrument.FireShot(Reading(3000), sim::Millis(clock_.NowMs()));
-  Run(20);
+  Run(40);
   EXPECT_EQ(Text(Id::kPrevious), "10");
   EXPECT_TRUE(view_.Enabled(Id::kBack10));
 }
@@ -110,16 +112,19 @@ TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpWhereverItLandsInTheExchanges) 
   window_.Initialize();
   Run(1020);  // the first idle refresh is done: the next comes 51 ticks on
   Counts sent;
-  // One reading at each 5 ms of a whole refresh cycle, the query's waits included, across
-  // several cycles.
-  for (int at = 0; at < 3000; at += 5) {
-    const auto count = static_cast<std::uint64_t>(1000 + sent.size());
-    instrument_.instrument.FireShot(Reading(count), sim::Millis(clock_.NowMs() + at));
-    sent.push_back(static_cast<std::int32_t>(count));
+  // Shots 23, 37 and 53 ms apart, so that they fall at every moment of the tab's reads and
+  // waits, which follow every shot.
+  std::int64_t at = clock_.NowMs();
+  for (const int gap : {23, 37, 53}) {
+    for (int i = 0; i < 70; ++i, at += gap) {
+      const auto count = static_cast<std::uint64_t>(1000 + sent.size());
+      instrument_.instrument.FireShot(Reading(count), sim::Millis(at));
+      sent.push_back(static_cast<std::int32_t>(count));
+    }
   }
-  Run(3500);
+  Run(static_cast<int>(at - clock_.NowMs()) + 1000);
   EXPECT_EQ(Decoded(), sent);
-  EXPECT_GE(instrument_.written.size(), 6u) << "the tab was asked while readings came";
+  EXPECT_GE(instrument_.written.size(), 60u) << "the tab was asked while readings came";
 }
 
 TEST_F(MainWindowTabTest, InstrumentWithoutTabGreysTheGroupAndALayoutWithoutItStillAsks) {
