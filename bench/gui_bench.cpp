@@ -197,14 +197,23 @@ class TimerEventWatch final : public QObject {
   std::int64_t last_timer_event_ns = 0;
 };
 
-// The moments the line took each carriage return, noted on the instrument's thread.
+// The moments the line took each reading's carriage return (one that ends a line of digits, not
+// one of the memory tab's replies), noted on the instrument's thread.
 class CarriageReturns {
  public:
   void Note(std::string_view bytes) {
     const std::int64_t now = NowNs();
     std::lock_guard lock(mutex_);
     for (const char byte : bytes) {
-      if (byte == '\r') moments_ns_.push_back(now);
+      if (byte == '\r' && digits_only_ && digits_ > 0) moments_ns_.push_back(now);
+      if (byte == '\r' || byte == '\n') {
+        digits_only_ = true;
+        digits_ = 0;
+      } else if (byte >= '0' && byte <= '9') {
+        ++digits_;
+      } else {
+        digits_only_ = false;
+      }
     }
   }
   std::vector<std::int64_t> Moments() const {
@@ -213,6 +222,8 @@ class CarriageReturns {
   }
 
  private:
+  bool digits_only_ = true;
+  int digits_ = 0;
   mutable std::mutex mutex_;
   std::vector<std::int64_t> moments_ns_;
 };

@@ -69,8 +69,7 @@ TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortAndFillsTheFields) {
   EXPECT_EQ(Text(Id::kLastVelocityUnit) + Text(Id::kAverageEnergyUnit) + Text(Id::kWeightUnit),
             "m/sjoulesgrammes");
   EXPECT_EQ(Text(Id::kShotCount), "0");
-  EXPECT_FALSE(view_.MenuEnabled(Id::kReset));
-  EXPECT_FALSE(view_.MenuEnabled(Id::kUndo));
+  EXPECT_FALSE(view_.MenuEnabled(Id::kReset) || view_.MenuEnabled(Id::kUndo));
   EXPECT_FALSE(view_.MenuChecked(Id::kLogging));
   EXPECT_FALSE(view_.HasText(Id::kCounts));  // until this run's first shot
   EXPECT_EQ(view_.TimerPeriod(MainWindow::kTimerId), 20);
@@ -81,17 +80,14 @@ TEST_F(MainWindowTest, ShotIsShownStoredAddedToTheAveragesAndSounded) {
   window_.Initialize();
   events_.events.clear();
   Receive("001234\r\n");
-  EXPECT_EQ(Text(Id::kCounts), "1234");
-  EXPECT_EQ(Text(Id::kLastVelocity), " 633.71");
-  EXPECT_EQ(Text(Id::kMark), "3");
-  EXPECT_EQ(Text(Id::kLastEnergy), "  13.35");
-  EXPECT_EQ(Stored("FPS"), " 633.71");  // right-aligned in seven characters
-  EXPECT_EQ(Stored("PDS"), "  13.35");
+  EXPECT_EQ(Text(Id::kCounts) + "|" + Text(Id::kLastVelocity) + "|" + Text(Id::kMark) + "|" +
+                Text(Id::kLastEnergy),
+            "1234| 633.71|3|  13.35");
+  EXPECT_EQ(Stored("FPS") + Stored("PDS"), " 633.71  13.35");  // right-aligned in seven
   EXPECT_DOUBLE_EQ(state_.last_shot.velocity, (789800.0 - 7800.0) / 1234.0);
   ASSERT_EQ(state_.series.count(), 1);
   EXPECT_DOUBLE_EQ(state_.series.at(0), state_.last_shot.velocity);  // unrounded
-  EXPECT_EQ(Text(Id::kShotCount), "1");
-  EXPECT_EQ(Text(Id::kAverageVelocity), " 633.71");
+  EXPECT_EQ(Text(Id::kShotCount) + Text(Id::kAverageVelocity), "1 633.71");
   EXPECT_TRUE(view_.MenuEnabled(Id::kReset));
   // The sound comes last, after its pause: 13.35 ft.lbs is over the default 12 ft.lbs limit.
   const auto play = std::find(events_.events.begin(), events_.events.end(), "play Blurp.wav");
