@@ -1,8 +1,8 @@
-// The main window and the instrument's shot-memory tab, against the simulated instrument's model
-// on the test's clock: the Tab group follows the tab, its buttons fire and recall stored shots,
-// and no reading is lost to the tab's exchanges, wherever it lands in them.
+// The main window and the shot-memory tab of the simulated instrument's model on the test's clock:
+// the Tab group follows the tab, its buttons bring shots back, and no reading is lost.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "dialogs/main_window.h"
@@ -10,7 +10,6 @@
 #include "doubles/fake_dialog.h"
 #include "doubles/fake_windows.h"
 #include "doubles/memory_files.h"
-#include "doubles/memory_settings.h"
 #include "doubles/recording_message_box.h"
 #include "doubles/simulated_port.h"
 #include "settings/settings_store.h"
@@ -23,30 +22,38 @@ using Counts = std::vector<std::int32_t>;
 
 class MainWindowTabTest : public ::testing::Test {
  protected:
-  // Ticks every 20 ms of the test's clock for `ms`.
-  void Run(int ms) {
+  // Presses the button `pressed`, if any, then ticks every 20 ms of the test's clock for `ms`.
+  void Run(int ms, std::optional<Id> pressed = std::nullopt) {
+    if (pressed) window_.Command(static_cast<int>(*pressed), Notification::kClicked);
     for (const std::int64_t end = clock_.NowMs() + ms; clock_.NowMs() < end;) {
       clock_.SleepMs(MainWindow::kTimerPeriodMs);
       window_.Tick(MainWindow::kTimerId);
     }
   }
-  void Press(Id id) { window_.Command(static_cast<int>(id), Notification::kClicked); }
-  std::string Text(Id id) const { return view_.Text(id); }
-  // The counts of the shots decoded so far, from their velocities at calibration 0.
+  std::int32_t Fire(std::int64_t count, std::int64_t at) {
+    instrument_.instrument.FireShot({static_cast<std::uint64_t>(count), 6}, sim::Millis(at));
+    return static_cast<std::int32_t>(count);
+  }
+  // "buffered/previous", and + or - for the group, Fire, All, Back and Back 10 enabled or not.
+  std::string Group() const {
+    std::string shown = view_.Text(Id::kBuffered) + "/" + view_.Text(Id::kPrevious) + " ";
+    for (const Id id : {Id::kTabGroup, Id::kFire, Id::kAll, Id::kBack, Id::kBack10})
+      shown += view_.Enabled(id) ? '+' : '-';
+    return shown;
+  }
+  // The counts of the shots decoded so far, from their velocities at the calibration of 100.
   Counts Decoded() const {
     Counts counts;
-    for (const double velocity : state_.series.velocities()) {
-      counts.push_back(static_cast<std::int32_t>(789800.0 / velocity + 0.5));
-    }
+    for (const double velocity : state_.series.velocities())
+      counts.push_back(static_cast<std::int32_t>(782000.0 / velocity + 0.5));
     return counts;
   }
-  static sim::Reading Reading(std::uint64_t count) { return {count, 6}; }
 
   testing::FakeClock clock_;
   testing::SimulatedPlatform instrument_{clock_};
   AppState state_{instrument_};
   testing::FakeDialog view_;
-  SettingsStore store_{std::make_unique<testing::MemorySettings>()};
+  SettingsStore store_{nullptr};
   SilentSoundPlayer sound_;
   testing::RecordingMessageBox message_box_;
   testing::MemoryFiles files_;
@@ -56,71 +63,51 @@ class MainWindowTabTest : public ::testing::Test {
       view_, state_, {store_, clock_, sound_, message_box_, files_, viewer_, windows_}};
 };
 
-TEST_F(MainWindowTabTest, TabGroupFollowsTheTabAboutOnceASecondAndAfterEveryShot) {
-  state_.settings.calibration = 0;
+TEST_F(MainWindowTabTest, TabGroupFollowsTheTabAndItsButtonsBringEveryStoredShotOnce) {
   window_.Initialize();
-  for (int i = 0; i < 5; ++i) instrument_.instrument.StoreShot(Reading(1000 + i));
+  for (int i = 0; i < 5; ++i) instrument_.instrument.StoreShot({1000u + i, 6});
   Run(50 * 20);
   EXPECT_EQ(instrument_.written, "") << "the 51st idle tick asks first";
   Run(20);
   EXPECT_EQ(instrument_.written, "pt");
-  EXPECT_EQ(Text(Id::kBuffered) + "/" + Text(Id::kPrevious), "5/0");
-  EXPECT_TRUE(view_.Enabled(Id::kFire) && view_.Enabled(Id::kAll) && view_.Enabled(Id::kTabGroup));
-  EXPECT_FALSE(view_.Enabled(Id::kBack) || view_.Enabled(Id::kBack10));
+  EXPECT_EQ(Group(), "5/0 +++--");
 
   // Nine shots fired live: "Back" can go back over them, "Back 10" not yet.
-  for (int i = 0; i < 9; ++i) {
-    instrument_.instrument.FireShot(Reading(2000 + i), sim::Millis(clock_.NowMs()));
-  }
+  for (int i = 0; i < 9; ++i) Fire(2000 + i, clock_.NowMs());
   Run(20);  // the tick that decodes them leaves the question to the next one
   EXPECT_EQ(instrument_.written, "pt");
   Run(20);
   EXPECT_EQ(instrument_.written, "ptpt");
-  EXPECT_EQ(Text(Id::kPrevious), "9");
-  EXPECT_TRUE(view_.Enabled(Id::kBack));
-  EXPECT_FALSE(view_.Enabled(Id::kBack10));
-  instrument_.instrument.FireShot(Reading(3000), sim::Millis(clock_.NowMs()));
+  EXPECT_EQ(Group(), "5/9 ++++-");
+  Fire(2009, clock_.NowMs());
   Run(40);
-  EXPECT_EQ(Text(Id::kPrevious), "10");
-  EXPECT_TRUE(view_.Enabled(Id::kBack10));
-}
+  EXPECT_EQ(Group(), "5/10 +++++");
 
-TEST_F(MainWindowTabTest, FireAllAndBackBringStoredShotsBackEachExactlyOnce) {
-  state_.settings.calibration = 0;
-  window_.Initialize();
-  for (int i = 0; i < 4; ++i) instrument_.instrument.StoreShot(Reading(1000 + i));
-  Run(1020);
-  Press(Id::kFire);
-  Run(100);
-  EXPECT_EQ(Decoded(), Counts{1000});
-  Press(Id::kAll);
-  Run(2000);
-  EXPECT_EQ(Decoded(), (Counts{1000, 1001, 1002, 1003}));
-  EXPECT_EQ(Text(Id::kBuffered), "0");
-  EXPECT_FALSE(view_.Enabled(Id::kAll));
+  Run(100, Id::kFire);  // one stored shot
+  EXPECT_EQ(Decoded().size(), 11u);
+  Run(2000, Id::kAll);  // and the rest
+  EXPECT_EQ(Group(), "0/15 +--++");
+  Run(0, Id::kBack);  // one back: the last shot is buffered again
+  EXPECT_EQ(Group(), "1/14 +++++");
+  Run(100, Id::kFire);
+  EXPECT_EQ(Decoded(), (Counts{2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008, 2009, 1000,
+                               1001, 1002, 1003, 1004, 1004}));
 
-  Press(Id::kBack);  // one back: the last shot is buffered again
-  EXPECT_EQ(Text(Id::kBuffered) + "/" + Text(Id::kPrevious), "1/3");
-  Press(Id::kFire);
-  Run(100);
-  EXPECT_EQ(Decoded().back(), 1003);
-  EXPECT_EQ(state_.series.count(), 5);
+  state_.chronoscope.CloseLink();  // a closed link: the buttons send nothing
+  const std::string written = instrument_.written;
+  Run(0, Id::kFire);
+  Run(1100, Id::kBack10);
+  EXPECT_EQ(instrument_.written, written);
 }
 
 TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpWhereverItLandsInTheExchanges) {
-  state_.settings.calibration = 0;
   window_.Initialize();
   Run(1020);  // the first idle refresh is done: the next comes 51 ticks on
+  // Shots 23, 37 and 53 ms apart fall at every moment of the tab's reads and waits after a shot.
   Counts sent;
-  // Shots 23, 37 and 53 ms apart, so that they fall at every moment of the tab's reads and
-  // waits, which follow every shot.
   std::int64_t at = clock_.NowMs();
   for (const int gap : {23, 37, 53}) {
-    for (int i = 0; i < 70; ++i, at += gap) {
-      const auto count = static_cast<std::uint64_t>(1000 + sent.size());
-      instrument_.instrument.FireShot(Reading(count), sim::Millis(at));
-      sent.push_back(static_cast<std::int32_t>(count));
-    }
+    for (int i = 0; i < 70; ++i, at += gap) sent.push_back(Fire(1000 + std::ssize(sent), at));
   }
   Run(static_cast<int>(at - clock_.NowMs()) + 1000);
   EXPECT_EQ(Decoded(), sent);
@@ -128,25 +115,13 @@ TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpWhereverItLandsInTheExchanges) 
 }
 
 TEST_F(MainWindowTabTest, InstrumentWithoutTabGreysTheGroupAndALayoutWithoutItStillAsks) {
-  sim::InstrumentOptions without_tab;
-  without_tab.tab_present = false;
-  instrument_.instrument.set_options(without_tab);
+  instrument_.instrument.set_options({.tab_present = false, .version_char = '3', .delays = {}});
   for (const Id id : {Id::kTabGroup, Id::kFire, Id::kAll, Id::kBuffered}) view_.RemoveControl(id);
   window_.Initialize();
   Run(1020);
   EXPECT_EQ(instrument_.written, "p");  // no version reply: no "t"
   EXPECT_FALSE(view_.Enabled(Id::kBack) || view_.Enabled(Id::kPreviousLabel));
-  EXPECT_EQ(Text(Id::kPrevious), "");
-}
-
-TEST_F(MainWindowTabTest, TabButtonsOnAClosedLinkSendNothing) {
-  state_.settings.port_name = "COM9";
-  window_.Initialize();
-  state_.chronoscope.CloseLink();
-  Press(Id::kFire);
-  Press(Id::kBack10);
-  Run(1100);
-  EXPECT_EQ(instrument_.written, "");
+  EXPECT_EQ(view_.Text(Id::kPrevious), "");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "platform/posix/posix_settings_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,83 +45,61 @@ TEST_F(SettingsFileTest, FirstWritesMakeAPrivateFolderAndAFileTheRegistryEditorI
   EXPECT_EQ(ReadFile(path_),
             "Windows Registry Editor Version 5.00\r\n\r\n"
             "[HKEY_CURRENT_USER\\Software\\Dorvex\\Tarvik]\r\n"
-            "\"FPS\"=\" 633.71\"\r\n"
-            "\"Big x\"=dword:00000014\r\n");
+            "\"FPS\"=\" 633.71\"\r\n\"Big x\"=dword:00000014\r\n");
   EXPECT_EQ(fs::status(path_.parent_path()).permissions() & fs::perms::all, fs::perms::owner_all);
   EXPECT_FALSE(fs::exists(path_.string() + ".new"));
 }
 
-TEST_F(SettingsFileTest, FileThatIsNoSettingsFileIsMovedAsideNotDestroyed) {
+TEST_F(SettingsFileTest, FilesFoundInItsPlaceAreNeverDestroyed) {
   fs::create_directories(path_.parent_path());
-  std::ofstream(path_) << "my shopping list\n";
+  std::ofstream(path_) << "my shopping list\n";  // no settings file: read as empty, moved aside
   EXPECT_EQ(Read("Port Name"), "(none)");
-  SettingsFile(path_).SetText("Port Name", "COM4");
-  EXPECT_EQ(Read("Port Name"), "COM4");
+  SettingsFile file(path_);
+  file.SetText("Port Name", "COM4");
   std::ofstream(path_) << "more garbage";
-  SettingsFile(path_).SetText("Port Name", "COM5");
+  file.SetText("Port Name", "COM5");
   EXPECT_EQ(ReadFile(path_.string() + ".bad"), "my shopping list\n");
   EXPECT_EQ(ReadFile(path_.string() + ".bad.2"), "more garbage");
-}
 
-TEST_F(SettingsFileTest, StoresAndProcessesSharingTheFileKeepEachOthersWrites) {
-  SettingsFile first(path_);
-  first.SetText("FPS", "1");
-  SettingsFile(path_).SetText("PDS", "2");
-  first.SetText("Weight", "3");
-  EXPECT_EQ(Read("FPS") + Read("PDS") + Read("Weight"), "123");
-
-  // Two processes writing 100 values each at once, "0" to "99" and "100" to "199".
-  pid_t children[2];
-  for (int child = 0; child < 2; ++child) {
-    if ((children[child] = ::fork()) == 0) {
-      for (int i = 0; i < 100; ++i) SettingsFile(path_).SetText(FormatInt(child * 100 + i), "x");
-      std::_Exit(0);
-    }
-  }
-  for (const pid_t child : children) ASSERT_GT(::waitpid(child, nullptr, 0), 0);
-  for (int i = 0; i < 200; ++i) ASSERT_EQ(Read(FormatInt(i)), "x") << i;
-}
-
-TEST_F(SettingsFileTest, SettingsFileThatIsALinkStaysALink) {
-  fs::create_directories(path_.parent_path());
-  fs::create_symlink(folder_ / "kept-elsewhere.reg", path_);
-  SettingsFile(path_).SetText("Port Name", "COM4");
-  EXPECT_TRUE(fs::is_symlink(path_));
-  EXPECT_EQ(Read("Port Name"), "COM4");
-  EXPECT_NE(ReadFile(folder_ / "kept-elsewhere.reg").find("COM4"), std::string::npos);
-}
-
-TEST_F(SettingsFileTest, WriteThatCannotFinishLeavesTheOldFileWhole) {
-  SettingsFile file(path_);
-  file.SetText("Port Name", "COM1");
-  const std::string before = ReadFile(path_);
+  const std::string before = ReadFile(path_);       // a write that cannot finish leaves it whole
   fs::create_directories(path_.string() + ".new");  // the new file cannot be made
   file.SetText("Port Name", "COM9");
   EXPECT_EQ(ReadFile(path_), before);
-  fs::remove(path_.string() + ".new");
-  file.SetText("Port Name", "COM9");
-  EXPECT_EQ(Read("Port Name"), "COM9");
+
+  fs::remove(path_);
+  fs::create_symlink(folder_ / "kept-elsewhere.reg", path_);  // a link stays one, even dangling
+  file.SetText("Port Name", "COM6");
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_EQ(Read("Port Name"), "COM6");
+}
+
+TEST_F(SettingsFileTest, StoresAndProcessesSharingTheFileKeepEachOthersWrites) {
+  SettingsFile store(path_);     // held all along, as a running program holds it
+  const pid_t child = ::fork();  // two processes, writing "0" to "99" and "100" to "199"
+  for (int i = 0; i < 100; ++i) store.SetText(FormatInt(i + (child != 0 ? 0 : 100)), "x");
+  if (child == 0) std::_Exit(0);
+  ASSERT_GT(::waitpid(child, nullptr, 0), 0);
+  store.SetText("200", "x");  // after the other's last write
+  for (int i = 0; i <= 200; ++i) ASSERT_EQ(Read(FormatInt(i)), "x") << i;
 }
 
 TEST_F(SettingsFileTest, PlacesThatCannotBeWrittenGiveDefaultsAndLoseWritesQuietly) {
-  fs::create_directories(folder_);
-  std::ofstream(folder_ / "file") << "x";
-  SettingsFile under_a_file(folder_ / "file" / "Tarvik.reg");
-  under_a_file.SetText("Port Name", "COM3");
-  EXPECT_FALSE(under_a_file.QueryValue("Port Name"));
+  SettingsFile under_a_device("/dev/null/Tarvik.reg");
+  under_a_device.SetText("Port Name", "COM3");
+  EXPECT_FALSE(under_a_device.QueryValue("Port Name"));
 
   if (::geteuid() == 0) return;  // root writes into read-only folders
   SettingsFile(path_).SetText("Port Name", "COM1");
-  ::chmod(path_.parent_path().c_str(), 0500);
+  fs::permissions(path_.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
   SettingsFile(path_).SetText("Port Name", "COM3");
   EXPECT_EQ(Read("Port Name"), "COM1");
-  ::chmod(path_.parent_path().c_str(), 0700);
+  fs::permissions(path_.parent_path(), fs::perms::owner_all);
 }
 
 TEST(UserSettingsPathTest, FollowsTheConfigurationFolderOfTheEnvironment) {
-  const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+  const char* home = std::getenv("HOME");
   const char* config = std::getenv("XDG_CONFIG_HOME");
-  const std::string saved_config = config != nullptr ? config : "";
+  const std::string saved[] = {home != nullptr ? home : "", config != nullptr ? config : ""};
   ::setenv("HOME", "/home/shooter", 1);
   ::setenv("XDG_CONFIG_HOME", "/tmp/config", 1);
   EXPECT_EQ(UserSettingsPath(), "/tmp/config/Dorvex/Tarvik.reg");
@@ -132,9 +109,8 @@ TEST(UserSettingsPathTest, FollowsTheConfigurationFolderOfTheEnvironment) {
   ::unsetenv("HOME");
   EXPECT_EQ(UserSettingsPath(), "");
   EXPECT_EQ(OpenUserSettings(), nullptr);
-  ::setenv("HOME", home.c_str(), 1);
-  ::unsetenv("XDG_CONFIG_HOME");
-  if (config != nullptr) ::setenv("XDG_CONFIG_HOME", saved_config.c_str(), 1);
+  ::setenv("HOME", saved[0].c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", saved[1].c_str(), 1);  // empty is as unset
 }
 
 }  // namespace

@@ -24,20 +24,17 @@ class Port {
   explicit Port(const std::string& path)
       : fd_(open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {}
   ~Port() { close(fd_); }
-  void Write(std::string_view bytes) {
-    ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-  }
-  // What has arrived after `wait`, as the program reads it.
-  std::string ReadAfter(milliseconds wait) {
-    std::this_thread::sleep_for(wait);
-    char bytes[512];
-    const ssize_t count = read(fd_, bytes, sizeof bytes);
-    return count > 0 ? std::string(bytes, static_cast<std::size_t>(count)) : std::string();
-  }
-  // Reads until `size` bytes have arrived or a second or more has passed.
-  std::string ReadSize(std::size_t size) {
+  // Sends `command`, waits `wait` and reads what has arrived, as the program does; then, while
+  // fewer than `size` bytes have come, reads on for up to a second.
+  std::string Ask(std::string_view command, milliseconds wait, std::size_t size = 0) {
+    EXPECT_EQ(write(fd_, command.data(), command.size()), static_cast<ssize_t>(command.size()));
     std::string received;
-    for (int i = 0; i < 200 && received.size() < size; ++i) received += ReadAfter(milliseconds(5));
+    for (int i = 0; i < 200 && (i == 0 || received.size() < size); ++i) {
+      std::this_thread::sleep_for(i == 0 ? wait : milliseconds(5));
+      char bytes[512];
+      const ssize_t count = read(fd_, bytes, sizeof bytes);
+      if (count > 0) received.append(bytes, static_cast<std::size_t>(count));
+    }
     return received;
   }
 
@@ -45,47 +42,31 @@ class Port {
   int fd_;
 };
 
-TEST(PtyInstrumentTest, AnswersWithinTheProgramsWaitsAgainAfterAReopenAndVanishesOnStop) {
+TEST(PtyInstrumentTest, DropsUnreadOutputAnswersInTheProgramsWaitsAfterAReopenAndVanishes) {
+  PtyOptions options;
+  options.drop_unread_after = milliseconds(200);
   std::string error;
-  auto instrument = PtyInstrument::Start({}, &error);
+  auto instrument = PtyInstrument::Start(options, &error);
   ASSERT_NE(instrument, nullptr) << error;
   const std::string path = instrument->device_path();
+  instrument->SendShot(*ReadingForCount(1111, 4));  // unread: off the line, still in the tab
+  std::this_thread::sleep_for(milliseconds(1200));
   {
     Port port(path);
     instrument->SendShot(*ReadingForCount(1234, 6));
-    // The instrument made the line raw, so the carriage return is not turned into a line feed.
-    EXPECT_EQ(port.ReadSize(8), "001234\r\n");
+    EXPECT_EQ(port.Ask("", milliseconds(5), 8), "001234\r\n");  // a raw line: CR stays CR
     instrument->StoreShot(*ReadingForCount(1500, 4));
-    port.Write("p");
-    EXPECT_EQ(port.ReadAfter(milliseconds(40)), "v3\r\n");
-    port.Write("t");
-    EXPECT_EQ(port.ReadAfter(milliseconds(100)), " n:0001 e:0002\r\n");
-    port.Write("n");
-    EXPECT_EQ(port.ReadSize(6), "1500\r\n");
-    port.Write("r");
-    EXPECT_EQ(port.ReadAfter(milliseconds(30)), "OK\r\n");
+    EXPECT_EQ(port.Ask("p", milliseconds(40)), "v3\r\n");
+    EXPECT_EQ(port.Ask("t", milliseconds(100)), " n:0002 e:0003\r\n");
+    EXPECT_EQ(port.Ask("n", milliseconds(5), 6), "1500\r\n");
+    EXPECT_EQ(port.Ask("r", milliseconds(30)), "OK\r\n");
   }
-  Port again(path);
-  again.Write("p");
-  EXPECT_EQ(again.ReadAfter(milliseconds(40)), "v3\r\n");
+  EXPECT_EQ(Port(path).Ask("p", milliseconds(40)), "v3\r\n");
   EXPECT_EQ(instrument->Received(), "ptnrp");
   EXPECT_EQ(instrument->LineError(), "");
   instrument->Stop();
   EXPECT_NE(access(path.c_str(), F_OK), 0);
   instrument->Stop();  // a second stop is harmless
-}
-
-TEST(PtyInstrumentTest, OutputNobodyReadsIsLostAsOnASerialLine) {
-  std::string error;
-  PtyOptions options;
-  options.drop_unread_after = milliseconds(200);
-  auto instrument = PtyInstrument::Start(options, &error);
-  ASSERT_NE(instrument, nullptr) << error;
-  instrument->SendShot(*ReadingForCount(1111, 4));
-  std::this_thread::sleep_for(milliseconds(1200));
-  Port port(instrument->device_path());
-  instrument->SendShot(*ReadingForCount(2222, 4));
-  EXPECT_EQ(port.ReadSize(6), "2222\r\n");
 }
 
 TEST(QmSimProgramTest, PrintsTheDeviceLinksItAndStopsOnSigterm) {
@@ -109,12 +90,10 @@ TEST(QmSimProgramTest, PrintsTheDeviceLinksItAndStopsOnSigterm) {
   char target[256] = {};
   EXPECT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
   EXPECT_EQ(std::string(target), device);
-  const std::string reading = Port(link).ReadSize(8);
-  EXPECT_EQ(reading.size(), 8u);  // six digits of mark 3, CR, LF
-  EXPECT_TRUE(reading.ends_with("\r\n")) << reading;
+  const std::string reading = Port(link).Ask("", milliseconds(5), 8);
+  EXPECT_TRUE(reading.size() == 8 && reading.ends_with("\r\n")) << reading;  // mark 3: 6 digits
 
-  // Only non-fatal checks above, so that the program is always stopped here.
-  kill(pid, SIGTERM);
+  kill(pid, SIGTERM);  // always reached: the checks above are not fatal
   int status = -1;
   waitpid(pid, &status, 0);
   close(out[0]);
