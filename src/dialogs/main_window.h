@@ -48,9 +48,9 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   // once) and refreshes every field.
   void Initialize() override;
   // Reads and decodes what the port holds, completes each shot, and looks at the memory tab on
-  // the tick after a shot or on every 51st idle tick. While the memory snap runs, the port is the snap's.
-  // A tick that arrives while one is running (from a nested event loop somewhere below it) is
-  // dropped, so a shot's steps are never interrupted by the decoding of the next.
+  // the tick after a shot or on every 51st idle tick. While the memory snap runs, the port is the
+  // snap's. A tick that arrives while one is running (from a nested event loop somewhere below it)
+  // is dropped, so a shot's steps are never interrupted by the decoding of the next.
   void Tick(int timer_id) override;
   // Only the caption's close button, the system menu and Alt+F4 close the window; Enter and
   // Escape arrive as commands and do nothing.
