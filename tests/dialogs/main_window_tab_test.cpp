@@ -8,11 +8,8 @@
 #include "dialogs/main_window.h"
 #include "doubles/fake_clock.h"
 #include "doubles/fake_dialog.h"
-#include "doubles/fake_windows.h"
-#include "doubles/memory_files.h"
-#include "doubles/recording_message_box.h"
+#include "doubles/quiet_services.h"
 #include "doubles/simulated_port.h"
-#include "settings/settings_store.h"
 
 namespace tarvik {
 namespace {
@@ -53,14 +50,8 @@ class MainWindowTabTest : public ::testing::Test {
   testing::SimulatedPlatform instrument_{clock_};
   AppState state_{instrument_};
   testing::FakeDialog view_;
-  SettingsStore store_{nullptr};
-  SilentSoundPlayer sound_;
-  testing::RecordingMessageBox message_box_;
-  testing::MemoryFiles files_;
-  testing::RecordingViewer viewer_;
-  testing::FakeWindows windows_;
-  MainWindow window_{
-      view_, state_, {store_, clock_, sound_, message_box_, files_, viewer_, windows_}};
+  testing::QuietServices services_;
+  MainWindow window_{view_, state_, services_.With(clock_)};
 };
 
 TEST_F(MainWindowTabTest, TabGroupFollowsTheTabAndItsButtonsBringEveryStoredShotOnce) {

@@ -7,10 +7,7 @@
 #include "doubles/fake_clock.h"
 #include "doubles/fake_dialog.h"
 #include "doubles/fake_serial_port.h"
-#include "doubles/fake_windows.h"
-#include "doubles/memory_files.h"
-#include "doubles/recording_message_box.h"
-#include "settings/settings_store.h"
+#include "doubles/quiet_services.h"
 
 namespace tarvik {
 namespace {
@@ -19,11 +16,11 @@ class MemorySnapTest : public ::testing::Test {
  protected:
   void SetUp() override {
     window_.Initialize();
-    files_.files[kSnapFile] = "an earlier snap";
+    services_.files.files[kSnapFile] = "an earlier snap";
   }
   // Runs the snap from the menu; `script` is what happens while it is up.
   void Snap(testing::FakeWindows::Script script) {
-    windows_.script = std::move(script);
+    services_.windows.script = std::move(script);
     window_.Command(static_cast<int>(MainWindowId::kSnap), Notification::kMenu);
   }
   // The instrument sends `bytes`; one tick of the snap's timer takes them. Returns the count.
@@ -36,15 +33,9 @@ class MemorySnapTest : public ::testing::Test {
   testing::FakeSerialPlatform platform_;
   AppState state_{platform_};
   testing::FakeDialog view_;
-  SettingsStore store_{nullptr};
   testing::FakeClock clock_;
-  SilentSoundPlayer sound_;
-  testing::RecordingMessageBox message_box_;
-  testing::MemoryFiles files_;
-  testing::RecordingViewer viewer_;
-  testing::FakeWindows windows_;
-  MainWindow window_{
-      view_, state_, {store_, clock_, sound_, message_box_, files_, viewer_, windows_}};
+  testing::QuietServices services_;
+  MainWindow window_{view_, state_, services_.With(clock_)};
 };
 
 void Press(DialogEvents& snap, SnapId id) {
@@ -64,10 +55,10 @@ TEST_F(MemorySnapTest, DumpIsCountedAndSavedByteForByteUpTo200OnlyOnAnOpenLink) 
     Press(snap, SnapId::kSaveAndClose);
     EXPECT_EQ(dialog.end_result(), 0);
   });
-  EXPECT_EQ(files_.files[kSnapFile], dump.substr(137, 200));
+  EXPECT_EQ(services_.files.files[kSnapFile], dump.substr(137, 200));
   state_.chronoscope.CloseLink();
   Snap(nullptr);
-  EXPECT_EQ(windows_.opened, std::vector<std::string>{"Snap"});
+  EXPECT_EQ(services_.windows.opened, std::vector<std::string>{"Snap"});
 }
 
 TEST_F(MemorySnapTest, GivingUpClosingOrSavingAtOnceDropsTheReadingInProgress) {
@@ -77,7 +68,7 @@ TEST_F(MemorySnapTest, GivingUpClosingOrSavingAtOnceDropsTheReadingInProgress) {
     Snap([i](DialogEvents& snap, testing::FakeDialog&) {
       i == 1 ? snap.CloseRequested() : Press(snap, i ? SnapId::kSaveAndClose : SnapId::kGiveUp);
     });
-    EXPECT_EQ(files_.files[kSnapFile], i < 2 ? "an earlier snap" : "") << i;
+    EXPECT_EQ(services_.files.files[kSnapFile], i < 2 ? "an earlier snap" : "") << i;
     platform_.line->to_program = "\r\n001234\r\n";
     window_.Tick(MainWindow::kTimerId);
     EXPECT_EQ(view_.Text(MainWindowId::kCounts), "1234");

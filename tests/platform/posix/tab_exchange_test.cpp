@@ -5,17 +5,13 @@
 #include <future>
 #include <random>
 #include <thread>
-#include <tuple>
 
 #include "base/clock.h"
 #include "dialogs/main_window.h"
 #include "doubles/fake_dialog.h"
-#include "doubles/fake_windows.h"
-#include "doubles/memory_files.h"
-#include "doubles/recording_message_box.h"
+#include "doubles/quiet_services.h"
 #include "platform/posix/posix_serial_port.h"
 #include "qm307sim/pty_instrument.h"
-#include "settings/settings_store.h"
 
 namespace tarvik {
 namespace {
@@ -27,12 +23,10 @@ TEST(TabExchangeTest, ReadingsLandingAnywhereInTheExchangesAreEachDecodedOnce) {
   posix::PosixSerialPlatform serial;
   AppState state(serial);
   state.settings.port_name = instrument->device_path();
-  std::tuple<testing::FakeDialog, SystemClock, SilentSoundPlayer, testing::RecordingMessageBox,
-             testing::MemoryFiles, testing::RecordingViewer, testing::FakeWindows>
-      services;  // the window's other services: doubles, but for the real clock
-  auto& [view, clock, sound, message_box, files, viewer, windows] = services;
-  SettingsStore store(nullptr);
-  MainWindow window(view, state, {store, clock, sound, message_box, files, viewer, windows});
+  testing::FakeDialog view;
+  SystemClock clock;
+  testing::QuietServices services;
+  MainWindow window(view, state, services.With(clock));
   window.Initialize();
 
   // Shots 15 to 120 ms apart fall before, into and after the 140 ms query after every shot.
