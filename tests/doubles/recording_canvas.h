@@ -1,0 +1,59 @@
+// A canvas that writes down what is drawn on it, one line per call, for tests to compare:
+// "text 1234 [0,0,200,200] 5 red", "font 200x33 w900", "move 20,20", "line 20,180".
+#ifndef TARVIK_TESTS_DOUBLES_RECORDING_CANVAS_H_
+#define TARVIK_TESTS_DOUBLES_RECORDING_CANVAS_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/canvas.h"
+
+namespace tarvik::testing {
+
+class RecordingCanvas : public Canvas {
+ public:
+  RecordingCanvas(int width, int height, int text_height = 16)
+      : size_{width, height}, text_height_(text_height) {}
+
+  CanvasSize ClientSize() const override { return size_; }
+  int TextHeight(std::string_view /*text*/) override { return text_height_; }
+  void SetTextColor(Rgb color) override { color_ = color; }
+  void SelectFont(const FontRequest& font) override {
+    calls.push_back("font " + std::to_string(font.height) + "x" +
+                    std::to_string(font.average_width) + " w" + std::to_string(font.weight));
+  }
+  void SelectDefaultFont() override { calls.emplace_back("default font"); }
+  void DrawText(std::string_view text, const CanvasRect& rect, unsigned format) override {
+    calls.push_back("text " + std::string(text) + " [" + std::to_string(rect.left) + "," +
+                    std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
+                    std::to_string(rect.bottom) + "] " + std::to_string(format) +
+                    (color_ == kRed ? " red" : color_ == kBlack ? "" : " colour"));
+  }
+  void MoveTo(int x, int y) override { Point("move", x, y); }
+  void LineTo(int x, int y) override { Point("line", x, y); }
+
+  // The calls of one kind ("text", "move", "line", ...), in order.
+  std::vector<std::string> Only(std::string_view kind) const {
+    std::vector<std::string> found;
+    for (const std::string& call : calls) {
+      if (call.starts_with(kind)) found.push_back(call);
+    }
+    return found;
+  }
+
+  std::vector<std::string> calls;
+
+ private:
+  void Point(const char* kind, int x, int y) {
+    calls.push_back(std::string(kind) + " " + std::to_string(x) + "," + std::to_string(y));
+  }
+
+  CanvasSize size_;
+  int text_height_;
+  Rgb color_ = kBlack;
+};
+
+}  // namespace tarvik::testing
+
+#endif  // TARVIK_TESTS_DOUBLES_RECORDING_CANVAS_H_
