@@ -12,7 +12,7 @@
 #include "base/message_box.h"
 #include "dialogs/window_factory.h"
 #include "link/serial_port.h"
-#include "settings/settings_writer.h"
+#include "settings/settings_store.h"
 
 namespace tarvik {
 
@@ -42,13 +42,6 @@ class NullClock final : public Clock {
   void SleepMs(int) override {}
 };
 
-class NullSettings final : public SettingsWriter {
- public:
-  void WriteSettingText(std::string_view, std::string_view) override {}
-  void WriteSettingBool(std::string_view, bool) override {}
-  void WriteSettingDword(std::string_view, std::int32_t) override {}
-};
-
 class NullFiles final : public Files {
  public:
   bool Append(const std::string&, std::string_view) override { return false; }
@@ -65,6 +58,25 @@ class NullViewer final : public TextFileViewer {
 class NullWindows final : public WindowFactory {
  public:
   int RunModal(const DialogTemplate&, const MakeLogic&) override { return 0; }
+  // A modeless window runs its logic over a surface that shows nothing.
+  std::unique_ptr<ModelessWindow> OpenModeless(const DialogTemplate&,
+                                               const MakeLogic& make_logic) override {
+    auto window = std::make_unique<Window>();
+    window->logic = make_logic(window->surface);
+    window->logic->Initialize();
+    return window;
+  }
+  std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement&,
+                                             PaintedWindowEvents&) override {
+    return nullptr;
+  }
+  void FocusOwner() override {}
+
+ private:
+  struct Window final : ModelessWindow {
+    NullSurface surface;
+    std::unique_ptr<DialogEvents> logic;
+  };
 };
 
 class NullMessageBox final : public MessageBoxView {

@@ -136,4 +136,12 @@ std::int32_t ParseInteger(std::string_view text) {
   return static_cast<std::int32_t>(value);
 }
 
+std::optional<std::uint32_t> ParseUnsignedField(std::string_view text) {
+  const std::string_view digits = text.substr(SkipBlanks(text));
+  std::uint32_t value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+  return value;
+}
+
 }  // namespace tarvik

@@ -37,6 +37,10 @@ double ParseDecimal(std::string_view text);
 // nearer end of the range.
 std::int32_t ParseInteger(std::string_view text);
 
+// A field's text read as an unsigned number, as a dialog reads a number field: blanks, then
+// decimal digits and nothing else, within 32 bits. Anything else is no number.
+std::optional<std::uint32_t> ParseUnsignedField(std::string_view text);
+
 }  // namespace tarvik
 
 #endif  // TARVIK_BASE_NUMBER_TEXT_H_

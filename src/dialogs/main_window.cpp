@@ -14,6 +14,7 @@
 #include "measure/shot_log.h"
 #include "measure/units.h"
 #include "res/snap_template.h"
+#include "res/statistics_template.h"
 #include "res/string_table.h"
 #include "settings/setting_names.h"
 
@@ -41,7 +42,12 @@ class FlagScope {
 }  // namespace
 
 MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindowServices& services)
-    : view_(surface), state_(state), services_(services) {}
+    : view_(surface),
+      state_(state),
+      services_(services),
+      big_display_(services.windows, services.store, state),
+      graph_(services.windows, services.store, state,
+             [this] { return statistics_ != nullptr ? statistics_->LastCountInUse() : 0u; }) {}
 
 void MainWindow::Initialize() {
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,
@@ -229,9 +235,31 @@ void MainWindow::StoreMeasurement(std::string_view name, double value) {
   if (auto text = MeasurementSetting(value)) services_.store.WriteSettingText(name, *text);
 }
 
-// The statistics window and the big display hang on these calls as they come.
-void MainWindow::NotifyStatistics() {}
-void MainWindow::InvalidateBigDisplay() {}
+void MainWindow::NotifyStatistics() {
+  if (statistics_ != nullptr) statistics_->RecomputeStatistics();
+  graph_.Invalidate();
+}
+
+void MainWindow::InvalidateBigDisplay() { big_display_.Invalidate(); }
+
+void MainWindow::ToggleStatisticsWindow() {
+  if (statistics_window_) {
+    statistics_window_.reset();
+    statistics_ = nullptr;
+    return;
+  }
+  statistics_window_ = services_.windows.OpenModeless(
+      StatisticsTemplate(state_.language), [this](DialogSurface& surface) {
+        auto logic = std::make_unique<AdvancedStatistics>(surface, state_, [this] {
+          if (graph_.selected_only()) graph_.Invalidate();
+        });
+        statistics_ = logic.get();
+        return logic;
+      });
+  if (!statistics_window_) statistics_ = nullptr;
+  NotifyStatistics();
+  services_.windows.FocusOwner();
+}
 
 void MainWindow::ToggleLogging() {
   AppSettings& settings = state_.settings;
@@ -299,6 +327,15 @@ void MainWindow::OnCommand(Id id, Notification notification) {
       RefreshAverages();
       NotifyStatistics();
       break;
+    case Id::kAdvancedStatistics:
+      ToggleStatisticsWindow();
+      break;
+    case Id::kBig:
+      big_display_.Toggle();
+      break;
+    case Id::kGraphics:
+      graph_.Toggle();
+      break;
     case Id::kWeight:
       if (notification == Notification::kTextChanged) EditWeight();
       break;
@@ -313,6 +350,8 @@ void MainWindow::SetUp() {
   OpenLink();
   InvalidateBigDisplay();
   RefreshMainWindow();
+  // The units may have changed.
+  if (statistics_ != nullptr) statistics_->RelabelStatistics();
 }
 
 void MainWindow::EditWeight() {
@@ -330,6 +369,14 @@ void MainWindow::EditWeight() {
 
 void MainWindow::CloseRequested() { view_.EndDialog(0); }
 
-void MainWindow::Destroyed() { view_.StopTimer(kTimerId); }
+// The windows beside the main window go with it; the big display and the graph store their
+// frames as they close.
+void MainWindow::Destroyed() {
+  view_.StopTimer(kTimerId);
+  statistics_window_.reset();
+  statistics_ = nullptr;
+  big_display_.Close();
+  graph_.Close();
+}
 
 }  // namespace tarvik

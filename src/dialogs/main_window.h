@@ -5,6 +5,7 @@
 #define TARVIK_DIALOGS_MAIN_WINDOW_H_
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,24 +15,27 @@
 #include "base/files.h"
 #include "base/message_box.h"
 #include "base/sound.h"
+#include "dialogs/advanced_statistics.h"
 #include "dialogs/app_state.h"
+#include "dialogs/big_display.h"
+#include "dialogs/graph_window.h"
 #include "dialogs/window_factory.h"
 #include "link/reading.h"
 #include "measure/shot.h"
 #include "res/main_window_ids.h"
-#include "settings/settings_writer.h"
+#include "settings/settings_store.h"
 
 namespace tarvik {
 
 // What the main window reaches outside the process's records; all of it outlives the window.
 struct MainWindowServices {
-  SettingsWriter& store;
+  SettingsStore& store;
   Clock& clock;
   SoundPlayer& sound;
   MessageBoxView& message_box;  // shows its boxes over the main window
   Files& files;                 // the shot log and the memory snap's file
   TextFileViewer& viewer;       // shows the shot log
-  WindowFactory& windows;       // the windows opened over the main window
+  WindowFactory& windows;       // the windows opened over and beside the main window
 };
 
 class MainWindow final : public DialogLogic<MainWindowId> {
@@ -90,8 +94,10 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void ContinueFiringAll();
   void FireNext();
   void RunMemorySnap();
+  // The statistics window recomputes, and the graph repaints, after every change of the series.
   void NotifyStatistics();
   void InvalidateBigDisplay();
+  void ToggleStatisticsWindow();
   void ToggleLogging();
   void LoadLogIntoSeries();
   void PlayShotSound(double energy);
@@ -110,6 +116,11 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   bool firing_all_ = false;    // "All" is draining the tab
   int shots_since_fire_ = 0;   // shots completed since the last "n" of "All"
   int ticks_since_fire_ = 0;   // and ticks
+  // The windows beside the main window, each open at most once.
+  std::unique_ptr<ModelessWindow> statistics_window_;
+  AdvancedStatistics* statistics_ = nullptr;  // its logic, while it is open
+  BigDisplay big_display_;
+  GraphWindow graph_;
 };
 
 }  // namespace tarvik

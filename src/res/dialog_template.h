@@ -39,6 +39,9 @@ struct DialogTemplate {
   std::string_view font_name;
   int font_points;
   std::span<const ControlTemplate> controls;  // in tab order
+  // Where a window that stays beside its owner opens: from the top left corner of the owner's
+  // client area, in dialog units. Modal dialogs are centred over the owner instead.
+  int x = 0, y = 0;
 };
 
 // A menu item, a popup with its items, or a separator (neither id nor text).

@@ -76,11 +76,11 @@ QtDialog::QtDialog(const DialogTemplate& dialog, const MenuTemplate* menu, QWidg
     BuildMenu(*menu, bar);
     layout->setMenuBar(bar);
   }
-  auto* client = new QWidget(this);
+  client_ = new QWidget(this);
   const PixelRect size = ToPixels(0, 0, dialog.width, dialog.height, base_units_);
-  client->setFixedSize(size.width, size.height);
-  layout->addWidget(client);
-  BuildControls(dialog, client);
+  client_->setFixedSize(size.width, size.height);
+  layout->addWidget(client_);
+  BuildControls(dialog, client_);
 }
 
 QtDialog::~QtDialog() = default;

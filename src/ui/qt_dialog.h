@@ -36,6 +36,8 @@ class QtDialog : public QDialog, public DialogSurface {
   QWidget* Control(int id) const;
   QAction* MenuAction(int command) const;
   DialogBaseUnits base_units() const { return base_units_; }
+  // The client area, where the controls stand (below the menu bar).
+  QWidget* client() const { return client_; }
   // Called once, when the window has been painted for the first time.
   void OnFirstPaint(std::function<void()> call) { first_paint_ = std::move(call); }
 
@@ -76,6 +78,7 @@ class QtDialog : public QDialog, public DialogSurface {
   int end_result_ = 0;
   std::function<void()> first_paint_;
   DialogBaseUnits base_units_;
+  QWidget* client_ = nullptr;
   std::map<int, QWidget*> controls_;
   std::map<int, QAction*> menu_actions_;
   std::map<int, int> timers_;  // the logic's timer identifier to Qt's

@@ -1,4 +1,5 @@
-// The windows a Qt window opens over itself, made from their templates and run modally.
+// The windows a Qt window opens over and beside itself: made from their templates and run
+// modally, left running beside it, or painted by the core.
 #ifndef TARVIK_UI_QT_WINDOWS_H_
 #define TARVIK_UI_QT_WINDOWS_H_
 
@@ -12,6 +13,11 @@ class QtWindows final : public WindowFactory {
  public:
   explicit QtWindows(QWidget* owner) : owner_(owner) {}
   int RunModal(const DialogTemplate& dialog, const MakeLogic& make_logic) override;
+  std::unique_ptr<ModelessWindow> OpenModeless(const DialogTemplate& dialog,
+                                               const MakeLogic& make_logic) override;
+  std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement& frame,
+                                             PaintedWindowEvents& events) override;
+  void FocusOwner() override;
 
  private:
   QWidget* owner_;

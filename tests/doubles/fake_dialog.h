@@ -31,6 +31,13 @@ class FakeDialog : public DialogSurface {
     events.Command(static_cast<int>(id), Notification::kTextChanged);
   }
 
+  // The user clicks a check box: it ticks or unticks itself and the window hears of it.
+  template <typename Id>
+  void Click(Id id, DialogEvents& events) {
+    CheckItem(static_cast<int>(id), !IsItemChecked(static_cast<int>(id)));
+    events.Command(static_cast<int>(id), Notification::kClicked);
+  }
+
   template <typename Id>
   std::string Text(Id id) const {
     return GetItemText(static_cast<int>(id));
@@ -73,8 +80,8 @@ class FakeDialog : public DialogSurface {
   void EndDialog(int result) override { end_result_ = result; }
   // Not used by the windows built so far.
   void ShowItem(int, bool) override {}
-  void CheckItem(int, bool) override {}
-  bool IsItemChecked(int) const override { return false; }
+  void CheckItem(int id, bool checked) override { Mark(checked_, id, checked); }
+  bool IsItemChecked(int id) const override { return checked_.count(id) != 0; }
   void ClearList(int) override {}
   void AddListItem(int, std::string_view) override {}
   void SelectListItem(int, int) override {}
@@ -90,7 +97,7 @@ class FakeDialog : public DialogSurface {
       marked.erase(id);
     }
   }
-  std::set<int> missing_, disabled_, disabled_menu_, checked_menu_;
+  std::set<int> missing_, disabled_, checked_, disabled_menu_, checked_menu_;
   std::map<int, std::string> texts_;
   std::map<int, int> timers_;
   int end_result_ = -1;

@@ -28,7 +28,9 @@ class RecordingCanvas : public Canvas {
     calls.push_back("text " + std::string(text) + " [" + std::to_string(rect.left) + "," +
                     std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
                     std::to_string(rect.bottom) + "] " + std::to_string(format) +
-                    (color_ == kRed ? " red" : color_ == kBlack ? "" : " colour"));
+                    (color_ == kRed     ? " red"
+                     : color_ == kBlack ? ""
+                                        : " colour"));
   }
   void MoveTo(int x, int y) override { Point("move", x, y); }
   void LineTo(int x, int y) override { Point("line", x, y); }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -28,10 +29,13 @@
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
 #include "qm307sim/pty_instrument.h"
+#include "res/graph_menu.h"
 #include "res/main_window_template.h"
+#include "res/statistics_template.h"
 #include "settings/settings_store.h"
 #include "ui/qt_dialog.h"
 #include "ui/qt_message_box.h"
+#include "ui/qt_painted_window.h"
 #include "ui/qt_windows.h"
 
 namespace tarvik::ui {
@@ -85,6 +89,27 @@ class MainWindowUiTest : public ::testing::Test {
   void SavePicture(const std::string& name) {
     if (const char* folder = std::getenv("TARVIK_PICTURES")) {
       dialog_->grab().save(QString::fromStdString(std::string(folder) + "/" + name));
+    }
+  }
+
+  void Trigger(Id command) { dialog_->MenuAction(static_cast<int>(command))->trigger(); }
+
+  // The shown top-level window of type W (and object name `name`, when given).
+  template <typename W>
+  static W* ShownWindow(const QString& name = {}) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* window = dynamic_cast<W*>(widget);
+      if (window != nullptr && window->isVisible() &&
+          (name.isEmpty() || name == window->objectName())) {
+        return window;
+      }
+    }
+    return nullptr;
+  }
+
+  static void SaveWindowPicture(QWidget* window, const std::string& name) {
+    if (const char* folder = std::getenv("TARVIK_PICTURES")) {
+      window->grab().save(QString::fromStdString(std::string(folder) + "/" + name));
     }
   }
 
@@ -207,6 +232,101 @@ TEST_F(MainWindowUiTest, GermanLayoutHasNoCountsNorTabGroupAndStillShowsShots) {
   EXPECT_EQ(Text(Id::kLastVelocity), " 633.71");
   EXPECT_EQ(Text(Id::kMark), "3");
   SavePicture("main-window-de.png");
+}
+
+TEST_F(MainWindowUiTest, StatisticsWindowFollowsSimulatedShots) {
+  Open(UiLanguage::kNeutral);
+  Trigger(Id::kAdvancedStatistics);
+  auto* statistics = ShownWindow<QtDialog>("Averages");
+  ASSERT_NE(statistics, nullptr);
+  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kShotCount)), "0");
+  Shoot(1234, 6, "1");
+  Shoot(1000, 4, "2");
+  Shoot(1500, 6, "3");
+  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kShotCount)), "3");
+  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kVelocityFirst) + 1), " 784.33");
+  SaveWindowPicture(statistics, "statistics.png");
+  Trigger(Id::kAdvancedStatistics);
+  EXPECT_EQ(ShownWindow<QtDialog>("Averages"), nullptr);
+}
+
+// The big display and the graph each open where they were last closed, across a new store.
+TEST_F(MainWindowUiTest, BigDisplayAndGraphReopenWhereTheyWereClosed) {
+  Open(UiLanguage::kNeutral);
+  QRect frame;  // outer, with the window manager's frame
+  for (const Id command : {Id::kBig, Id::kGraphics}) {
+    Trigger(command);
+    auto* shown = ShownWindow<QtPaintedWidget>();
+    ASSERT_NE(shown, nullptr);
+    shown->move(70, 80);
+    shown->resize(300, 260);
+    frame = shown->frameGeometry();
+    Trigger(command);
+    EXPECT_EQ(ShownWindow<QtPaintedWidget>(), nullptr);
+    Trigger(command);
+    shown = ShownWindow<QtPaintedWidget>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->frameGeometry(), frame);
+    Trigger(command);
+  }
+  // As the next run finds them.
+  SettingsStore next_run(std::make_unique<posix::SettingsFile>((folder_ / "Tarvik.reg").string()));
+  for (const auto* names : {&setting::kBigDisplayPlacement, &setting::kGraphPlacement}) {
+    WindowPlacement placement;
+    ReadWindowPlacement(next_run, *names, placement);
+    EXPECT_EQ((std::vector{placement.x, placement.y, placement.width, placement.height}),
+              (std::vector{70, 80, frame.width(), frame.height()}));
+  }
+}
+
+TEST_F(MainWindowUiTest, BigDisplayShowsTheLastShotRedAboveTheLimit) {
+  Open(UiLanguage::kNeutral);
+  Trigger(Id::kBig);
+  auto* big = ShownWindow<QtPaintedWidget>();
+  ASSERT_NE(big, nullptr);
+  big->resize(320, 360);
+  Shoot(1500, 6, "1");  // 521.33 fps, 9.04 ft.lbs: legal
+  const QImage legal = big->grab().toImage();
+  SaveWindowPicture(big, "big-display.png");
+  Shoot(1234, 6, "2");  // 13.35 ft.lbs: above the 12 ft.lbs limit
+  const QImage over = big->grab().toImage();
+  SaveWindowPicture(big, "big-display-over-limit.png");
+  auto has_red = [](const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixelColor(x, y) == QColor(255, 0, 0)) return true;
+      }
+    }
+    return false;
+  };
+  EXPECT_FALSE(has_red(legal));
+  EXPECT_TRUE(has_red(over));
+}
+
+TEST_F(MainWindowUiTest, GraphPicturesOfASeries) {
+  // A string of shots around 800 fps with the spread of a real air gun.
+  const double pattern[] = {0.0, 3.1, -2.4, 1.2, -4.8, 2.6, 0.4, -1.7, 5.3, -0.9};
+  for (int i = 0; i < 40; ++i) state_.series.AppendShot(800.0 + pattern[i % 10] + (i % 7) * 0.6);
+  Open(UiLanguage::kNeutral);
+  Trigger(Id::kGraphics);
+  auto* graph = ShownWindow<QtPaintedWidget>();
+  ASSERT_NE(graph, nullptr);
+  graph->resize(420, 300);
+  SaveWindowPicture(graph, "graph.png");
+  // The popup's choices, as the user would pick them.
+  for (const GraphCommand choice : {GraphCommand::kHistogram, GraphCommand::kShowMarkers}) {
+    QTimer::singleShot(100, [choice] {
+      auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(popup, nullptr);
+      for (QAction* action : popup->actions()) {
+        if (action->data().toInt() == static_cast<int>(choice)) popup->setActiveAction(action);
+      }
+      QTest::keyClick(popup, Qt::Key_Return);
+    });
+    QTest::mouseClick(graph, Qt::RightButton, {}, QPoint(50, 50));
+    QTest::qWait(150);
+  }
+  SaveWindowPicture(graph, "graph-histogram.png");
 }
 
 }  // namespace

@@ -1,0 +1,99 @@
+#include "ui/qt_painted_window.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/qt_canvas.h"
+
+namespace tarvik::ui {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtPaintedWidget::QtPaintedWidget(PaintedWindowEvents& events, QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), events_(&events) {
+  setAutoFillBackground(true);  // the window colour behind the drawing
+  setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void QtPaintedWidget::paintEvent(QPaintEvent* /*event*/) {
+  if (events_ == nullptr) return;
+  QPainter painter(this);
+  QtCanvas canvas(painter, size(), font());
+  events_->Paint(canvas);
+}
+
+void QtPaintedWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton && events_ != nullptr) {
+    const QPoint at = event->position().toPoint();
+    events_->RightClick(at.x(), at.y());
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+// Only the logic destroys the window; the request goes to it.
+void QtPaintedWidget::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (events_ != nullptr) events_->CloseRequested();
+}
+
+QtPaintedWindow::QtPaintedWindow(const WindowPlacement& frame, PaintedWindowEvents& events,
+                                 QWidget* owner)
+    : widget_(new QtPaintedWidget(events, owner)) {
+  // The frame's size is the outer size; the window manager's frame is known once shown.
+  widget_->move(frame.x, frame.y);
+  widget_->resize(std::max(1, frame.width), std::max(1, frame.height));
+  widget_->show();
+  const QSize border = widget_->frameGeometry().size() - widget_->size();
+  if (!border.isEmpty()) {
+    widget_->resize(std::max(1, frame.width - border.width()),
+                    std::max(1, frame.height - border.height()));
+  }
+  widget_->repaint();
+}
+
+QtPaintedWindow::~QtPaintedWindow() {
+  if (widget_ == nullptr) return;
+  widget_->Detach();
+  widget_->hide();
+  widget_->deleteLater();
+}
+
+void QtPaintedWindow::Invalidate() {
+  if (widget_ != nullptr) widget_->update();
+}
+
+WindowPlacement QtPaintedWindow::Frame() const {
+  if (widget_ == nullptr) return {};
+  const QRect frame = widget_->frameGeometry();
+  return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+int QtPaintedWindow::TrackPopupMenu(const MenuTemplate& menu, std::span<const int> ticked, int x,
+                                    int y) {
+  if (widget_ == nullptr || menu.bar.empty()) return 0;
+  QMenu popup;  // not a child: the window may go while the menu is up
+  for (const MenuItem& item : menu.bar.front().items) {
+    if (item.id == 0) {
+      popup.addSeparator();
+      continue;
+    }
+    QAction* action = popup.addAction(FromUtf8(item.text));
+    action->setData(item.id);
+    const bool on = std::find(ticked.begin(), ticked.end(), item.id) != ticked.end();
+    action->setCheckable(on);
+    action->setChecked(on);
+  }
+  const QAction* chosen = popup.exec(widget_->mapToGlobal(QPoint(x, y)));
+  return chosen != nullptr ? chosen->data().toInt() : 0;
+}
+
+}  // namespace tarvik::ui
