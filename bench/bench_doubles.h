@@ -8,7 +8,9 @@
 
 #include "base/clock.h"
 #include "base/dialog_view.h"
+#include "base/file_dialog.h"
 #include "base/files.h"
+#include "base/help_viewer.h"
 #include "base/message_box.h"
 #include "dialogs/window_factory.h"
 #include "link/serial_port.h"
@@ -70,6 +72,7 @@ class NullWindows final : public WindowFactory {
                                              PaintedWindowEvents&) override {
     return nullptr;
   }
+  int RunPropertySheet(std::string_view, std::vector<SheetPage>) override { return 0; }
   void FocusOwner() override {}
 
  private:
@@ -77,6 +80,16 @@ class NullWindows final : public WindowFactory {
     NullSurface surface;
     std::unique_ptr<DialogEvents> logic;
   };
+};
+
+class NullFileDialogs final : public FileDialogs {
+ public:
+  std::string ChooseFile(const ChooseFileRequest& request) override { return request.file; }
+};
+
+class NullHelp final : public HelpViewer {
+ public:
+  bool WinHelp(std::string_view, const HelpRequest&) override { return false; }
 };
 
 class NullMessageBox final : public MessageBoxView {

@@ -61,10 +61,14 @@ void BM_ShotRoadMegabyte(benchmark::State& state) {
   NullFiles files;
   NullViewer viewer;
   NullWindows windows;
+  NullFileDialogs file_dialogs;
+  NullHelp help;
   std::int64_t shots = 0;
   for (auto _ : state) {
     AppState app(platform);
-    MainWindow window(surface, app, {store, clock, sound, message_box, files, viewer, windows});
+    MainWindow window(
+        surface, app,
+        {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
     window.Initialize();
     if (statistics_open) {
       window.Command(static_cast<int>(MainWindowId::kAdvancedStatistics), Notification::kMenu);

@@ -48,6 +48,7 @@
 #include "base/clock.h"
 #include "base/number_text.h"
 #include "base/sound.h"
+#include "bench_doubles.h"
 #include "dialogs/app_state.h"
 #include "dialogs/main_window.h"
 #include "platform/posix/posix_files.h"
@@ -465,7 +466,11 @@ int Run(int argc, char** argv) {
   posix::PosixFiles files;
   ui::QtTextViewer viewer;
   ui::QtWindows windows(&dialog);
-  MainWindow window(dialog, state, {*store, clock, sound, message_box, files, viewer, windows});
+  NullFileDialogs file_dialogs;
+  NullHelp help;
+  MainWindow window(
+      dialog, state,
+      {*store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
 
   std::cout << "platform " << QApplication::platformName().toStdString() << ", tab "
             << (options.tab ? "on" : "off") << ", seed " << options.seed << std::endl;

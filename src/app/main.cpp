@@ -20,6 +20,8 @@
 #include "res/main_window_template.h"
 #include "settings/settings_store.h"
 #include "ui/qt_dialog.h"
+#include "ui/qt_file_dialogs.h"
+#include "ui/qt_help_viewer.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_sound.h"
 #include "ui/qt_text_viewer.h"
@@ -152,8 +154,11 @@ int main(int argc, char** argv) {
     PlatformFiles files;
     tarvik::ui::QtTextViewer viewer;
     tarvik::ui::QtWindows windows(&dialog);
-    tarvik::MainWindow window(dialog, state,
-                              {*store, clock, sound, message_box, files, viewer, windows});
+    tarvik::ui::QtFileDialogs file_dialogs(&dialog);
+    tarvik::ui::QtHelpViewer help(&dialog, state.language);
+    tarvik::MainWindow window(
+        dialog, state,
+        {*store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
     if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
     if (options.measure_startup) {
       dialog.OnFirstPaint([&dialog, started] {

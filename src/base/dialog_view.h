@@ -54,6 +54,10 @@ class DialogSurface {
 // selection changed by the user.
 enum class Notification { kMenu, kClicked, kTextChanged, kSelectionChanged };
 
+// How the user asked for help on a control: F1 on it or the caption's help button followed by a
+// click on it (a help request), or a right click on it (a context menu).
+enum class HelpGesture { kHelpRequest, kContextMenu };
+
 // What the platform hands a window's logic.
 class DialogEvents {
  public:
@@ -66,6 +70,8 @@ class DialogEvents {
   virtual void CloseRequested() {}
   // The window is going away; its timers still exist.
   virtual void Destroyed() {}
+  // Help on a control, by its identifier (that of a plain label is kNoControlId).
+  virtual void HelpRequested(int /*control*/, HelpGesture /*gesture*/) {}
 };
 
 // The controls of one window, addressed by that window's identifier enum.

@@ -6,6 +6,9 @@
 #include <utility>
 
 #include "base/number_text.h"
+#include "dialogs/about_box.h"
+#include "dialogs/config_pages.h"
+#include "dialogs/help.h"
 #include "dialogs/memory_snap.h"
 #include "link/hardware_mark.h"
 #include "link/serial_link.h"
@@ -333,6 +336,17 @@ void MainWindow::OnCommand(Id id, Notification notification) {
     case Id::kBig:
       big_display_.Toggle();
       break;
+    case Id::kContents:
+      services_.help.WinHelp(kHelpFile, {HelpCommand::kFinder, 0, 0, {}});
+      break;
+    case Id::kUsingHelp:
+      services_.help.WinHelp(kHelpFile, {HelpCommand::kContext, kUsingHelpContext, 0, {}});
+      break;
+    case Id::kAbout:
+      services_.windows.RunModal(AboutTemplate(state_.language), [](DialogSurface& surface) {
+        return std::make_unique<AboutBox>(surface);
+      });
+      break;
     case Id::kGraphics:
       graph_.Toggle();
       break;
@@ -344,9 +358,13 @@ void MainWindow::OnCommand(Id id, Notification notification) {
   }
 }
 
-// The port may have changed: the link is replaced whatever happened, and a port that still
-// cannot be opened is reported again.
+// The port may have changed: the link is replaced whatever button closed the sheet, and a port
+// that still cannot be opened is reported again.
 void MainWindow::SetUp() {
+  RunConfigurationSheet(services_.windows, state_,
+                        {services_.store, services_.clock, services_.sound, services_.message_box,
+                         services_.file_dialogs, services_.help,
+                         [this](const std::string& strays) { CompleteStrays(strays); }});
   OpenLink();
   InvalidateBigDisplay();
   RefreshMainWindow();
@@ -368,6 +386,12 @@ void MainWindow::EditWeight() {
 }
 
 void MainWindow::CloseRequested() { view_.EndDialog(0); }
+
+void MainWindow::HelpRequested(int control, HelpGesture gesture) {
+  ShowControlHelp(
+      services_.help, control,
+      gesture == HelpGesture::kContextMenu ? HelpCommand::kContextMenu : HelpCommand::kWmHelp);
+}
 
 // The windows beside the main window go with it; the big display and the graph store their
 // frames as they close.

@@ -12,7 +12,9 @@
 
 #include "base/clock.h"
 #include "base/dialog_view.h"
+#include "base/file_dialog.h"
 #include "base/files.h"
+#include "base/help_viewer.h"
 #include "base/message_box.h"
 #include "base/sound.h"
 #include "dialogs/advanced_statistics.h"
@@ -36,6 +38,8 @@ struct MainWindowServices {
   Files& files;                 // the shot log and the memory snap's file
   TextFileViewer& viewer;       // shows the shot log
   WindowFactory& windows;       // the windows opened over and beside the main window
+  FileDialogs& file_dialogs;    // "Browse" in the configuration sheet
+  HelpViewer& help;
 };
 
 class MainWindow final : public DialogLogic<MainWindowId> {
@@ -60,6 +64,7 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   // Escape arrive as commands and do nothing.
   void CloseRequested() override;
   void Destroyed() override;
+  void HelpRequested(int control, HelpGesture gesture) override;
 
   // Told after each shot's steps have run; for fronts that report shots elsewhere.
   void set_shot_observer(std::function<void(const Shot&)> observer) {

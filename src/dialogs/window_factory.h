@@ -1,15 +1,18 @@
 // Makes the windows a window opens over or beside itself from their templates, for their logic:
-// modal dialogs (the memory snap, the configuration sheet, the About box), modeless ones (the
-// statistics) and windows the core paints itself (the big display, the graph).
+// modal dialogs (the memory snap, the About box) and sheets (the configuration), modeless ones
+// (the statistics) and windows the core paints itself (the big display, the graph).
 #ifndef TARVIK_DIALOGS_WINDOW_FACTORY_H_
 #define TARVIK_DIALOGS_WINDOW_FACTORY_H_
 
 #include <functional>
 #include <memory>
 #include <span>
+#include <string_view>
+#include <vector>
 
 #include "base/canvas.h"
 #include "base/dialog_view.h"
+#include "dialogs/property_sheet.h"
 #include "res/dialog_template.h"
 #include "settings/app_settings.h"
 
@@ -63,6 +66,9 @@ class WindowFactory {
   // its frame at `frame`, shown and painted at once; nothing when it cannot be made.
   virtual std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement& frame,
                                                      PaintedWindowEvents& events) = 0;
+  // Runs a tabbed sheet of `pages` with OK, Cancel and Apply modally over the window that asks,
+  // its pages heard in the order PropertySheet keeps; returns its result.
+  virtual int RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) = 0;
   // Gives the keyboard focus back to the window that asks.
   virtual void FocusOwner() = 0;
 };

@@ -34,6 +34,8 @@ class Chronoscope {
   bool IsOpen() const { return link_ != nullptr && link_->open; }
   // The link in use, for the exchanges; null before the first open.
   SerialLink* current_link() { return link_.get(); }
+  // The ports present, for the user to choose from.
+  SerialPlatform& platform() { return platform_; }
 
   // One look at the port: reads what has arrived into the free part of the receive buffer,
   // never waiting, and decodes it.

@@ -64,7 +64,8 @@ QtDialog::QtDialog(const DialogTemplate& dialog, const MenuTemplate* menu, QWidg
   setObjectName(FromUtf8(dialog.name));
   setWindowTitle(FromUtf8(dialog.caption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::WindowContextHelpButtonHint);
   setFont(QFont(FromUtf8(dialog.font_name), dialog.font_points));
   base_units_ = MeasureBaseUnits(font());
 
@@ -130,10 +131,12 @@ void QtDialog::BuildControls(const DialogTemplate& dialog, QWidget* client) {
     // A drop-down list's template height includes its open list; closed it is one line high.
     if (control.kind == ControlKind::kDropDownList) place.height = widget->sizeHint().height();
     widget->setGeometry(place.x, place.y, place.width, place.height);
+    widget->installEventFilter(this);
+    control_ids_[widget] = id;
     if (id != kNoControlId) controls_[id] = widget;
   }
   // Group boxes frame the controls placed over them.
-  for (const auto& [id, widget] : controls_) {
+  for (const auto& [widget, id] : control_ids_) {
     if (qobject_cast<QGroupBox*>(widget) != nullptr) widget->lower();
   }
 }
@@ -302,7 +305,42 @@ void QtDialog::closeEvent(QCloseEvent* event) {
   if (events_ != nullptr) events_->CloseRequested();
 }
 
+void QtDialog::Embed() {
+  embedded_ = true;
+  setWindowFlags(Qt::Widget);
+}
+
+void QtDialog::AskHelp(QWidget* control, HelpGesture gesture) {
+  const auto found = control_ids_.find(control);
+  if (events_ != nullptr && found != control_ids_.end()) {
+    events_->HelpRequested(found->second, gesture);
+  }
+}
+
+bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
+  auto* control = qobject_cast<QWidget*>(watched);
+  switch (event->type()) {
+    case QEvent::WhatsThis:
+      AskHelp(control, HelpGesture::kHelpRequest);
+      return true;
+    case QEvent::ContextMenu:
+      // An edit field keeps its own menu of cut, copy and paste.
+      if (qobject_cast<QLineEdit*>(control) != nullptr) return false;
+      AskHelp(control, HelpGesture::kContextMenu);
+      return true;
+    default:
+      return QDialog::eventFilter(watched, event);
+  }
+}
+
 void QtDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    for (QWidget* focus = focusWidget(); focus != nullptr; focus = focus->parentWidget()) {
+      if (control_ids_.count(focus) != 0) return AskHelp(focus, HelpGesture::kHelpRequest);
+    }
+    return;
+  }
+  if (embedded_) return QWidget::keyPressEvent(event);  // the sheet's Enter and Escape
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     // A push button with the focus is the one Enter presses; otherwise Enter is command 1.
     if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {

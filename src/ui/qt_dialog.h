@@ -38,6 +38,9 @@ class QtDialog : public QDialog, public DialogSurface {
   DialogBaseUnits base_units() const { return base_units_; }
   // The client area, where the controls stand (below the menu bar).
   QWidget* client() const { return client_; }
+  // Makes the window a page inside another (a sheet's): Enter and Escape go to the window
+  // around it.
+  void Embed();
   // Called once, when the window has been painted for the first time.
   void OnFirstPaint(std::function<void()> call) { first_paint_ = std::move(call); }
 
@@ -65,14 +68,18 @@ class QtDialog : public QDialog, public DialogSurface {
   void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
   void paintEvent(QPaintEvent* event) override;
+  // F1, a click after the caption's help button, and a right click on a control ask for help.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls(const DialogTemplate& dialog, QWidget* client);
   void BuildMenu(const MenuTemplate& menu, QMenuBar* bar);
   void ConnectMenuItem(QAction* action, int id);
   void Send(int id, Notification notification);
+  void AskHelp(QWidget* control, HelpGesture gesture);
 
   DialogEvents* events_ = nullptr;
+  bool embedded_ = false;
   bool ending_ = false;  // the logic is ending the window
   bool ended_ = false;   // and has ended it, with this result
   int end_result_ = 0;
@@ -80,6 +87,7 @@ class QtDialog : public QDialog, public DialogSurface {
   DialogBaseUnits base_units_;
   QWidget* client_ = nullptr;
   std::map<int, QWidget*> controls_;
+  std::map<QWidget*, int> control_ids_;  // every control, labels included
   std::map<int, QAction*> menu_actions_;
   std::map<int, int> timers_;  // the logic's timer identifier to Qt's
 };

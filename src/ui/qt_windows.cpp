@@ -4,6 +4,7 @@
 
 #include "ui/qt_dialog.h"
 #include "ui/qt_painted_window.h"
+#include "ui/qt_property_sheet.h"
 
 namespace tarvik::ui {
 namespace {
@@ -60,6 +61,11 @@ std::unique_ptr<ModelessWindow> QtWindows::OpenModeless(const DialogTemplate& di
 std::unique_ptr<PaintedWindow> QtWindows::OpenPainted(const WindowPlacement& frame,
                                                       PaintedWindowEvents& events) {
   return std::make_unique<QtPaintedWindow>(frame, events, owner_);
+}
+
+int QtWindows::RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) {
+  QtPropertySheet sheet(caption, std::move(pages), owner_);
+  return sheet.Run();
 }
 
 void QtWindows::FocusOwner() {

@@ -17,6 +17,7 @@ class QtWindows final : public WindowFactory {
                                                const MakeLogic& make_logic) override;
   std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement& frame,
                                              PaintedWindowEvents& events) override;
+  int RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) override;
   void FocusOwner() override;
 
  private:

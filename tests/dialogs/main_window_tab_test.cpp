@@ -10,6 +10,7 @@
 #include "doubles/fake_dialog.h"
 #include "doubles/quiet_services.h"
 #include "doubles/simulated_port.h"
+#include "res/config_templates.h"
 
 namespace tarvik {
 namespace {
@@ -113,6 +114,30 @@ TEST_F(MainWindowTabTest, InstrumentWithoutTabGreysTheGroupAndALayoutWithoutItSt
   EXPECT_EQ(instrument_.written, "p");  // no version reply: no "t"
   EXPECT_FALSE(view_.Enabled(Id::kBack) || view_.Enabled(Id::kPreviousLabel));
   EXPECT_EQ(view_.Text(Id::kPrevious), "");
+}
+
+TEST_F(MainWindowTabTest, SetUpsTabPageShowsTheTabAndResetsIt) {
+  window_.Initialize();
+  for (int i = 0; i < 3; ++i) instrument_.instrument.StoreShot({1000u + i, 6});
+  services_.windows.sheet_script = [this](PropertySheet& sheet, auto& view) {
+    sheet.SelectPage(3);
+    testing::FakeDialog& page = view.pages[3];
+    EXPECT_EQ(page.Text(ConfigId::kTabVersion), "3");
+    EXPECT_EQ(page.Text(ConfigId::kTabNext) + " " + page.Text(ConfigId::kTabEmpty),
+              "0x0000 0x0003");
+    EXPECT_TRUE(page.Enabled(ConfigId::kResetTab));
+    Fire(1234, clock_.NowMs() + 5);  // a shot during the reset is not lost
+    sheet.page(3)->Command(static_cast<int>(ConfigId::kResetTab), Notification::kClicked);
+    EXPECT_EQ(page.Text(ConfigId::kTabEmpty), "0x0000");
+    state_.chronoscope.CloseLink();
+    sheet.page(3)->Command(static_cast<int>(ConfigId::kResetTab), Notification::kClicked);
+    EXPECT_FALSE(page.Enabled(ConfigId::kResetTab));
+    sheet.Cancel();
+  };
+  window_.Command(static_cast<int>(Id::kSetUp), Notification::kMenu);
+  EXPECT_EQ(services_.message_box.shown,
+            (std::vector<std::string>{"Tab reset", "No serial communications"}));
+  EXPECT_EQ(Decoded(), Counts{1234});
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "doubles/fake_windows.h"
 #include "doubles/memory_files.h"
 #include "doubles/memory_settings.h"
+#include "doubles/recording_help.h"
 #include "doubles/recording_message_box.h"
 #include "doubles/recording_sound.h"
 #include "measure/units.h"
@@ -49,8 +50,12 @@ class MainWindowTest : public ::testing::Test {
   testing::MemoryFiles files_;
   testing::RecordingViewer viewer_;
   testing::FakeWindows windows_;
+  testing::ScriptedFileDialogs file_dialogs_;
+  testing::RecordingHelp help_;
   MainWindow window_{
-      view_, state_, {store_, clock_, sound_, message_box_, files_, viewer_, windows_}};
+      view_,
+      state_,
+      {store_, clock_, sound_, message_box_, files_, viewer_, windows_, file_dialogs_, help_}};
 };
 
 TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortAndFillsTheFields) {
@@ -139,8 +144,9 @@ class ReentrantSound : public SoundPlayer {
 
 TEST_F(MainWindowTest, TickArrivingDuringAShotDoesNotTouchTheDecoder) {
   ReentrantSound sound;
-  MainWindow window(view_, state_,
-                    {store_, clock_, sound, message_box_, files_, viewer_, windows_});
+  MainWindow window(
+      view_, state_,
+      {store_, clock_, sound, message_box_, files_, viewer_, windows_, file_dialogs_, help_});
   state_.settings.sound = true;
   window.Initialize();
   std::string left_on_the_line;

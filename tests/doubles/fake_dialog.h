@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/dialog_view.h"
 
@@ -78,15 +79,35 @@ class FakeDialog : public DialogSurface {
   void StartTimer(int timer_id, int period_ms) override { timers_[timer_id] = period_ms; }
   void StopTimer(int timer_id) override { timers_.erase(timer_id); }
   void EndDialog(int result) override { end_result_ = result; }
-  // Not used by the windows built so far.
   void ShowItem(int, bool) override {}
   void CheckItem(int id, bool checked) override { Mark(checked_, id, checked); }
   bool IsItemChecked(int id) const override { return checked_.count(id) != 0; }
-  void ClearList(int) override {}
-  void AddListItem(int, std::string_view) override {}
-  void SelectListItem(int, int) override {}
-  int SelectedListIndex(int) const override { return -1; }
-  std::string SelectedListText(int) const override { return {}; }
+  void ClearList(int id) override {
+    lists_[id].clear();
+    selected_[id] = -1;
+  }
+  void AddListItem(int id, std::string_view text) override { lists_[id].emplace_back(text); }
+  void SelectListItem(int id, int index) override {
+    selected_[id] = index >= 0 && index < static_cast<int>(lists_[id].size()) ? index : -1;
+  }
+  int SelectedListIndex(int id) const override {
+    return selected_.count(id) ? selected_.at(id) : -1;
+  }
+  std::string SelectedListText(int id) const override {
+    const int index = SelectedListIndex(id);
+    return index < 0 ? std::string() : lists_.at(id)[index];
+  }
+  template <typename Id>
+  std::vector<std::string> List(Id id) const {
+    return lists_.count(static_cast<int>(id)) ? lists_.at(static_cast<int>(id))
+                                              : std::vector<std::string>();
+  }
+  // The user picks an entry of a drop-down list.
+  template <typename Id>
+  void Choose(Id id, int index, DialogEvents& events) {
+    SelectListItem(static_cast<int>(id), index);
+    events.Command(static_cast<int>(id), Notification::kSelectionChanged);
+  }
 
  private:
   void Mark(std::set<int>& marked, int id, bool on) {
@@ -99,6 +120,8 @@ class FakeDialog : public DialogSurface {
   }
   std::set<int> missing_, disabled_, checked_, disabled_menu_, checked_menu_;
   std::map<int, std::string> texts_;
+  std::map<int, std::vector<std::string>> lists_;
+  std::map<int, int> selected_;
   std::map<int, int> timers_;
   int end_result_ = -1;
   int echo_id_ = 0;

@@ -49,12 +49,13 @@ class FakeSerialPlatform : public SerialPlatform {
     result.port = std::make_unique<FakeSerialPort>(line);
     return result;
   }
-  std::vector<std::string> EnumeratePorts(std::string_view) override { return {}; }
+  std::vector<std::string> EnumeratePorts(std::string_view) override { return present; }
 
   PortError open_error;                 // code 0: the open succeeds
   bool hand_out_port_on_error = false;  // a configuration step failed after the device opened
   std::shared_ptr<FakeLine> line;
   std::vector<std::string> opened;
+  std::vector<std::string> present;  // the ports listed
   int opened_while_another_held = 0;
 };
 

@@ -6,6 +6,7 @@
 #define TARVIK_TESTS_DOUBLES_FAKE_WINDOWS_H_
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,9 +83,30 @@ class FakeWindows : public WindowFactory {
     return std::make_unique<FakePaintedWindow>(record);
   }
 
+  // A sheet whose pages are FakeDialogs; `sheet_script` plays the user's part.
+  struct FakeSheet : SheetView {
+    DialogSurface& CreatePage(int index) override { return pages[index]; }
+    void ShowPage(int) override {}
+    void EnableApply(bool enabled) override { apply_enabled = enabled; }
+    void EndSheet(int result) override { ended = result; }
+    std::map<int, FakeDialog> pages;
+    bool apply_enabled = false;
+    int ended = -1;
+  };
+  using SheetScript = std::function<void(PropertySheet& sheet, FakeSheet& view)>;
+  int RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) override {
+    opened.emplace_back(caption);
+    FakeSheet view;
+    PropertySheet sheet(view, std::move(pages));
+    sheet.Start();
+    if (sheet_script) sheet_script(sheet, view);
+    return view.ended;
+  }
+
   void FocusOwner() override { ++focus_returns; }
 
   Script script;
+  SheetScript sheet_script;
   std::vector<std::string> opened;
   std::vector<std::shared_ptr<FakePaintedWindow::Record>> painted;  // in the order opened
   int focus_returns = 0;

@@ -7,6 +7,7 @@
 #include "dialogs/main_window.h"
 #include "doubles/fake_windows.h"
 #include "doubles/memory_files.h"
+#include "doubles/recording_help.h"
 #include "doubles/recording_message_box.h"
 #include "settings/settings_store.h"
 
@@ -14,7 +15,7 @@ namespace tarvik::testing {
 
 struct QuietServices {
   MainWindowServices With(Clock& clock) {
-    return {store, clock, sound, message_box, files, viewer, windows};
+    return {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help};
   }
 
   SettingsStore store{nullptr};
@@ -23,6 +24,8 @@ struct QuietServices {
   MemoryFiles files;
   RecordingViewer viewer;
   FakeWindows windows;
+  ScriptedFileDialogs file_dialogs;
+  RecordingHelp help;
 };
 
 }  // namespace tarvik::testing

@@ -5,10 +5,15 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <clocale>
@@ -25,23 +30,45 @@
 #include "base/sound.h"
 #include "dialogs/main_window.h"
 #include "doubles/memory_files.h"
+#include "doubles/recording_help.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
 #include "qm307sim/pty_instrument.h"
+#include "res/about_template.h"
+#include "res/config_templates.h"
 #include "res/graph_menu.h"
 #include "res/main_window_template.h"
 #include "res/statistics_template.h"
 #include "settings/settings_store.h"
 #include "ui/qt_dialog.h"
+#include "ui/qt_help_viewer.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_painted_window.h"
+#include "ui/qt_property_sheet.h"
 #include "ui/qt_windows.h"
 
 namespace tarvik::ui {
 namespace {
 
 using Id = MainWindowId;
+
+// The ports of the machine, and the simulated instrument's as if it were plugged in.
+class PlatformWithSimulator : public SerialPlatform {
+ public:
+  PortOpenResult OpenPort(std::string_view port_name) override {
+    return machine_.OpenPort(port_name);
+  }
+  std::vector<std::string> EnumeratePorts(std::string_view configured) override {
+    std::vector<std::string> ports = machine_.EnumeratePorts(configured);
+    if (!simulator.empty() && configured != simulator) ports.push_back(simulator);
+    return ports;
+  }
+  std::string simulator;
+
+ private:
+  posix::PosixSerialPlatform machine_;
+};
 
 class MainWindowUiTest : public ::testing::Test {
  protected:
@@ -70,9 +97,11 @@ class MainWindowUiTest : public ::testing::Test {
     dialog_ = std::make_unique<QtDialog>(MainWindowTemplate(language), &MainMenuTemplate(language));
     message_box_ = std::make_unique<QtMessageBox>(dialog_.get());
     windows_ = std::make_unique<QtWindows>(dialog_.get());
+    help_ = std::make_unique<QtHelpViewer>(dialog_.get(), language);
     window_ = std::make_unique<MainWindow>(
         *dialog_, state_,
-        MainWindowServices{*store_, clock_, sound_, *message_box_, files_, viewer_, *windows_});
+        MainWindowServices{*store_, clock_, sound_, *message_box_, files_, viewer_, *windows_,
+                           file_dialogs_, *help_});
     dialog_->Attach(window_.get());
     window_->Initialize();
     dialog_->show();
@@ -122,7 +151,7 @@ class MainWindowUiTest : public ::testing::Test {
 
   std::unique_ptr<sim::PtyInstrument> instrument_;
   std::filesystem::path folder_;
-  posix::PosixSerialPlatform serial_;
+  PlatformWithSimulator serial_;
   AppState state_{serial_};
   std::unique_ptr<SettingsStore> store_;
   SystemClock clock_;
@@ -132,6 +161,8 @@ class MainWindowUiTest : public ::testing::Test {
   std::unique_ptr<QtDialog> dialog_;
   std::unique_ptr<QtMessageBox> message_box_;
   std::unique_ptr<QtWindows> windows_;
+  testing::ScriptedFileDialogs file_dialogs_;
+  std::unique_ptr<QtHelpViewer> help_;
   std::unique_ptr<MainWindow> window_;
 };
 
@@ -202,9 +233,12 @@ TEST_F(MainWindowUiTest, MissingPortIsReportedOnceAndSetUpOpensThePortLater) {
   state_.settings.port_name = "/dev/tarvik-no-such-port";
   std::vector<std::string> shown;
   auto close_boxes = [&shown] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       shown.push_back(box->text().toStdString());
       box->accept();
+    } else if (auto* sheet = dynamic_cast<QtPropertySheet*>(modal)) {
+      sheet->buttons()->button(QDialogButtonBox::Cancel)->click();
     }
   };
   QTimer closer;
@@ -327,6 +361,77 @@ TEST_F(MainWindowUiTest, GraphPicturesOfASeries) {
     QTest::qWait(150);
   }
   SaveWindowPicture(graph, "graph-histogram.png");
+}
+
+// The user picks the simulator's port in the sheet, switches to metric units and applies: the
+// window relabels at once and shots arrive on the new port.
+TEST_F(MainWindowUiTest, SetUpChangesThePortAndTheUnits) {
+  serial_.simulator = instrument_->device_path();
+  state_.settings.port_name = "/dev/tarvik-no-such-port";
+  QTimer closer;  // the failed port's message at start
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+  });
+  closer.start(50);
+  Open(UiLanguage::kNeutral);
+  closer.stop();
+  bool ran = false;
+  QTimer::singleShot(100, [this, &ran] {
+    auto* sheet = dynamic_cast<QtPropertySheet*>(QApplication::activeModalWidget());
+    ASSERT_NE(sheet, nullptr);
+    QtDialog* general = sheet->page_window(0);
+    auto* ports = qobject_cast<QComboBox*>(general->Control(static_cast<int>(ConfigId::kPortList)));
+    const int simulator = ports->findText(QString::fromStdString(instrument_->device_path()));
+    ASSERT_GE(simulator, 0);
+    ports->setCurrentIndex(simulator);
+    emit ports->activated(simulator);
+    qobject_cast<QCheckBox*>(general->Control(static_cast<int>(ConfigId::kMetric)))->click();
+    const char* names[] = {"config-general.png", "config-log.png", "config-sound.png",
+                           "config-tab.png"};
+    for (int page = 3; page >= 0; --page) {
+      sheet->tabs()->setCurrentIndex(page);
+      SaveWindowPicture(sheet, names[page]);
+    }
+    sheet->buttons()->button(QDialogButtonBox::Apply)->click();
+    EXPECT_FALSE(sheet->buttons()->button(QDialogButtonBox::Apply)->isEnabled());
+    sheet->buttons()->button(QDialogButtonBox::Ok)->click();
+    ran = true;
+  });
+  Trigger(Id::kSetUp);
+  ASSERT_TRUE(ran);
+  EXPECT_EQ(Text(Id::kLastVelocityUnit), "m/s");
+  Shoot(1234, 6, "1");
+  EXPECT_EQ(Text(Id::kLastVelocity), " 193.16");
+  EXPECT_NE(StoreFile().find("\"Port Name\"=\"" + instrument_->device_path() + "\""),
+            std::string::npos);
+}
+
+TEST_F(MainWindowUiTest, AboutBoxShowsTheVersionAndStaysOpenOnEscape) {
+  Open(UiLanguage::kNeutral);
+  QTimer::singleShot(100, [] {
+    auto* about = dynamic_cast<QtDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->GetItemText(static_cast<int>(AboutId::kVersion)), "01.12.00");
+    SaveWindowPicture(about, "about.png");
+    QTest::keyClick(about, Qt::Key_Escape);
+    EXPECT_TRUE(about->isVisible());
+    qobject_cast<QPushButton*>(about->Control(static_cast<int>(AboutId::kOk)))->click();
+  });
+  Trigger(Id::kAbout);
+}
+
+TEST_F(MainWindowUiTest, HelpOnAControlOpensItsTopic) {
+  Open(UiLanguage::kGerman);
+  QWidget* weight = dialog_->Control(static_cast<int>(Id::kWeight));
+  weight->setFocus();
+  QTest::keyClick(weight, Qt::Key_F1);
+  ASSERT_NE(help_->window(), nullptr);
+  EXPECT_TRUE(help_->window()->isVisible());
+  EXPECT_EQ(help_->shown_context(), 1204);
+  // A right click on a label asks too.
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+  QApplication::sendEvent(dialog_->Control(static_cast<int>(Id::kAverageVelocity)), &click);
+  EXPECT_EQ(help_->shown_context(), 1207);
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+#include "dialogs/help_book.h"
+
+#include "base/number_text.h"
+#include "res/help_topics.h"
+
+namespace tarvik {
+namespace {
+
+constexpr std::string_view kTopicLink = "topic:";
+constexpr std::string_view kContentsLink = "contents";
+
+HelpPage ContentsPage(UiLanguage language) { return {std::string(HelpContentsHtml(language)), 0}; }
+
+// The contents under a line saying that the item asked about has no help.
+HelpPage NoTopicPage(UiLanguage language) {
+  HelpPage page = ContentsPage(language);
+  page.html.insert(0, HelpNoTopicHtml(language));
+  return page;
+}
+
+HelpPage TopicOrNote(int context, UiLanguage language) {
+  if (const auto html = HelpTopicHtml(context, language)) return {std::string(*html), context};
+  return NoTopicPage(language);
+}
+
+// The control's context in the table, which ends at the first pair with control 0.
+std::optional<int> ContextOfControl(std::span<const HelpPair> table, int control) {
+  for (const HelpPair& pair : table) {
+    if (pair.control == 0) break;
+    if (pair.control == control) return pair.context;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<HelpPage> ResolveHelp(std::string_view file, const HelpRequest& request,
+                                    UiLanguage language) {
+  if (file != kHelpFile) return std::nullopt;
+  switch (request.command) {
+    case HelpCommand::kFinder:
+      return ContentsPage(language);
+    case HelpCommand::kContext:
+      return TopicOrNote(request.context, language);
+    case HelpCommand::kWmHelp:
+    case HelpCommand::kContextMenu:
+      if (const auto context = ContextOfControl(request.table, request.control)) {
+        return TopicOrNote(*context, language);
+      }
+      return NoTopicPage(language);
+  }
+  return std::nullopt;
+}
+
+std::optional<HelpPage> FollowHelpLink(std::string_view href, UiLanguage language) {
+  if (href == kContentsLink) return ContentsPage(language);
+  if (!href.starts_with(kTopicLink)) return std::nullopt;
+  const auto context = ParseUnsignedField(href.substr(kTopicLink.size()));
+  if (!context || *context > 0x7fffffffu) return std::nullopt;
+  const auto html = HelpTopicHtml(static_cast<int>(*context), language);
+  if (!html) return std::nullopt;
+  return HelpPage{std::string(*html), static_cast<int>(*context)};
+}
+
+}  // namespace tarvik

@@ -1,0 +1,32 @@
+// What the help window shows for a help call or a followed link: the page in the user's
+// language. Whatever is asked, the user gets a page: an item without a topic brings the contents
+// with a short note rather than an error.
+#ifndef TARVIK_DIALOGS_HELP_BOOK_H_
+#define TARVIK_DIALOGS_HELP_BOOK_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/help_viewer.h"
+#include "res/string_table.h"
+
+namespace tarvik {
+
+struct HelpPage {
+  std::string html;
+  int context = 0;  // 0 for the contents
+};
+
+// The page for a help call; nothing (the call is refused) when the file argument is not
+// kHelpFile or the command is none of the four.
+std::optional<HelpPage> ResolveHelp(std::string_view file, const HelpRequest& request,
+                                    UiLanguage language);
+
+// The page a link leads to: "topic:<context>" or "contents"; nothing for any other link or a
+// topic that does not exist.
+std::optional<HelpPage> FollowHelpLink(std::string_view href, UiLanguage language);
+
+}  // namespace tarvik
+
+#endif  // TARVIK_DIALOGS_HELP_BOOK_H_

@@ -1,0 +1,52 @@
+#include "res/about_template.h"
+
+#include <array>
+#include <string_view>
+
+namespace tarvik {
+namespace {
+
+using enum ControlKind;
+
+constexpr int Id(AboutId id) { return static_cast<int>(id); }
+
+// The maker and its address are fictional.
+constexpr std::string_view kNotice = "(c) 2026 Dorvex Instruments, Tarvik team";
+constexpr std::string_view kWebAddress = "www.dorvex.example";
+
+struct AboutTexts {
+  std::string_view product, free, see_latest;
+  int see_x, see_width;
+};
+
+constexpr std::array<ControlTemplate, 8> Controls(const AboutTexts& t) {
+  return {
+      ControlTemplate{Id(AboutId::kOk), kPushButton, "OK", 102, 59, 50, 14},
+      ControlTemplate{kNoControlId, kTextCentered, t.product, 32, 4, 200, 8},
+      ControlTemplate{kNoControlId, kTextCentered, kNotice, 32, 16, 200, 8},
+      ControlTemplate{kNoControlId, kTextCentered, t.free, 32, 24, 200, 8},
+      ControlTemplate{kNoControlId, kTextCentered, t.see_latest, t.see_x, 39, t.see_width, 8},
+      ControlTemplate{kNoControlId, kTextCentered, kWebAddress, 88, 47, 92, 8},
+      ControlTemplate{kNoControlId, kTextCentered, "Build-G", 4, 40, 56, 8},
+      ControlTemplate{Id(AboutId::kVersion), kTextCentered, "00.00.00", 4, 48, 56, 8},
+  };
+}
+
+constexpr auto kNeutralControls = Controls({"Support software for DORVEX qm-307 chronoscope",
+                                            "This program may be copied and passed on freely",
+                                            "for most current version see", 80, 108});
+constexpr auto kGermanControls =
+    Controls({"Unterstützungs Software für DORVEX qm-307 chronoscope",
+              "Dieses Programm darf frei kopiert und weitergegeben werden",
+              "für die aktuellste Version besuchen Sie bitte", 60, 164});
+
+constexpr DialogTemplate kNeutral{"About", "", 240, 78, "MS Sans Serif", 8, kNeutralControls};
+constexpr DialogTemplate kGerman{"About", "", 240, 78, "MS Sans Serif", 8, kGermanControls};
+
+}  // namespace
+
+const DialogTemplate& AboutTemplate(UiLanguage language) {
+  return language == UiLanguage::kGerman ? kGerman : kNeutral;
+}
+
+}  // namespace tarvik
