@@ -1,0 +1,329 @@
+// The Qt front's windows, sounds and message boxes, and the real main window against the simulated
+// instrument on a pseudo-terminal. With TARVIK_PICTURES set to a folder, the windows with a shot
+// shown are saved there as pictures.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <array>
+#include <chrono>
+#include <clocale>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/clock.h"
+#include "base/number_text.h"
+#include "base/sound.h"
+#include "base/wave_file.h"
+#include "dialogs/main_window.h"
+#include "doubles/memory_files.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/posix_serial_port.h"
+#include "qm307sim/pty_instrument.h"
+#include "res/main_window_template.h"
+#include "settings/settings_store.h"
+#include "ui/qt_dialog.h"
+#include "ui/qt_message_box.h"
+#include "ui/qt_sound.h"
+#include "ui/qt_windows.h"
+
+namespace tarvik::ui {
+namespace {
+
+using enum ControlKind;
+using Strings = std::vector<std::string>;
+
+constexpr std::array kControls = {ControlTemplate{10, kEdit, "", 4, 4, 50, 12},
+                                  ControlTemplate{11, kPushButton, "Go", 60, 4, 30, 14},
+                                  ControlTemplate{12, kCheckBox, "Tick", 4, 20, 50, 12},
+                                  ControlTemplate{13, kDropDownList, "", 60, 20, 50, 60},
+                                  ControlTemplate{14, kValueField, "", 4, 36, 50, 12}};
+constexpr DialogTemplate kTemplate{"Test", "Test", 120, 60, "MS Sans Serif", 8, kControls};
+constexpr std::array kPopup = {MenuItem{21, "&Item", {}}};
+constexpr std::array kBar = {MenuItem{20, "&Command", {}}, MenuItem{0, "&Popup", kPopup}};
+constexpr MenuTemplate kMenu{"Test", kBar};
+
+class RecordingEvents : public DialogEvents {
+ public:
+  void Initialize() override { on_initialize(); }
+  void Command(int id, Notification notification) override {
+    static constexpr const char* kNames[] = {"menu", "clicked", "text", "selection"};
+    events.push_back(std::to_string(id) + " " + kNames[static_cast<int>(notification)]);
+  }
+  void Tick(int timer_id) override { ticks += timer_id; }
+  void CloseRequested() override { events.push_back("close"); }
+  std::function<void()> on_initialize = [] {};
+  Strings events;
+  int ticks = 0;
+};
+
+class QtDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dialog_.Attach(&events_);
+    dialog_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog_));
+  }
+
+  QtDialog dialog_{kTemplate, &kMenu};
+  RecordingEvents events_;
+};
+
+TEST_F(QtDialogTest, ControlsStandAtTheirPlaceInDialogUnitsOfTheFont) {
+  const DialogBaseUnits base = dialog_.base_units();
+  EXPECT_TRUE(base.x > 3 && base.y > 8);
+  const PixelRect field = ToPixels(4, 36, 50, 12, base);
+  EXPECT_EQ(dialog_.Control(14)->geometry(), QRect(field.x, field.y, field.width, field.height));
+  dialog_.SetItemText(99, "x");  // a control the layout lacks is skipped, and reads as empty
+  EXPECT_EQ(dialog_.GetItemText(99), "");
+}
+
+TEST_F(QtDialogTest, NotificationsComeAsTheLogicExpectsAndOnlyTheLogicClosesTheWindow) {
+  dialog_.SetItemText(10, "15.00");  // edits notify program writes too; the rest do not
+  QTest::keyClicks(dialog_.Control(10), "1");
+  dialog_.CheckItem(12, true);
+  dialog_.AddListItem(13, "COM1");
+  dialog_.AddListItem(13, "COM3");
+  dialog_.SelectListItem(13, 0);
+  QTest::mouseClick(dialog_.Control(12), Qt::LeftButton);
+  QTest::mouseClick(dialog_.Control(11), Qt::LeftButton);
+  emit qobject_cast<QComboBox*>(dialog_.Control(13))->activated(1);
+  dialog_.CheckMenuItem(21, false);
+  dialog_.MenuAction(20)->trigger();
+  dialog_.MenuAction(21)->trigger();
+  EXPECT_FALSE(dialog_.MenuAction(21)->isChecked()) << "only the logic ticks a menu item";
+  dialog_.CheckMenuItem(21, true);
+  EXPECT_TRUE(dialog_.MenuAction(21)->isChecked());
+  EXPECT_EQ(dialog_.GetItemText(10), "15.001");
+  EXPECT_FALSE(dialog_.IsItemChecked(12));  // the user's click unticked it
+  dialog_.Control(10)->setFocus();
+  QTest::keyClick(dialog_.Control(10), Qt::Key_Return);  // command 1
+  QTest::keyClick(&dialog_, Qt::Key_Escape);             // command 2
+  dialog_.Control(11)->setFocus();
+  QTest::keyClick(dialog_.Control(11), Qt::Key_Return);  // presses the push button with the focus
+  dialog_.close();
+  EXPECT_EQ(events_.events,
+            (Strings{"10 text", "10 text", "12 clicked", "11 clicked", "13 selection", "20 menu",
+                     "21 menu", "1 clicked", "2 clicked", "11 clicked", "close"}));
+  EXPECT_TRUE(dialog_.isVisible());
+  dialog_.EndDialog(0);
+  EXPECT_FALSE(dialog_.isVisible());
+}
+
+TEST_F(QtDialogTest, MessagesBreakTheirLinesAndTimersTickTheLogicInsideThemUntilStopped) {
+  dialog_.StartTimer(1, 5);
+  std::string shown;
+  QTimer::singleShot(100, [&shown] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (auto* message = qobject_cast<QMessageBox*>(box)) shown = message->text().toStdString();
+    box->close();
+  });
+  QtMessageBox(&dialog_).ShowMessage("Serielle Schnittstelle unglücklich COM7\r\nNo such port", "");
+  EXPECT_EQ(shown, "Serielle Schnittstelle unglücklich COM7\nNo such port");
+  EXPECT_GE(events_.ticks, 5);  // all while the message box was up
+  dialog_.StopTimer(1);
+  const int ticks = events_.ticks;
+  QTest::qWait(30);
+  EXPECT_EQ(events_.ticks, ticks);
+}
+
+TEST(QtDialogRunTest, WindowEndedWhileBeingMadeDoesNotRun) {
+  QtDialog dialog(kTemplate, nullptr);
+  RecordingEvents events;
+  events.on_initialize = [&] { dialog.EndDialog(7); };
+  EXPECT_EQ(dialog.RunModal(events), 7);
+}
+
+using SteadyClock = std::chrono::steady_clock;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A wave file's header and `data_bytes` of silence, its data chunk claiming `claimed` bytes.
+std::string Wave(std::uint16_t format, std::uint32_t claimed, std::size_t data_bytes) {
+  auto le = [](std::uint32_t v, int n) {
+    std::string bytes;
+    for (int i = 0; i < n; ++i) bytes += static_cast<char>(v >> (8 * i));
+    return bytes;
+  };
+  return "RIFF" + le(36 + claimed, 4) + "WAVEfmt " + le(16, 4) + le(format, 2) + le(1, 2) +
+         le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(claimed, 4) +
+         std::string(data_bytes, '\0');
+}
+
+TEST(WaveFileTest, LengthComesFromTheHeaderAndTheDataPresent) {
+  const std::string airgun = ReadFile(TARVIK_SOUNDS "/Airgun.wav");
+  EXPECT_EQ(WaveDurationMs(airgun, airgun.size()), 300);
+  EXPECT_FALSE(WaveDurationMs(airgun.substr(0, 30), 30));  // cut before its data chunk
+  // A header that claims hours of data the file does not hold plays what is there.
+  const std::string cut = Wave(1, 0xFFFFFFFF, 4410);
+  EXPECT_EQ(WaveDurationMs(cut, cut.size()), 100);
+}
+
+TEST(QtSoundPlayerTest, PlaysTheProgramsSoundToItsEndWithoutRunningTheEventLoop) {
+  QtSoundPlayer sound(SoundFolders(TARVIK_SOUNDS));
+  EXPECT_EQ(sound.Resolve("Airgun.wav"), TARVIK_SOUNDS "/Airgun.wav");
+  bool timer_fired = false;
+  QTimer::singleShot(0, [&timer_fired] { timer_fired = true; });
+  const auto start = SteadyClock::now();
+  sound.PlayFileSync("Airgun.wav");
+  const auto elapsed = SteadyClock::now() - start;
+  EXPECT_FALSE(timer_fired) << "the event loop ran during the sound";
+  EXPECT_LT(elapsed, std::chrono::milliseconds(300 + 600));
+
+  const auto missing_start = SteadyClock::now();
+  sound.PlayFileSync("no-such-sound.wav");  // the platform's beep, at once
+  EXPECT_LT(SteadyClock::now() - missing_start, std::chrono::milliseconds(100));
+  EXPECT_EQ(sound.Resolve("no-such-sound.wav"), "");
+}
+
+TEST(QtSoundPlayerTest, SoundThatCannotBeDecodedGivesUpAtOnceEveryTime) {
+  const std::string path = ::testing::TempDir() + "tarvik-undecodable.wav";
+  std::ofstream(path, std::ios::binary) << Wave(0x1234, 44100, 44100);  // a second, unknown coding
+  QtSoundPlayer sound({});
+  for (int play = 0; play < 2; ++play) {
+    const auto start = SteadyClock::now();
+    sound.PlayFileSync(path);
+    EXPECT_LT(SteadyClock::now() - start, std::chrono::milliseconds(500)) << "play " << play;
+  }
+}
+
+using Id = MainWindowId;
+
+class MainWindowUiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    instrument_ = sim::PtyInstrument::Start({}, &error);
+    ASSERT_NE(instrument_, nullptr) << error;
+    std::filesystem::create_directories(folder_);
+    state_.settings.port_name = instrument_->device_path();
+  }
+  void TearDown() override {
+    if (window_ != nullptr) window_->Destroyed();
+    std::filesystem::remove_all(folder_);
+  }
+
+  // Builds the window in the language's layout as the program does, but shown rather than modal.
+  void Open(UiLanguage language) {
+    state_.language = language;
+    dialog_ = std::make_unique<QtDialog>(MainWindowTemplate(language), &MainMenuTemplate(language));
+    message_box_ = std::make_unique<QtMessageBox>(dialog_.get());
+    windows_ = std::make_unique<QtWindows>(dialog_.get());
+    window_ = std::make_unique<MainWindow>(
+        *dialog_, state_,
+        MainWindowServices{store_, clock_, sound_, *message_box_, files_, viewer_, *windows_});
+    dialog_->Attach(window_.get());
+    window_->Initialize();
+    dialog_->show();
+  }
+
+  std::string Text(Id id) const { return dialog_->GetItemText(static_cast<int>(id)); }
+
+  // The instrument sends a reading; the window shows it within a few ticks.
+  void Shoot(std::uint64_t count, int digits, const std::string& shots_after) {
+    instrument_->SendShot(*sim::ReadingForCount(count, digits));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Text(Id::kShotCount) == shots_after; }, 3000));
+  }
+
+  static void SavePicture(QWidget& window, const std::string& name) {
+    if (const char* folder = std::getenv("TARVIK_PICTURES")) {
+      window.grab().save(QString::fromStdString(std::string(folder) + "/" + name));
+    }
+  }
+
+  std::unique_ptr<sim::PtyInstrument> instrument_;
+  const std::filesystem::path folder_ =
+      std::filesystem::path(::testing::TempDir()) / ("tarvik-ui-" + FormatInt(::getpid()));
+  posix::PosixSerialPlatform serial_;
+  AppState state_{serial_};
+  SettingsStore store_{nullptr};
+  SystemClock clock_;
+  SilentSoundPlayer sound_;
+  posix::PosixFiles files_;
+  testing::RecordingViewer viewer_;
+  std::unique_ptr<QtDialog> dialog_;
+  std::unique_ptr<QtMessageBox> message_box_;
+  std::unique_ptr<QtWindows> windows_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowUiTest, SimulatedShotIsShownAndAveraged) {
+  // The test program runs under a German locale: every number must still read with ".".
+  ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "de_DE.UTF-8");
+  Open(UiLanguage::kNeutral);
+  QAction* reset = dialog_->MenuAction(static_cast<int>(Id::kReset));
+  EXPECT_FALSE(reset->isEnabled());
+  Shoot(1234, 6, "1");
+  EXPECT_EQ(Text(Id::kLastVelocity) + Text(Id::kLastEnergy) + Text(Id::kAverageVelocity),
+            " 633.71  13.35 633.71");
+  EXPECT_EQ(Text(Id::kCounts) + " Mk " + Text(Id::kMark), "1234 Mk 3");
+  EXPECT_TRUE(reset->isEnabled());
+  Shoot(1000, 4, "2");
+  SavePicture(*dialog_, "main-window.png");
+}
+
+TEST_F(MainWindowUiTest, TabGroupFollowsTheInstrumentAndASnapIsSavedByteForByte) {
+  for (int i = 0; i < 3; ++i) instrument_->StoreShot(*sim::ReadingForCount(1234, 6));
+  Open(UiLanguage::kNeutral);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Text(Id::kBuffered) == "3"; }, 3000));
+  qobject_cast<QPushButton*>(dialog_->Control(static_cast<int>(Id::kFire)))->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Text(Id::kBuffered) == "2"; }, 3000));
+  EXPECT_EQ(Text(Id::kShotCount), "1");  // the stored shot came back as a shot
+
+  // The snap runs modally over the window; the instrument sends a dump meanwhile.
+  const QString previous_folder = QDir::currentPath();
+  QDir::setCurrent(QString::fromStdString(folder_.string()));
+  QTimer::singleShot(100, [this] {
+    auto* snap = dynamic_cast<QtDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(snap, nullptr);
+    instrument_->SendDump(137);
+    EXPECT_TRUE(QTest::qWaitFor([snap] { return snap->GetItemText(600) == "137"; }, 3000));
+    SavePicture(*snap, "memory-snap.png");
+    qobject_cast<QPushButton*>(snap->Control(1))->click();
+  });
+  dialog_->MenuAction(static_cast<int>(Id::kSnap))->trigger();
+  QDir::setCurrent(previous_folder);
+  EXPECT_EQ(ReadFile((folder_ / "snap.dmp").string()), sim::DumpBytes(137));
+}
+
+TEST_F(MainWindowUiTest, GermanLayoutHasNoCountsNorTabGroupAndStillShowsShots) {
+  Open(UiLanguage::kGerman);
+  for (const Id id : {Id::kCounts, Id::kTabGroup, Id::kFire, Id::kBuffered}) {
+    EXPECT_EQ(dialog_->Control(static_cast<int>(id)), nullptr) << static_cast<int>(id);
+  }
+  EXPECT_EQ(dialog_->MenuAction(static_cast<int>(Id::kGraphics)), nullptr);
+  Shoot(1234, 6, "1");
+  EXPECT_EQ(Text(Id::kLastVelocity) + " Mk " + Text(Id::kMark), " 633.71 Mk 3");
+  SavePicture(*dialog_, "main-window-de.png");
+}
+
+}  // namespace
+}  // namespace tarvik::ui
+
+// The windows' tests run in one Qt application on the offscreen platform, so that they need no
+// display and render the same on every machine, and under a German locale, which the application
+// takes from the environment, so that every number they show is seen to keep its ".".
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
