@@ -2,33 +2,33 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <functional>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "doubles/event_log.h"
+#include "dialogs/memory_snap.h"
 #include "doubles/fake_clock.h"
 #include "doubles/fake_dialog.h"
 #include "doubles/fake_serial_port.h"
-#include "doubles/fake_windows.h"
-#include "doubles/memory_files.h"
 #include "doubles/memory_settings.h"
-#include "doubles/recording_help.h"
-#include "doubles/recording_message_box.h"
-#include "doubles/recording_sound.h"
+#include "doubles/quiet_services.h"
 #include "measure/units.h"
-#include "settings/settings_store.h"
+#include "res/config_templates.h"
 
 namespace tarvik {
 namespace {
 
 using Id = MainWindowId;
 using Strings = std::vector<std::string>;
+using Counts = std::vector<std::int32_t>;
 
 class MainWindowTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    services_.store = SettingsStore(std::unique_ptr<SettingsBackend>(memory_));
+  }
   // The instrument sends `bytes`; one timer tick takes them.
   void Receive(std::string_view bytes) {
     platform_.line->to_program += bytes;
@@ -36,29 +36,20 @@ class MainWindowTest : public ::testing::Test {
   }
   void Command(Id id) { window_.Command(static_cast<int>(id), Notification::kMenu); }
   std::string Text(Id id) const { return view_.Text(id); }
-  std::string Stored(std::string_view name) { return store_.ReadSettingText(name, "(none)"); }
+  std::string Stored(std::string_view name) {
+    return services_.store.ReadSettingText(name, "(none)");
+  }
 
-  testing::EventLog events_;
   testing::FakeSerialPlatform platform_;
   AppState state_{platform_};
   testing::FakeDialog view_;
+  testing::FakeClock clock_;
   testing::MemorySettings* memory_ = new testing::MemorySettings;
-  SettingsStore store_{std::unique_ptr<SettingsBackend>(memory_)};
-  testing::FakeClock clock_{&events_};
-  testing::RecordingSound sound_{&events_};
-  testing::RecordingMessageBox message_box_;
-  testing::MemoryFiles files_;
-  testing::RecordingViewer viewer_;
-  testing::FakeWindows windows_;
-  testing::ScriptedFileDialogs file_dialogs_;
-  testing::RecordingHelp help_;
-  MainWindow window_{
-      view_,
-      state_,
-      {store_, clock_, sound_, message_box_, files_, viewer_, windows_, file_dialogs_, help_}};
+  testing::QuietServices services_;
+  MainWindow window_{view_, state_, services_.With(clock_)};
 };
 
-TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortAndFillsTheFields) {
+TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortFillsTheFieldsAndOnlyCloseEndsIt) {
   state_.settings.metric = true;
   window_.Initialize();
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,
@@ -66,38 +57,37 @@ TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortAndFillsTheFields) {
     EXPECT_FALSE(view_.Enabled(id)) << static_cast<int>(id);
   }
   EXPECT_EQ(platform_.opened, Strings{"COM2"});
-  EXPECT_TRUE(message_box_.shown.empty());
+  EXPECT_TRUE(services_.message_box.shown.empty());
   // The last shot of an earlier run, and every figure and label in the units chosen.
-  EXPECT_EQ(Text(Id::kLastVelocity), " 376.12");
-  EXPECT_EQ(Text(Id::kLastEnergy), "  16.73");
-  EXPECT_EQ(Text(Id::kWeight), "   0.97");
+  EXPECT_EQ(Text(Id::kLastVelocity) + Text(Id::kLastEnergy) + Text(Id::kWeight) + "|" +
+                Text(Id::kShotCount),
+            " 376.12  16.73   0.97|0");
   EXPECT_EQ(Text(Id::kLastVelocityUnit) + Text(Id::kAverageEnergyUnit) + Text(Id::kWeightUnit),
             "m/sjoulesgrammes");
-  EXPECT_EQ(Text(Id::kShotCount), "0");
-  EXPECT_FALSE(view_.MenuEnabled(Id::kReset) || view_.MenuEnabled(Id::kUndo));
-  EXPECT_FALSE(view_.MenuChecked(Id::kLogging));
+  EXPECT_FALSE(view_.MenuEnabled(Id::kReset) || view_.MenuEnabled(Id::kUndo) ||
+               view_.MenuChecked(Id::kLogging));
   EXPECT_FALSE(view_.HasText(Id::kCounts));  // until this run's first shot
   EXPECT_EQ(view_.TimerPeriod(MainWindow::kTimerId), 20);
+
+  window_.Command(1, Notification::kClicked);  // Enter
+  window_.Command(2, Notification::kClicked);  // Escape
+  EXPECT_EQ(view_.end_result(), -1) << "only a close request ends the window";
+  window_.CloseRequested();
+  EXPECT_EQ(view_.end_result(), 0);
+  window_.Destroyed();
+  EXPECT_EQ(view_.TimerPeriod(MainWindow::kTimerId), 0);
 }
 
-TEST_F(MainWindowTest, ShotIsShownStoredAddedToTheAveragesAndSounded) {
-  state_.settings.sound = true;
+TEST_F(MainWindowTest, ShotIsShownStoredAndAddedToTheAveragesUnrounded) {
   window_.Initialize();
-  events_.events.clear();
   Receive("001234\r\n");
   EXPECT_EQ(Text(Id::kCounts) + "|" + Text(Id::kLastVelocity) + "|" + Text(Id::kMark) + "|" +
                 Text(Id::kLastEnergy),
             "1234| 633.71|3|  13.35");
   EXPECT_EQ(Stored("FPS") + Stored("PDS"), " 633.71  13.35");  // right-aligned in seven
-  EXPECT_DOUBLE_EQ(state_.last_shot.velocity, (789800.0 - 7800.0) / 1234.0);
-  ASSERT_EQ(state_.series.count(), 1);
-  EXPECT_DOUBLE_EQ(state_.series.at(0), state_.last_shot.velocity);  // unrounded
   EXPECT_EQ(Text(Id::kShotCount) + Text(Id::kAverageVelocity), "1 633.71");
+  EXPECT_DOUBLE_EQ(state_.series.at(0), 782000.0 / 1234.0);
   EXPECT_TRUE(view_.MenuEnabled(Id::kReset));
-  // The sound comes last, after its pause: 13.35 ft.lbs is over the default 12 ft.lbs limit.
-  const auto play = std::find(events_.events.begin(), events_.events.end(), "play Blurp.wav");
-  ASSERT_NE(play, events_.events.end());
-  EXPECT_EQ(*std::prev(play), "sleep 200");
 }
 
 TEST_F(MainWindowTest, SoundIsLegalBelowTheLimitAndOverTheLimitFromItOn) {
@@ -108,7 +98,7 @@ TEST_F(MainWindowTest, SoundIsLegalBelowTheLimitAndOverTheLimitFromItOn) {
     state_.settings.legal_limit = limit;
     Receive("001234\r");
   }
-  EXPECT_EQ(sound_.played, (Strings{"Airgun.wav", "Blurp.wav", "Blurp.wav"}));
+  EXPECT_EQ(services_.sound.played, (Strings{"Airgun.wav", "Blurp.wav", "Blurp.wav"}));
 }
 
 TEST_F(MainWindowTest, LayoutWithoutTheCountFieldStillTakesShotsAndAbsurdFiguresNeverOverrun) {
@@ -127,41 +117,26 @@ TEST_F(MainWindowTest, BurstLargerThanTheBufferIsTakenOverSeveralTicks) {
   std::string burst;
   for (int i = 0; i < 40; ++i) burst += "001234\r\n";  // 320 bytes
   Receive(burst);  // 200 bytes a read, the tab's reads in between
-  window_.Tick(MainWindow::kTimerId);
-  window_.Tick(MainWindow::kTimerId);
+  for (int tick = 0; tick < 2; ++tick) window_.Tick(MainWindow::kTimerId);
   EXPECT_EQ(Text(Id::kShotCount), "40");
 }
 
-// A sound player that lets the platform's event loop run while it plays, as a careless sound
-// layer would: the timer then fires in the middle of a shot.
-class ReentrantSound : public SoundPlayer {
- public:
-  void PlayFileSync(const std::string&) override {
-    if (during_play) during_play();
-  }
-  std::function<void()> during_play;
-};
-
+// A sound layer that runs the platform's event loop while it plays: the timer fires mid-shot.
 TEST_F(MainWindowTest, TickArrivingDuringAShotDoesNotTouchTheDecoder) {
-  ReentrantSound sound;
-  MainWindow window(
-      view_, state_,
-      {store_, clock_, sound, message_box_, files_, viewer_, windows_, file_dialogs_, help_});
   state_.settings.sound = true;
-  window.Initialize();
+  window_.Initialize();
   std::string left_on_the_line;
-  sound.during_play = [&] {
+  services_.sound.during_play = [&] {
     if (!left_on_the_line.empty()) return;
     platform_.line->to_program += "5678\r";
-    window.Tick(MainWindow::kTimerId);
+    window_.Tick(MainWindow::kTimerId);
     left_on_the_line = platform_.line->to_program;
   };
-  platform_.line->to_program = "001234\r0012";
-  window.Tick(MainWindow::kTimerId);
+  Receive("001234\r0012");
   EXPECT_EQ(left_on_the_line, "5678\r") << "the nested tick read the port";
   EXPECT_EQ(state_.series.count(), 1);
   // The reading in progress goes on at the next tick: "0012" and "5678" run together.
-  window.Tick(MainWindow::kTimerId);
+  window_.Tick(MainWindow::kTimerId);
   ASSERT_EQ(state_.series.count(), 2);
   EXPECT_EQ(Text(Id::kCounts), "125678");
 }
@@ -172,11 +147,10 @@ TEST_F(MainWindowTest, ResetAndUndoRefreshTheAveragesEvenWhenEmpty) {
   EXPECT_EQ(Text(Id::kShotCount), "0");
   Receive("001234\r001000\r");
   Command(Id::kUndo);
-  EXPECT_EQ(Text(Id::kShotCount), "1");
-  EXPECT_EQ(Text(Id::kAverageVelocity), " 633.71");
+  EXPECT_EQ(Text(Id::kShotCount) + Text(Id::kAverageVelocity), "1 633.71");
   Command(Id::kReset);
-  EXPECT_EQ(Text(Id::kShotCount), "0");
-  EXPECT_EQ(Text(Id::kAverageVelocity) + Text(Id::kAverageEnergy), "");
+  EXPECT_EQ(Text(Id::kShotCount) + "|" + Text(Id::kAverageVelocity) + Text(Id::kAverageEnergy),
+            "0|");
   EXPECT_FALSE(view_.MenuEnabled(Id::kReset));
 }
 
@@ -188,12 +162,12 @@ TEST_F(MainWindowTest, FailedPortIsReportedAtEachOpenAndSetUpClosesTheOldLinkFir
   Command(Id::kSetUp);
   EXPECT_TRUE(first_line->closed);
   EXPECT_EQ(platform_.opened_while_another_held, 0);
-  EXPECT_EQ(message_box_.shown, Strings{"Serial port not happy COM7\r\nNo such file or directory"});
-  EXPECT_EQ(message_box_.captions, Strings{""});
+  const auto& message_box = services_.message_box;
+  EXPECT_EQ(message_box.shown, Strings{"Serial port not happy COM7\r\nNo such file or directory"});
+  EXPECT_EQ(message_box.captions, Strings{""});
   state_.language = UiLanguage::kGerman;
   Command(Id::kSetUp);
-  ASSERT_EQ(message_box_.shown.size(), 2u);
-  EXPECT_EQ(message_box_.shown[1],
+  EXPECT_EQ(message_box.shown.back(),
             "Serielle Schnittstelle unglücklich COM7\r\nNo such file or directory");
   window_.Tick(MainWindow::kTimerId);  // the window goes on without the instrument
   EXPECT_EQ(view_.TimerPeriod(MainWindow::kTimerId), 20);
@@ -227,43 +201,211 @@ TEST_F(MainWindowTest, TypedWeightIsHeldAndStoredButNotZeroUnchangedOrAbsurd) {
 }
 
 TEST_F(MainWindowTest, LoggingFromTheMenuLogsEveryShotInImperialUnitsEvenWhenMetric) {
+  auto& files = services_.files;
   state_.settings.metric = true;
   window_.Initialize();
   Receive("001234\r");
-  EXPECT_TRUE(files_.files.empty()) << "logging is off";
+  EXPECT_TRUE(files.files.empty()) << "logging is off";
   Command(Id::kLogging);
   EXPECT_TRUE(view_.MenuChecked(Id::kLogging));
   EXPECT_EQ(Stored("Logging"), "TRUE");
   Receive("001234\r");
   Receive("001234\r");
-  EXPECT_EQ(files_.files["Tarvik.log"], "633.71,13.35,15.00\r\n633.71,13.35,15.00\r\n");
+  EXPECT_EQ(files.files["Tarvik.log"], "633.71,13.35,15.00\r\n633.71,13.35,15.00\r\n");
   EXPECT_EQ(Text(Id::kLastVelocity) + Stored("FPS"), " 193.16 633.71");  // shown, held
-  files_.locked.insert("Tarvik.log");  // held by another program: the shot goes on unlogged
+  files.locked.insert("Tarvik.log");  // held by another program: the shot goes on unlogged
   Receive("001234\r");
   EXPECT_EQ(state_.series.count(), 4);
-  files_.locked.clear();
+  files.locked.clear();
 
   Command(Id::kViewLog);
-  EXPECT_EQ(viewer_.shown, Strings{"Tarvik.log"});
+  EXPECT_EQ(services_.viewer.shown, Strings{"Tarvik.log"});
   Command(Id::kLoadLog);
   EXPECT_EQ(Text(Id::kShotCount), "6");
   Command(Id::kDeleteLog);
   Receive("001000\r");  // logging is still on: a new log begins
-  EXPECT_EQ(files_.files["Tarvik.log"], "782.00,20.37,15.00\r\n");
+  EXPECT_EQ(files.files["Tarvik.log"], "782.00,20.37,15.00\r\n");
   Command(Id::kLogging);
   EXPECT_FALSE(view_.MenuChecked(Id::kLogging));
   EXPECT_EQ(Stored("Logging"), "FALSE");
 }
 
-TEST_F(MainWindowTest, OnlyACloseRequestEndsTheWindow) {
+class MemorySnapTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    window_.Initialize();
+    services_.files.files[kSnapFile] = "an earlier snap";
+  }
+  // Runs the snap; `script` is what happens while it is up.
+  void Snap(testing::FakeWindows::Script script) {
+    services_.windows.script = std::move(script);
+    Command(Id::kSnap);
+  }
+  // The instrument sends `bytes`; one tick of the snap's timer takes them. Returns the count.
+  std::string Arrive(DialogEvents& snap, testing::FakeDialog& dialog, std::string_view bytes) {
+    platform_.line->to_program += bytes;
+    snap.Tick(MemorySnap::kTimerId);
+    return dialog.Text(SnapId::kByteCount);
+  }
+};
+
+void Press(DialogEvents& snap, SnapId id) {
+  snap.Command(static_cast<int>(id), Notification::kClicked);
+}
+
+TEST_F(MemorySnapTest, DumpIsCountedAndSavedByteForByteUpTo200OnlyOnAnOpenLink) {
+  std::string dump;
+  for (int i = 0; i < 400; ++i) dump += static_cast<char>(i);
+  Snap([&](DialogEvents& snap, testing::FakeDialog& dialog) {
+    Arrive(snap, dialog, dump.substr(0, 50));
+    window_.Tick(MainWindow::kTimerId);  // the main window's timer leaves the port alone
+    EXPECT_EQ(Arrive(snap, dialog, dump.substr(50, 87)), "137");
+    Press(snap, SnapId::kClear);
+    EXPECT_EQ(Arrive(snap, dialog, dump.substr(137, 20)), "20");
+    EXPECT_EQ(Arrive(snap, dialog, dump.substr(157)), "200");
+    Press(snap, SnapId::kSaveAndClose);
+    EXPECT_EQ(dialog.end_result(), 0);
+  });
+  EXPECT_EQ(services_.files.files[kSnapFile], dump.substr(137, 200));
+  state_.chronoscope.CloseLink();
+  Snap(nullptr);
+  EXPECT_EQ(services_.windows.opened, Strings{"Snap"});
+}
+
+TEST_F(MemorySnapTest, GivingUpClosingOrSavingAtOnceDropsTheReadingInProgress) {
+  for (int i = 0; i < 3; ++i) {  // "Give up", the close box, "Save and close" at once
+    Receive("0012");             // the beginning of a reading, dropped by the snap
+    Snap([i](DialogEvents& snap, testing::FakeDialog&) {
+      i == 1 ? snap.CloseRequested() : Press(snap, i ? SnapId::kSaveAndClose : SnapId::kGiveUp);
+    });
+    EXPECT_EQ(services_.files.files[kSnapFile], i < 2 ? "an earlier snap" : "") << i;
+    Receive("\r\n001234\r\n");
+    EXPECT_EQ(Text(Id::kCounts), "1234");
+  }
+  EXPECT_EQ(state_.series.count(), 3);
+}
+
+// The main window with the shot-memory tab of the simulated instrument's model, on the test's
+// clock.
+class MainWindowTabTest : public ::testing::Test {
+ protected:
+  // Presses the button `pressed`, if any, then ticks every 20 ms of the test's clock for `ms`.
+  void Run(int ms, std::optional<Id> pressed = std::nullopt) {
+    if (pressed) window_.Command(static_cast<int>(*pressed), Notification::kClicked);
+    for (const std::int64_t end = clock_.NowMs() + ms; clock_.NowMs() < end;) {
+      clock_.SleepMs(MainWindow::kTimerPeriodMs);
+      window_.Tick(MainWindow::kTimerId);
+    }
+  }
+  std::int32_t Fire(std::int64_t count, std::int64_t at) {
+    instrument_.instrument.FireShot({static_cast<std::uint64_t>(count), 6}, sim::Millis(at));
+    return static_cast<std::int32_t>(count);
+  }
+  // "buffered/previous", and + or - for the group, Fire, All, Back and Back 10 enabled or not.
+  std::string Group() const {
+    std::string shown = view_.Text(Id::kBuffered) + "/" + view_.Text(Id::kPrevious) + " ";
+    for (const Id id : {Id::kTabGroup, Id::kFire, Id::kAll, Id::kBack, Id::kBack10})
+      shown += view_.Enabled(id) ? '+' : '-';
+    return shown;
+  }
+  // The counts of the shots decoded so far, from their velocities at the calibration of 100.
+  Counts Decoded() const {
+    Counts counts;
+    for (const double velocity : state_.series.velocities())
+      counts.push_back(static_cast<std::int32_t>(782000.0 / velocity + 0.5));
+    return counts;
+  }
+
+  testing::FakeClock clock_;
+  testing::SimulatedPlatform instrument_{clock_};
+  AppState state_{instrument_};
+  testing::FakeDialog view_;
+  testing::QuietServices services_;
+  MainWindow window_{view_, state_, services_.With(clock_)};
+};
+
+TEST_F(MainWindowTabTest, TabGroupFollowsTheTabAndItsButtonsBringEveryStoredShotOnce) {
   window_.Initialize();
-  window_.Command(1, Notification::kClicked);  // Enter
-  window_.Command(2, Notification::kClicked);  // Escape
-  EXPECT_EQ(view_.end_result(), -1);
-  window_.CloseRequested();
-  EXPECT_EQ(view_.end_result(), 0);
-  window_.Destroyed();
-  EXPECT_EQ(view_.TimerPeriod(MainWindow::kTimerId), 0);
+  for (int i = 0; i < 5; ++i) instrument_.instrument.StoreShot({1000u + i, 6});
+  Run(51 * 20);  // the 51st idle tick asks
+  EXPECT_EQ(instrument_.written, "pt");
+  EXPECT_EQ(Group(), "5/0 +++--");
+
+  // Nine shots fired live: "Back" can go back over them, "Back 10" not yet.
+  for (int i = 0; i < 9; ++i) Fire(2000 + i, clock_.NowMs());
+  Run(20);  // the tick that decodes them leaves the question to the next one
+  EXPECT_EQ(instrument_.written, "pt");
+  Run(20);
+  EXPECT_EQ(instrument_.written, "ptpt");
+  EXPECT_EQ(Group(), "5/9 ++++-");
+  Fire(2009, clock_.NowMs());
+  Run(40);
+  EXPECT_EQ(Group(), "5/10 +++++");
+
+  Run(100, Id::kFire);  // one stored shot
+  EXPECT_EQ(Decoded().size(), 11u);
+  Run(2000, Id::kAll);  // and the rest
+  EXPECT_EQ(Group(), "0/15 +--++");
+  Run(0, Id::kBack);  // one back: the last shot is buffered again
+  EXPECT_EQ(Group(), "1/14 +++++");
+  Run(100, Id::kFire);
+  EXPECT_EQ(Decoded(), (Counts{2000, 2001, 2002, 2003, 2004, 2005, 2006, 2007, 2008, 2009, 1000,
+                               1001, 1002, 1003, 1004, 1004}));
+
+  state_.chronoscope.CloseLink();  // a closed link: the buttons send nothing
+  const std::string written = instrument_.written;
+  Run(0, Id::kFire);
+  Run(1100, Id::kBack10);
+  EXPECT_EQ(instrument_.written, written);
+}
+
+TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpWhereverItLandsInTheExchanges) {
+  window_.Initialize();
+  Run(1020);  // the first idle refresh is done: the next comes 51 ticks on
+  // Shots 23, 37 and 53 ms apart fall at every moment of the tab's reads and waits after a shot.
+  Counts sent;
+  std::int64_t at = clock_.NowMs();
+  for (const int gap : {23, 37, 53}) {
+    for (int i = 0; i < 70; ++i, at += gap) sent.push_back(Fire(1000 + std::ssize(sent), at));
+  }
+  Run(static_cast<int>(at - clock_.NowMs()) + 1000);
+  EXPECT_EQ(Decoded(), sent);
+  EXPECT_GE(instrument_.written.size(), 60u) << "the tab was asked while readings came";
+}
+
+TEST_F(MainWindowTabTest, InstrumentWithoutTabGreysTheGroupAndALayoutWithoutItStillAsks) {
+  instrument_.instrument.set_options({.tab_present = false, .version_char = '3', .delays = {}});
+  for (const Id id : {Id::kTabGroup, Id::kFire, Id::kAll, Id::kBuffered}) view_.RemoveControl(id);
+  window_.Initialize();
+  Run(1020);
+  EXPECT_EQ(instrument_.written, "p");  // no version reply: no "t"
+  EXPECT_FALSE(view_.Enabled(Id::kBack) || view_.Enabled(Id::kPreviousLabel));
+  EXPECT_EQ(view_.Text(Id::kPrevious), "");
+}
+
+TEST_F(MainWindowTabTest, SetUpsTabPageShowsTheTabAndResetsIt) {
+  window_.Initialize();
+  for (int i = 0; i < 3; ++i) instrument_.instrument.StoreShot({1000u + i, 6});
+  services_.windows.sheet_script = [this](PropertySheet& sheet, auto& view) {
+    sheet.SelectPage(3);
+    testing::FakeDialog& page = view.pages[3];
+    EXPECT_EQ(page.Text(ConfigId::kTabVersion), "3");
+    EXPECT_EQ(page.Text(ConfigId::kTabNext) + " " + page.Text(ConfigId::kTabEmpty),
+              "0x0000 0x0003");
+    EXPECT_TRUE(page.Enabled(ConfigId::kResetTab));
+    Fire(1234, clock_.NowMs() + 5);  // a shot during the reset is not lost
+    sheet.page(3)->Command(static_cast<int>(ConfigId::kResetTab), Notification::kClicked);
+    EXPECT_EQ(page.Text(ConfigId::kTabEmpty), "0x0000");
+    state_.chronoscope.CloseLink();
+    sheet.page(3)->Command(static_cast<int>(ConfigId::kResetTab), Notification::kClicked);
+    EXPECT_FALSE(page.Enabled(ConfigId::kResetTab));
+    sheet.Cancel();
+  };
+  window_.Command(static_cast<int>(Id::kSetUp), Notification::kMenu);
+  EXPECT_EQ(services_.message_box.shown,
+            (std::vector<std::string>{"Tab reset", "No serial communications"}));
+  EXPECT_EQ(Decoded(), Counts{1234});
 }
 
 }  // namespace

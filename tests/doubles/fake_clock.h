@@ -2,30 +2,19 @@
 #ifndef TARVIK_TESTS_DOUBLES_FAKE_CLOCK_H_
 #define TARVIK_TESTS_DOUBLES_FAKE_CLOCK_H_
 
-#include <string>
+#include <cstdint>
 
 #include "base/clock.h"
-#include "doubles/event_log.h"
 
 namespace tarvik::testing {
 
 class FakeClock : public Clock {
  public:
-  explicit FakeClock(EventLog* log = nullptr) : log_(log) {}
-
-  std::int64_t NowMs() const override { return now_ms_; }
-  void SleepMs(int ms) override {
-    now_ms_ += ms;
-    slept_ms_ += ms;
-    if (log_ != nullptr) log_->Add("sleep " + std::to_string(ms));
-  }
-
-  std::int64_t slept_ms() const { return slept_ms_; }
+  std::int64_t NowMs() const override { return now_ms_; }  // the time slept so far
+  void SleepMs(int ms) override { now_ms_ += ms; }
 
  private:
-  EventLog* log_;
   std::int64_t now_ms_ = 0;
-  std::int64_t slept_ms_ = 0;
 };
 
 }  // namespace tarvik::testing

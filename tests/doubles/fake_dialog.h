@@ -14,51 +14,28 @@ namespace tarvik::testing {
 
 class FakeDialog : public DialogSurface {
  public:
-  template <typename Id>
-  void RemoveControl(Id id) {
-    missing_.insert(static_cast<int>(id));
-  }
-  // Makes every write of the field's text raise its change notification, as an edit field's
-  // does on every platform.
-  template <typename Id>
-  void EchoTextChanges(Id id, DialogEvents& events) {
+  void RemoveControl(auto id) { missing_.insert(static_cast<int>(id)); }
+  // Makes every write of the field's text raise its change notification, as edit fields do.
+  void EchoTextChanges(auto id, DialogEvents& events) {
     echo_id_ = static_cast<int>(id);
     echo_to_ = &events;
   }
   // The user types into a field: its text changes and the window hears of it.
-  template <typename Id>
-  void Type(Id id, std::string_view text, DialogEvents& events) {
+  void Type(auto id, std::string_view text, DialogEvents& events) {
     texts_[static_cast<int>(id)] = std::string(text);
     events.Command(static_cast<int>(id), Notification::kTextChanged);
   }
 
   // The user clicks a check box: it ticks or unticks itself and the window hears of it.
-  template <typename Id>
-  void Click(Id id, DialogEvents& events) {
+  void Click(auto id, DialogEvents& events) {
     CheckItem(static_cast<int>(id), !IsItemChecked(static_cast<int>(id)));
     events.Command(static_cast<int>(id), Notification::kClicked);
   }
-
-  template <typename Id>
-  std::string Text(Id id) const {
-    return GetItemText(static_cast<int>(id));
-  }
-  template <typename Id>
-  bool HasText(Id id) const {
-    return texts_.count(static_cast<int>(id)) != 0;
-  }
-  template <typename Id>
-  bool Enabled(Id id) const {
-    return !disabled_.count(static_cast<int>(id));
-  }
-  template <typename Id>
-  bool MenuEnabled(Id id) const {
-    return !disabled_menu_.count(static_cast<int>(id));
-  }
-  template <typename Id>
-  bool MenuChecked(Id id) const {
-    return checked_menu_.count(static_cast<int>(id)) != 0;
-  }
+  std::string Text(auto id) const { return GetItemText(static_cast<int>(id)); }
+  bool HasText(auto id) const { return texts_.count(static_cast<int>(id)) != 0; }
+  bool Enabled(auto id) const { return !disabled_.count(static_cast<int>(id)); }
+  bool MenuEnabled(auto id) const { return !disabled_menu_.count(static_cast<int>(id)); }
+  bool MenuChecked(auto id) const { return checked_menu_.count(static_cast<int>(id)) != 0; }
   // The period of a running timer, or 0; the result the window was ended with, or -1.
   int TimerPeriod(int timer_id) const { return timers_.count(timer_id) ? timers_.at(timer_id) : 0; }
   int end_result() const { return end_result_; }
@@ -97,14 +74,12 @@ class FakeDialog : public DialogSurface {
     const int index = SelectedListIndex(id);
     return index < 0 ? std::string() : lists_.at(id)[index];
   }
-  template <typename Id>
-  std::vector<std::string> List(Id id) const {
+  std::vector<std::string> List(auto id) const {
     return lists_.count(static_cast<int>(id)) ? lists_.at(static_cast<int>(id))
                                               : std::vector<std::string>();
   }
   // The user picks an entry of a drop-down list.
-  template <typename Id>
-  void Choose(Id id, int index, DialogEvents& events) {
+  void Choose(auto id, int index, DialogEvents& events) {
     SelectListItem(static_cast<int>(id), index);
     events.Command(static_cast<int>(id), Notification::kSelectionChanged);
   }
@@ -112,19 +87,14 @@ class FakeDialog : public DialogSurface {
  private:
   void Mark(std::set<int>& marked, int id, bool on) {
     if (missing_.count(id)) return;
-    if (on) {
-      marked.insert(id);
-    } else {
-      marked.erase(id);
-    }
+    on ? void(marked.insert(id)) : void(marked.erase(id));
   }
   std::set<int> missing_, disabled_, checked_, disabled_menu_, checked_menu_;
   std::map<int, std::string> texts_;
   std::map<int, std::vector<std::string>> lists_;
   std::map<int, int> selected_;
   std::map<int, int> timers_;
-  int end_result_ = -1;
-  int echo_id_ = 0;
+  int end_result_ = -1, echo_id_ = 0;
   DialogEvents* echo_to_ = nullptr;
 };
 

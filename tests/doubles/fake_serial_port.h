@@ -1,15 +1,20 @@
-// A serial platform whose ports are queues in memory, with scripted failures.
+// Serial platforms for tests: ports that are queues in memory with scripted failures, and a port
+// to the simulated instrument's model on the test's clock.
 #ifndef TARVIK_TESTS_DOUBLES_FAKE_SERIAL_PORT_H_
 #define TARVIK_TESTS_DOUBLES_FAKE_SERIAL_PORT_H_
 
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "base/clock.h"
 #include "link/serial_port.h"
+#include "qm307sim/instrument.h"
 
 namespace tarvik::testing {
 
 struct FakeLine {  // the instrument's side of a port; it outlives the port for tests to inspect
-  std::string to_program, from_program;  // bytes waiting to be read, bytes written so far
+  std::string to_program;  // bytes waiting to be read
   bool fail_reads = false, fail_writes = false;
   int reads = 0, writes = 0;  // calls of Read and Write
   bool closed = false;
@@ -30,7 +35,6 @@ class FakeSerialPort : public SerialPort {
   }
   int Write(std::string_view bytes) override {
     ++line_->writes;
-    if (!line_->fail_writes) line_->from_program.append(bytes);
     return line_->fail_writes ? -1 : static_cast<int>(bytes.size());
   }
 
@@ -57,6 +61,47 @@ class FakeSerialPlatform : public SerialPlatform {
   std::vector<std::string> opened;
   std::vector<std::string> present;  // the ports listed
   int opened_while_another_held = 0;
+};
+
+// A write reaches the instrument at the clock's time and a read takes what it has sent by then, so
+// replies and shots land before, inside or after each of the program's waits as scheduled.
+class SimulatedPlatform : public SerialPlatform {
+ public:
+  explicit SimulatedPlatform(const Clock& clock) : clock_(clock) {}
+
+  PortOpenResult OpenPort(std::string_view) override {
+    return {.port = std::make_unique<Port>(*this), .configured = true, .error = {}};
+  }
+  std::vector<std::string> EnumeratePorts(std::string_view) override { return {}; }
+
+  sim::Instrument instrument;
+  std::string written;  // everything the program sent
+
+ private:
+  class Port : public SerialPort {
+   public:
+    explicit Port(SimulatedPlatform& platform) : platform_(platform) {}
+    int Read(std::span<std::uint8_t> destination) override {
+      arrived_ += platform_.instrument.TakeDue(platform_.Now());
+      const std::size_t n =
+          arrived_.copy(reinterpret_cast<char*>(destination.data()), destination.size());
+      arrived_.erase(0, n);
+      return static_cast<int>(n);
+    }
+    int Write(std::string_view bytes) override {
+      for (const char byte : bytes) platform_.instrument.Receive(byte, platform_.Now());
+      platform_.written += bytes;
+      return static_cast<int>(bytes.size());
+    }
+
+   private:
+    SimulatedPlatform& platform_;
+    std::string arrived_;  // sent by the instrument, not read yet
+  };
+
+  sim::Millis Now() const { return sim::Millis(clock_.NowMs()); }
+
+  const Clock& clock_;
 };
 
 }  // namespace tarvik::testing

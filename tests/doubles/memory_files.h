@@ -27,7 +27,7 @@ class MemoryFiles : public Files {
   bool Delete(const std::string& path) override { return files.erase(path) != 0; }
   bool ReplaceWhole(const std::string& path, std::string_view bytes) override {
     if (locked.count(path)) return false;
-    files[path] = std::string(bytes);
+    files[path] = bytes;
     return true;
   }
 
@@ -40,21 +40,18 @@ class MemoryFiles : public Files {
   class Reader : public FileReader {
    public:
     Reader(std::string text, std::size_t part, int fail_after)
-        : text_(std::move(text)), part_(part), fail_after_(fail_after) {}
+        : rest_(std::move(text)), part_(part), fail_after_(fail_after) {}
     long Read(std::span<char> destination) override {
-      if (fail_after_ == 0) return -1;
-      if (fail_after_ > 0) --fail_after_;
-      const std::size_t n = std::min({destination.size(), part_, text_.size() - at_});
-      std::copy_n(text_.begin() + static_cast<std::ptrdiff_t>(at_), n, destination.begin());
-      at_ += n;
+      if (fail_after_-- == 0) return -1;
+      const std::size_t n = rest_.copy(destination.data(), std::min(destination.size(), part_));
+      rest_.erase(0, n);
       return static_cast<long>(n);
     }
 
    private:
-    std::string text_;
+    std::string rest_;  // not read yet
     std::size_t part_;
     int fail_after_;
-    std::size_t at_ = 0;
   };
 };
 

@@ -3,7 +3,7 @@
 #ifndef TARVIK_TESTS_DOUBLES_MEMORY_SETTINGS_H_
 #define TARVIK_TESTS_DOUBLES_MEMORY_SETTINGS_H_
 
-#include <algorithm>
+#include <cctype>
 #include <map>
 #include <string>
 
@@ -26,13 +26,9 @@ class MemorySettings : public SettingsBackend {
     ++writes;
     values[Fold(name)] = {SettingValue::Type::kNumber, "", value};
   }
-  // A value of a type the program does not use (binary, expandable text, ...).
-  void SetOther(std::string_view name) { values[Fold(name)] = {}; }
-
   static std::string Fold(std::string_view name) {
     std::string folded(name);
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return folded;
   }
 

@@ -2,13 +2,12 @@
 // reading of the whole text at once, and nothing is read past the input.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/number_text.h"
+#include "fuzz/fuzz_check.h"
 #include "measure/shot_log.h"
 
 namespace {
@@ -50,15 +49,6 @@ int FuzzShotLog(const std::uint8_t* data, std::size_t size) {
   for (std::size_t i = 0; same && i < whole.size(); ++i) {
     same = velocities[i] == whole[i] || (velocities[i] != velocities[i] && whole[i] != whole[i]);
   }
-  if (!same) {
-    std::fprintf(stderr, "shot_log_fuzz: reading in parts differs from the whole\n");
-    std::abort();
-  }
+  FuzzCheck(same, "reading in parts differs from the whole");
   return 0;
 }
-
-#ifdef TARVIK_FUZZ_TARGET
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return FuzzShotLog(data, size);
-}
-#endif

@@ -2,28 +2,21 @@
 // every byte that is not the reply is handed on to the decoder, in order, none twice.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_check.h"
 #include "link/tab_protocol.h"
 
 namespace {
 
-void Check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "tab_reply_fuzz: %s\n", what);
-  std::abort();
-}
-
 // The strays are the read with the reply's bytes, `length` of them, taken out of one place.
 void CheckStrays(std::string_view read, std::string_view strays, bool found, std::size_t length) {
-  if (!found) return Check(strays == read, "a read without a reply was not handed on whole");
-  Check(strays.size() + length == read.size(), "bytes were lost or added beside the reply");
+  if (!found) return FuzzCheck(strays == read, "a read without a reply was not handed on whole");
+  FuzzCheck(strays.size() + length == read.size(), "bytes were lost or added beside the reply");
   std::size_t same = 0;
   while (same < strays.size() && strays[same] == read[same]) ++same;
-  Check(read.substr(same + length) == strays.substr(same), "the bytes around the reply moved");
+  FuzzCheck(read.substr(same + length) == strays.substr(same), "the bytes around the reply moved");
 }
 
 }  // namespace
@@ -43,9 +36,3 @@ int FuzzTabReplies(const std::uint8_t* data, std::size_t size) {
   tarvik::ResetReplySaysDone(bytes);
   return 0;
 }
-
-#ifdef TARVIK_FUZZ_TARGET
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  return FuzzTabReplies(data, size);
-}
-#endif

@@ -182,24 +182,6 @@ TEST_F(MainWindowUiTest, SimulatedShotIsShownAveragedAndStored) {
   SavePicture("main-window.png");
 }
 
-TEST_F(MainWindowUiTest, LoggedShotsComeBackIntoTheAveragesFromTheMenu) {
-  state_.settings.log_file = (folder_ / "Tarvik.log").string();
-  Open(UiLanguage::kNeutral);
-  QAction* logging = dialog_->MenuAction(static_cast<int>(Id::kLogging));
-  logging->trigger();
-  EXPECT_TRUE(logging->isChecked());
-  Shoot(1234, 6, "1");
-  Shoot(1000, 4, "2");
-  Shoot(1500, 6, "3");
-  std::ifstream log(state_.settings.log_file, std::ios::binary);
-  const std::string lines{std::istreambuf_iterator<char>(log), {}};
-  EXPECT_EQ(lines, "633.71,13.35,15.00\r\n784.33,20.48,15.00\r\n521.33,9.04,15.00\r\n");
-  dialog_->MenuAction(static_cast<int>(Id::kLoadLog))->trigger();
-  EXPECT_EQ(Text(Id::kShotCount), "6");
-  logging->trigger();
-  EXPECT_FALSE(logging->isChecked());
-}
-
 TEST_F(MainWindowUiTest, TabGroupFollowsTheInstrumentAndASnapIsSavedByteForByte) {
   for (int i = 0; i < 3; ++i) instrument_->StoreShot(*sim::ReadingForCount(1234, 6));
   Open(UiLanguage::kNeutral);
@@ -227,33 +209,6 @@ TEST_F(MainWindowUiTest, TabGroupFollowsTheInstrumentAndASnapIsSavedByteForByte)
   std::ifstream file(folder_ / "snap.dmp", std::ios::binary);
   const std::string dump{std::istreambuf_iterator<char>(file), {}};
   EXPECT_EQ(dump, sim::DumpBytes(137));
-}
-
-TEST_F(MainWindowUiTest, MissingPortIsReportedOnceAndSetUpOpensThePortLater) {
-  state_.settings.port_name = "/dev/tarvik-no-such-port";
-  std::vector<std::string> shown;
-  auto close_boxes = [&shown] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      shown.push_back(box->text().toStdString());
-      box->accept();
-    } else if (auto* sheet = dynamic_cast<QtPropertySheet*>(modal)) {
-      sheet->buttons()->button(QDialogButtonBox::Cancel)->click();
-    }
-  };
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, close_boxes);
-  closer.start(50);
-  Open(UiLanguage::kNeutral);
-  // The system's reason follows the user's language, as the system gives it.
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_TRUE(shown[0].starts_with("Serial port not happy /dev/tarvik-no-such-port\n")) << shown[0];
-  EXPECT_GT(shown[0].size(), 48u);
-
-  state_.settings.port_name = instrument_->device_path();
-  dialog_->MenuAction(static_cast<int>(Id::kSetUp))->trigger();
-  EXPECT_EQ(shown.size(), 1u);
-  Shoot(1234, 6, "1");
 }
 
 TEST_F(MainWindowUiTest, GermanLayoutHasNoCountsNorTabGroupAndStillShowsShots) {

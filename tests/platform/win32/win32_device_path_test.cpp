@@ -7,18 +7,12 @@
 namespace tarvik::win32 {
 namespace {
 
-TEST(Win32DevicePathTest, ShortNamesStandAloneLongerOnesGetThePrefix) {
-  EXPECT_EQ(DevicePathForPortName("COM2"), "COM2");
-  EXPECT_EQ(DevicePathForPortName("COM9"), "COM9");
-  EXPECT_EQ(DevicePathForPortName("LPT"), "LPT");
-  EXPECT_EQ(DevicePathForPortName("COM10"), "\\\\.\\COM10");
-  EXPECT_EQ(DevicePathForPortName("COM40"), "\\\\.\\COM40");
-}
-
-TEST(Win32DevicePathTest, NamesBeyondFifteenCharactersAreRefused) {
-  const std::string fifteen(15, 'P');
-  EXPECT_EQ(DevicePathForPortName(fifteen), "\\\\.\\" + fifteen);  // 19 characters: fits
-  EXPECT_EQ(DevicePathForPortName(fifteen + "P"), "");
+TEST(Win32DevicePathTest, ShortNamesStandAloneLongerOnesGetThePrefixUpToFifteenCharacters) {
+  for (const char* name : {"COM2", "COM9", "LPT"}) EXPECT_EQ(DevicePathForPortName(name), name);
+  for (const std::string name : {"COM10", "COM40", "PPPPPPPPPPPPPPP"}) {
+    EXPECT_EQ(DevicePathForPortName(name), "\\\\.\\" + name);
+  }
+  EXPECT_EQ(DevicePathForPortName(std::string(16, 'P')), "");
   EXPECT_EQ(DevicePathForPortName(std::string(300, 'P')), "");
 }
 

@@ -1,20 +1,33 @@
-// The Qt front's promises to every window's logic: controls where the template puts them, and
-// notifications that come exactly as the logic expects them.
-#include "ui/qt_dialog.h"
-
+// The Qt front's windows, sounds and message boxes, and the test program's main: the windows'
+// tests (here and in main_window_ui_test.cpp) run in one Qt application.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <array>
+#include <chrono>
+#include <clocale>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "base/clock.h"
+#include "base/number_text.h"
+#include "base/sound.h"
+#include "base/wave_file.h"
+#include "ui/qt_dialog.h"
 #include "ui/qt_message_box.h"
+#include "ui/qt_sound.h"
 
 namespace tarvik::ui {
 namespace {
@@ -81,6 +94,8 @@ TEST_F(QtDialogTest, NotificationsComeAsTheLogicExpectsAndOnlyTheLogicClosesTheW
   dialog_.MenuAction(20)->trigger();
   dialog_.MenuAction(21)->trigger();
   EXPECT_FALSE(dialog_.MenuAction(21)->isChecked()) << "only the logic ticks a menu item";
+  dialog_.CheckMenuItem(21, true);
+  EXPECT_TRUE(dialog_.MenuAction(21)->isChecked());
   EXPECT_EQ(dialog_.GetItemText(10), "15.001");
   EXPECT_FALSE(dialog_.IsItemChecked(12));  // the user's click unticked it
   dialog_.Control(10)->setFocus();
@@ -97,10 +112,16 @@ TEST_F(QtDialogTest, NotificationsComeAsTheLogicExpectsAndOnlyTheLogicClosesTheW
   EXPECT_FALSE(dialog_.isVisible());
 }
 
-TEST_F(QtDialogTest, TimersTickTheLogicInsideMessageBoxesUntilStopped) {
+TEST_F(QtDialogTest, MessagesBreakTheirLinesAndTimersTickTheLogicInsideThemUntilStopped) {
   dialog_.StartTimer(1, 5);
-  QTimer::singleShot(100, [] { QApplication::activeModalWidget()->close(); });
-  QtMessageBox(&dialog_).ShowMessage("Serial port not happy COM7\r\nNo such port", "");
+  std::string shown;
+  QTimer::singleShot(100, [&shown] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (auto* message = qobject_cast<QMessageBox*>(box)) shown = message->text().toStdString();
+    box->close();
+  });
+  QtMessageBox(&dialog_).ShowMessage("Serielle Schnittstelle unglücklich COM7\r\nNo such port", "");
+  EXPECT_EQ(shown, "Serielle Schnittstelle unglücklich COM7\nNo such port");
   EXPECT_GE(events_.ticks, 5);  // all while the message box was up
   dialog_.StopTimer(1);
   const int ticks = events_.ticks;
@@ -115,5 +136,72 @@ TEST(QtDialogRunTest, WindowEndedWhileBeingMadeDoesNotRun) {
   EXPECT_EQ(dialog.RunModal(events), 7);
 }
 
+using SteadyClock = std::chrono::steady_clock;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A wave file's header and `data_bytes` of silence, its data chunk claiming `claimed` bytes.
+std::string Wave(std::uint16_t format, std::uint32_t claimed, std::size_t data_bytes) {
+  auto le = [](std::uint32_t v, int n) {
+    std::string bytes;
+    for (int i = 0; i < n; ++i) bytes += static_cast<char>(v >> (8 * i));
+    return bytes;
+  };
+  return "RIFF" + le(36 + claimed, 4) + "WAVEfmt " + le(16, 4) + le(format, 2) + le(1, 2) +
+         le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(claimed, 4) +
+         std::string(data_bytes, '\0');
+}
+
+TEST(WaveFileTest, LengthComesFromTheHeaderAndTheDataPresent) {
+  const std::string airgun = ReadFile(TARVIK_SOUNDS "/Airgun.wav");
+  EXPECT_EQ(WaveDurationMs(airgun, airgun.size()), 300);
+  EXPECT_FALSE(WaveDurationMs(airgun.substr(0, 30), 30));  // cut before its data chunk
+  // A header that claims hours of data the file does not hold plays what is there.
+  const std::string cut = Wave(1, 0xFFFFFFFF, 4410);
+  EXPECT_EQ(WaveDurationMs(cut, cut.size()), 100);
+}
+
+TEST(QtSoundPlayerTest, PlaysTheProgramsSoundToItsEndWithoutRunningTheEventLoop) {
+  QtSoundPlayer sound(SoundFolders(TARVIK_SOUNDS));
+  EXPECT_EQ(sound.Resolve("Airgun.wav"), TARVIK_SOUNDS "/Airgun.wav");
+  bool timer_fired = false;
+  QTimer::singleShot(0, [&timer_fired] { timer_fired = true; });
+  const auto start = SteadyClock::now();
+  sound.PlayFileSync("Airgun.wav");
+  const auto elapsed = SteadyClock::now() - start;
+  EXPECT_FALSE(timer_fired) << "the event loop ran during the sound";
+  EXPECT_LT(elapsed, std::chrono::milliseconds(300 + 600));
+
+  const auto missing_start = SteadyClock::now();
+  sound.PlayFileSync("no-such-sound.wav");  // the platform's beep, at once
+  EXPECT_LT(SteadyClock::now() - missing_start, std::chrono::milliseconds(100));
+  EXPECT_EQ(sound.Resolve("no-such-sound.wav"), "");
+}
+
+TEST(QtSoundPlayerTest, SoundThatCannotBeDecodedGivesUpAtOnceEveryTime) {
+  const std::string path = ::testing::TempDir() + "tarvik-undecodable.wav";
+  std::ofstream(path, std::ios::binary) << Wave(0x1234, 44100, 44100);  // a second, unknown coding
+  QtSoundPlayer sound({});
+  for (int play = 0; play < 2; ++play) {
+    const auto start = SteadyClock::now();
+    sound.PlayFileSync(path);
+    EXPECT_LT(SteadyClock::now() - start, std::chrono::milliseconds(500)) << "play " << play;
+  }
+}
+
 }  // namespace
 }  // namespace tarvik::ui
+
+// The windows' tests run in one Qt application on the offscreen platform, so that they need no
+// display and render the same on every machine, and under a German locale, which the application
+// takes from the environment, so that every number they show is seen to keep its ".".
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <limits>
+#include <vector>
+
+#include "base/number_text.h"
+#include "doubles/memory_files.h"
+#include "measure/averages.h"
+#include "measure/shot.h"
+#include "measure/shot_log.h"
+#include "measure/shot_series.h"
+#include "measure/units.h"
+
+namespace tarvik {
+namespace {
+
+TEST(MakeShotTest, DigitCountTellsTheMarkAndItsConstant) {
+  const auto expect = [](std::initializer_list<int> digit_counts, HardwareMark mark, double k) {
+    for (const int digits : digit_counts) {
+      const Shot shot = MakeShot({999, digits}, 0, 15.0);
+      EXPECT_EQ(shot.mark, mark) << digits << " digits";
+      EXPECT_DOUBLE_EQ(shot.velocity, k / 999.0) << digits << " digits";
+    }
+  };
+  expect({1, 3, 7, 154}, HardwareMark::kMark4, 795300.0);
+  expect({4, 5}, HardwareMark::kMark12, 792133.0);
+  expect({6}, HardwareMark::kMark3, 789800.0);
+  EXPECT_STREQ(MarkLabel(HardwareMark::kMark12), "1/2");
+}
+
+TEST(MakeShotTest, CalibrationIsSubtractedSeventyEightFoldAndNeverOverflows) {
+  EXPECT_DOUBLE_EQ(MakeShot({1000, 4}, -50, 15.0).velocity, (792133.0 + 3900.0) / 1000.0);
+  EXPECT_DOUBLE_EQ(MakeShot({1, 1}, std::numeric_limits<std::int32_t>::min(), 15.0).velocity,
+                   795300.0 + 2147483648.0 * 78.0);
+  EXPECT_DOUBLE_EQ(MakeShot({1, 1}, std::numeric_limits<std::int32_t>::max(), 15.0).velocity,
+                   795300.0 - 2147483647.0 * 78.0);
+}
+
+TEST(ShotEnergyTest, FlooredEnergyUsesWholeFps) {
+  EXPECT_EQ(FormatMeasurement(FlooredShotEnergy(800.9, 15.0)), "  21.32");
+  EXPECT_EQ(FormatMeasurement(ShotEnergy(800.9, 15.0)), "  21.37");
+  // Floor, not truncation: a negative velocity goes down to the next whole number.
+  EXPECT_DOUBLE_EQ(FlooredShotEnergy(-0.5, 450240.0), 1.0);
+}
+
+TEST(MeasurementFieldTextTest, AbsurdValuesNeverOverrunTheField) {
+  EXPECT_EQ(MeasurementFieldText(633.7115), " 633.71");
+  EXPECT_EQ(MeasurementFieldText(1e25), "10000000000000000905969664.00");  // 29 characters
+  EXPECT_EQ(MeasurementFieldText(1e26), kOverflowText);
+  EXPECT_EQ(MeasurementFieldText(ShotEnergy(800.0, 1e300)), kOverflowText);
+}
+
+TEST(ComputeAveragesTest, AverageEnergyIsTheEnergyOfTheFlooredMean) {
+  ShotSeries series;
+  EXPECT_EQ(ComputeAverages(series, 15.0).shots, 0);
+  for (double v : {800.0, 810.0, 790.5}) series.AppendShot(v);
+  const Averages three = ComputeAverages(series, 15.0);
+  // The average energy is that of 800 fps, the floored mean.
+  EXPECT_EQ(
+      FormatInt(three.shots) + FormatFixed(three.velocity, 2, 7) + FormatFixed(three.energy, 2, 7),
+      "3 800.17  21.32");
+  EXPECT_EQ(FormatFixed(ComputeAverages(series, 30.0).energy, 2), "42.64");
+}
+
+// Lets the first grows through and refuses every later one.
+int grows_allowed = 0;
+void* LimitedRealloc(void* block, std::size_t size) {
+  if (grows_allowed-- <= 0) return nullptr;
+  return std::realloc(block, size);
+}
+
+TEST(ShotSeriesTest, KeepsOrderAcrossGrowthUndoAndResetAndDropsAShotItCannotGrowFor) {
+  grows_allowed = 0;
+  ShotSeries empty(&LimitedRealloc);
+  EXPECT_FALSE(empty.AppendShot(800.0));
+  EXPECT_EQ(empty.count(), 0);
+
+  grows_allowed = 2;  // the first block and one growth
+  ShotSeries series(&LimitedRealloc);
+  int appended = 0;
+  while (series.AppendShot(600.0 + appended)) ++appended;
+  EXPECT_EQ(series.count(), appended);
+  for (int i = 0; i < appended; ++i) ASSERT_EQ(series.at(i), 600.0 + i);
+  series.UndoLastShot();
+  EXPECT_TRUE(series.AppendShot(777.0));  // room inside the storage needs no growth
+  EXPECT_EQ(series.at(appended - 1), 777.0);
+  series.ResetSeries();
+  series.AppendShot(700.0);  // the next shot after a reset is element 0
+  EXPECT_EQ(series.count(), 1);
+  EXPECT_EQ(series.at(0), 700.0);
+}
+
+using Velocities = std::vector<double>;
+
+// The velocities a log gives. Reads split anywhere are checked by the corpus of shot_log_fuzz.
+Velocities Load(const std::string& text) {
+  testing::MemoryFiles files;
+  files.files["Tarvik.log"] = text;
+  ShotSeries series;
+  LoadLog(files, "Tarvik.log", series);
+  return {series.velocities().begin(), series.velocities().end()};
+}
+
+TEST(ShotLogTest, LinesHoldThreeFiguresWithTwoDecimalsAndAreTakenWhileTheyBeginWithADigit) {
+  EXPECT_EQ(LogLine(800.9, 21.3206, 15.0), "800.90,21.32,15.00\r\n");
+  EXPECT_EQ(LogLine(-1.0, 0.0, 0.06478782), "-1.00,0.00,0.06\r\n");
+  EXPECT_FALSE(LogLine(800.9, 1e20, 15.0));  // 29 characters would be passed: no line
+  EXPECT_EQ(Load("800.90,21.32,15.00\r\n810.00,21.86,15.00\r\n"), (Velocities{800.9, 810.0}));
+  EXPECT_EQ(Load("800.90\r\n\r\n810.00\r\n"), Velocities{800.9});       // CR alone ends it
+  EXPECT_EQ(Load("\n800.90\n\n\n810.00"), (Velocities{800.9, 810.0}));  // bare LF runs do not
+  for (const char* text : {"", "\n\n"}) EXPECT_EQ(Load(text), Velocities{}) << text;
+  // The first line is always taken, a header of words as 0; words further down end the load.
+  EXPECT_EQ(Load("velocity,energy,weight\r\n800.90\r\n810\r\n"), (Velocities{0.0, 800.9, 810.0}));
+  EXPECT_EQ(Load(" 800.9\r\n 810\r\n"), Velocities{800.9});
+  EXPECT_EQ(Load("800.9\r\nnotes\r\n810\r\n"), Velocities{800.9});
+  EXPECT_EQ(Load(std::string("800.9\r\n810\0 900\r\n", 17)), (Velocities{800.9, 810.0}));
+}
+
+TEST(ShotLogTest, LoadingAddsAfterTheShotsHeldAndOnlyALogThatCanBeReadIsLoadedOrViewed) {
+  testing::MemoryFiles files;
+  files.files["Tarvik.log"] = files.files["Locked.log"] = "800.90,21.32,15.00\r\n";
+  files.locked.insert("Locked.log");  // held by another program
+  ShotSeries series;
+  series.AppendShot(700.0);
+  for (const char* log : {"Missing.log", "Locked.log", "Tarvik.log"}) LoadLog(files, log, series);
+  EXPECT_EQ(Velocities(series.velocities().begin(), series.velocities().end()),
+            (Velocities{700.0, 800.9}));
+  testing::RecordingViewer viewer;
+  for (const char* log : {"Missing.log", "Locked.log", "Tarvik.log"}) ViewLog(files, viewer, log);
+  EXPECT_EQ(viewer.shown, std::vector<std::string>{"Tarvik.log"});
+  files.part_size = 4;
+  files.fail_after = 2;  // a read fails after part of the log came
+  LoadLog(files, "Tarvik.log", series);
+  EXPECT_EQ(series.count(), 2);
+}
+
+}  // namespace
+}  // namespace tarvik

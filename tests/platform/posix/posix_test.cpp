@@ -1,0 +1,261 @@
+// The POSIX adapters on the real system: the serial port on pseudo-terminals in real time, the
+// shot log and the settings file on the file system.
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "base/number_text.h"
+#include "link/serial_link.h"
+#include "measure/shot_log.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/posix_serial_port.h"
+#include "platform/posix/posix_settings_file.h"
+
+namespace tarvik::posix {
+namespace {
+
+TEST(PosixSerialOpenTest, PortNamesMapToDevicesAndRefusedOpensCarryTheSystemsReason) {
+  // "COMn" from COM1 is /dev/ttyS(n-1); any other name stands under /dev as it is.
+  std::string devices;
+  for (auto name : {"/dev/pts/3", "COM1", "COM10", "ttyUSB0", "COM0", "COM01", "COM2x", "com2"})
+    devices += DevicePathForPortName(name) + " ";
+  EXPECT_EQ(devices,
+            "/dev/pts/3 /dev/ttyS0 /dev/ttyS9 /dev/ttyUSB0 "
+            "/dev/COM0 /dev/COM01 /dev/COM2x /dev/com2 ");
+  PosixSerialPlatform platform;
+  auto missing = OpenSerialLink(platform, "/dev/tarvik-no-such-port");
+  EXPECT_EQ(missing->error.code, ENOENT);
+  EXPECT_EQ(missing->error.text, "No such file or directory");
+  EXPECT_EQ(OpenSerialLink(platform, "/dev/" + std::string(300, 'x'))->error.code, ENAMETOOLONG);
+  EXPECT_EQ(OpenSerialLink(platform, "/dev/null")->error.code, ENOTTY);
+  // A zero byte would cut the name short and open /dev/null.
+  EXPECT_EQ(OpenSerialLink(platform, std::string_view("/dev/null\0x", 11))->port, nullptr);
+}
+
+// The instrument's end of a pseudo-terminal as the system makes it (canonical, echoing, with
+// XON/XOFF); the program opens the slave by its path, and keeper_ holds the slave meanwhile.
+class PosixSerialPortTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::array<char, 128> name{};
+    ASSERT_EQ(::openpty(&master_, &keeper_, name.data(), nullptr, nullptr), 0);
+    path_ = name.data();
+  }
+  void TearDown() override {
+    for (const int fd : {master_, keeper_}) ::close(fd);
+  }
+  bool Exclusive() const {
+    int exclusive = 0;
+    return ::ioctl(keeper_, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
+  }
+  void Send(std::string_view bytes) {
+    ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  }
+
+  int master_ = -1, keeper_ = -1;
+  std::string path_;
+  PosixSerialPlatform platform_;
+};
+
+TEST_F(PosixSerialPortTest, OpensRawAt9600EightNOneExclusivelyUntilClosedAndIsListed) {
+  auto link = OpenSerialLink(platform_, path_);
+  ASSERT_TRUE(link->open) << link->error.text;
+  termios tio{};
+  ::tcgetattr(keeper_, &tio);
+  EXPECT_EQ(::cfgetispeed(&tio), static_cast<speed_t>(B9600));
+  EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
+  EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS | CLOCAL | CREAD),
+            static_cast<tcflag_t>(CS8 | CLOCAL | CREAD));
+  EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);  // the rest of raw: bytes pass unchanged
+  EXPECT_TRUE(Exclusive());
+  auto second = OpenSerialLink(platform_, path_);
+  EXPECT_FALSE(second->open || second->error.text.empty());
+  CloseSerialLink(link);  // the exclusive mode goes with it, or only root could open the port
+  EXPECT_FALSE(Exclusive());
+  EXPECT_TRUE(OpenSerialLink(platform_, path_)->open);
+  EXPECT_EQ(std::ranges::count(platform_.EnumeratePorts(path_), path_), 1);  // listed
+  for (const std::string& port : platform_.EnumeratePorts("/dev/tarvik-no-such-port"))
+    EXPECT_EQ(port.rfind("/dev/tty", 0), 0u) << port;  // hardware terminals, no missing port
+}
+
+TEST_F(PosixSerialPortTest, OldInputIsDroppedReadsDoNotWaitBytesPassAndALostLineGivesNothing) {
+  Send("001234\r\n");  // before the program opens the port: not for this run
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  auto link = OpenSerialLink(platform_, path_);
+  ASSERT_TRUE(link->open);
+  std::array<std::uint8_t, 200> buffer{};
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(SerialRead(link.get(), buffer), 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+
+  const std::string sent = "001234\r\n\x80\xff\x11\x13";  // XON and XOFF are data too
+  Send(sent);
+  std::string received;
+  const auto deadline = start + std::chrono::seconds(1);
+  while (received.size() < sent.size() && std::chrono::steady_clock::now() < deadline) {
+    received.append(buffer.begin(), buffer.begin() + SerialRead(link.get(), buffer));
+  }
+  EXPECT_EQ(received, sent);
+
+  ::close(std::exchange(master_, -1));  // the instrument's end vanishes: the link stays open
+  EXPECT_EQ(std::pair(SerialRead(link.get(), buffer), SerialWrite(link.get(), "p")),
+            std::pair(0, 0));
+  EXPECT_TRUE(link->open);
+}
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class PosixFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories(folder_); }
+  void TearDown() override { fs::remove_all(folder_); }
+  // A value of the settings file as a new reader finds it.
+  std::string Read(std::string_view name) {
+    return SettingsFile(path_).QueryValue(name).value_or(SettingValue{{}, "(none)", 0}).text;
+  }
+
+  const fs::path folder_ = ::testing::TempDir() + "tarvik-files-" + FormatInt(::getpid());
+  const fs::path path_ = folder_ / "Dorvex" / "Tarvik.reg";  // the settings file
+  PosixFiles files_;
+};
+using SettingsFileTest = PosixFilesTest;
+
+TEST_F(PosixFilesTest, AppendsMakeAnyNamedFileOnlyFilesAreReadAndAReadOnlyFolderLosesTheLine) {
+  const std::string log = (folder_ / "Shots of J\xc3\xb6rg \"ten metres\".log").string();
+  AppendLogLine(files_, log, 800.9, 21.32, 15.0);
+  AppendLogLine(files_, log, 810.0, 21.86, 15.0);
+  EXPECT_EQ(fs::file_size(log), 40u);
+  ShotSeries series;
+  LoadLog(files_, log, series);
+  EXPECT_EQ(series.count(), 2);
+  EXPECT_TRUE(files_.Delete(log) && !files_.Delete(log));
+  EXPECT_EQ(files_.OpenForReading(folder_.string()), nullptr);  // a folder is no log
+  const std::string pipe = (folder_ / "pipe").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(files_.OpenForReading(pipe), nullptr);  // and a pipe holds nothing up
+  EXPECT_FALSE(files_.Append(pipe, "x"));
+
+  if (::geteuid() == 0) return;    // root writes into read-only folders
+  ::chmod(folder_.c_str(), 0500);  // a folder that cannot be written loses the line quietly
+  EXPECT_FALSE(files_.Append((folder_ / "Tarvik.log").string(), "800.90,21.32,15.00\r\n"));
+  ::chmod(folder_.c_str(), 0700);
+}
+
+TEST_F(PosixFilesTest, LogReadWhileAnotherProgramAppendsGivesWholeShots) {
+  const std::string log = (folder_ / "Tarvik.log").string();
+  const pid_t writer = ::fork();
+  ASSERT_GE(writer, 0);
+  if (writer == 0) {
+    for (int i = 0; i < 2000; ++i) AppendLogLine(files_, log, 800.9, 21.32, 15.0);
+    std::_Exit(0);
+  }
+  for (std::int32_t last = 0; ::waitpid(writer, nullptr, WNOHANG) == 0;) {
+    ShotSeries series;
+    LoadLog(files_, log, series);
+    for (const double velocity : series.velocities()) ASSERT_EQ(velocity, 800.9);
+    ASSERT_GE(series.count(), std::exchange(last, series.count()));
+  }
+  ShotSeries all;
+  LoadLog(files_, log, all);
+  EXPECT_EQ(all.count(), 2000);
+}
+
+TEST_F(SettingsFileTest, FirstWritesMakeAPrivateFolderAndAFileTheRegistryEditorImports) {
+  SettingsFile file(path_);
+  file.BeginBatch();  // a batch's writes reach the file together when it ends
+  file.SetText("FPS", " 633.71");
+  file.SetNumber("Big x", 20);
+  EXPECT_FALSE(fs::exists(path_));
+  file.EndBatch();
+  EXPECT_EQ(ReadFile(path_),
+            "Windows Registry Editor Version 5.00\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Dorvex\\Tarvik]\r\n"
+            "\"FPS\"=\" 633.71\"\r\n\"Big x\"=dword:00000014\r\n");
+  EXPECT_EQ(fs::status(path_.parent_path()).permissions() & fs::perms::all, fs::perms::owner_all);
+  EXPECT_FALSE(fs::exists(path_.string() + ".new"));
+}
+
+TEST_F(SettingsFileTest, FilesFoundInItsPlaceAreNeverDestroyed) {
+  fs::create_directories(path_.parent_path());
+  std::ofstream(path_) << "my shopping list\n";  // no settings file: read as empty, moved aside
+  EXPECT_EQ(Read("Port Name"), "(none)");
+  SettingsFile file(path_);
+  file.SetText("Port Name", "COM4");
+  std::ofstream(path_) << "more garbage";
+  file.SetText("Port Name", "COM5");
+  EXPECT_EQ(ReadFile(path_.string() + ".bad"), "my shopping list\n");
+  EXPECT_EQ(ReadFile(path_.string() + ".bad.2"), "more garbage");
+
+  const std::string before = ReadFile(path_);       // a write that cannot finish leaves it whole
+  fs::create_directories(path_.string() + ".new");  // the new file cannot be made
+  file.SetText("Port Name", "COM9");
+  EXPECT_EQ(ReadFile(path_), before);
+
+  fs::remove(path_);
+  fs::create_symlink(folder_ / "kept-elsewhere.reg", path_);  // a link stays one, even dangling
+  file.SetText("Port Name", "COM6");
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_EQ(Read("Port Name"), "COM6");
+}
+
+TEST_F(SettingsFileTest, StoresAndProcessesSharingTheFileKeepEachOthersWrites) {
+  SettingsFile store(path_);     // held all along, as a running program holds it
+  const pid_t child = ::fork();  // two processes, writing "0" to "99" and "100" to "199"
+  for (int i = 0; i < 100; ++i) store.SetText(FormatInt(i + (child != 0 ? 0 : 100)), "x");
+  if (child == 0) std::_Exit(0);
+  ASSERT_GT(::waitpid(child, nullptr, 0), 0);
+  store.SetText("200", "x");  // after the other's last write
+  for (int i = 0; i <= 200; ++i) ASSERT_EQ(Read(FormatInt(i)), "x") << i;
+}
+
+TEST_F(SettingsFileTest, PlacesThatCannotBeWrittenGiveDefaultsAndLoseWritesQuietly) {
+  SettingsFile under_a_device("/dev/null/Tarvik.reg");
+  under_a_device.SetText("Port Name", "COM3");
+  EXPECT_FALSE(under_a_device.QueryValue("Port Name"));
+
+  if (::geteuid() == 0) return;  // root writes into read-only folders
+  SettingsFile(path_).SetText("Port Name", "COM1");
+  fs::permissions(path_.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+  SettingsFile(path_).SetText("Port Name", "COM3");
+  EXPECT_EQ(Read("Port Name"), "COM1");
+  fs::permissions(path_.parent_path(), fs::perms::owner_all);
+}
+
+TEST(UserSettingsPathTest, FollowsTheConfigurationFolderOfTheEnvironment) {
+  const char* home = std::getenv("HOME");
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved[] = {home != nullptr ? home : "", config != nullptr ? config : ""};
+  ::setenv("HOME", "/home/shooter", 1);
+  ::setenv("XDG_CONFIG_HOME", "/tmp/config", 1);
+  EXPECT_EQ(UserSettingsPath(), "/tmp/config/Dorvex/Tarvik.reg");
+  ::unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(UserSettingsPath(), "/home/shooter/.config/Dorvex/Tarvik.reg");
+  ::setenv("XDG_CONFIG_HOME", "", 1);  // empty, as if unset
+  ::unsetenv("HOME");
+  EXPECT_EQ(UserSettingsPath(), "");
+  EXPECT_EQ(OpenUserSettings(), nullptr);
+  ::setenv("HOME", saved[0].c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", saved[1].c_str(), 1);  // empty is as unset
+}
+
+}  // namespace
+}  // namespace tarvik::posix
