@@ -8,8 +8,7 @@ namespace {
 // "%02d": at least two digits, a zero in front of one.
 std::string TwoDigits(int value) {
   std::string text = FormatInt(value);
-  if (value >= 0 && text.size() < 2) text.insert(0, "0");
-  return text;
+  return value >= 0 && value < 10 ? std::string{'0', text.front()} : text;
 }
 
 }  // namespace
