@@ -1,18 +1,12 @@
 // The configuration sheet run from the main window's Set up, its pages played through the test's
 // sheet: what is in force at once, what an apply writes, and what Cancel leaves.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
-#include "dialogs/main_window.h"
-#include "doubles/fake_clock.h"
-#include "doubles/fake_dialog.h"
-#include "doubles/fake_serial_port.h"
-#include "doubles/memory_settings.h"
 #include "doubles/quiet_services.h"
-#include "doubles/recording_sound.h"
 #include "res/config_templates.h"
 
 namespace tarvik {
@@ -22,34 +16,18 @@ using C = ConfigId;
 using Strings = std::vector<std::string>;
 using Sheet = testing::FakeWindows::FakeSheet;
 
-class ConfigPagesTest : public ::testing::Test {
+class ConfigPagesTest : public testing::MainWindowFixture {
  protected:
   void SetUp() override {
-    services_.store = SettingsStore(std::unique_ptr<SettingsBackend>(memory_));
     platform_.present = {"COM1", "COM2", "COM3"};
     window_.Initialize();
   }
   // Runs Set up with the user's part played by `user`.
-  void RunSheet(std::function<void(PropertySheet&, Sheet&)> user) {
+  void RunSheet(testing::FakeWindows::SheetScript user) {
     services_.windows.sheet_script = std::move(user);
-    window_.Command(static_cast<int>(MainWindowId::kSetUp), Notification::kMenu);
+    Command(MainWindowId::kSetUp);
   }
-  std::set<std::string> Written() const {
-    std::set<std::string> names;
-    for (const auto& [name, value] : memory_->values) names.insert(name);
-    return names;
-  }
-  std::string Stored(std::string_view name) {
-    return services_.store.ReadSettingText(name, "(none)");
-  }
-
-  testing::FakeSerialPlatform platform_;
-  AppState state_{platform_};
-  testing::FakeDialog view_;
-  testing::FakeClock clock_;
-  testing::MemorySettings* memory_ = new testing::MemorySettings;
-  testing::QuietServices services_;
-  MainWindow window_{view_, state_, services_.With(clock_)};
+  bool Written(const char* folded_name) const { return memory_->values.contains(folded_name); }
 };
 
 TEST_F(ConfigPagesTest, OkWithoutChangesWritesThePortTheUnitsAndTheCalibrationOnly) {
@@ -59,51 +37,57 @@ TEST_F(ConfigPagesTest, OkWithoutChangesWritesThePortTheUnitsAndTheCalibrationOn
     sheet.Ok();
   });
   EXPECT_EQ(services_.windows.opened, Strings{"Configuration"});
-  EXPECT_EQ(Written(), (std::set<std::string>{"port name", "metric", "calibrate"}));
+  EXPECT_EQ(memory_->writes, 3);
+  EXPECT_TRUE(Written("port name") && Written("metric") && Written("calibrate"));
   EXPECT_EQ(Stored("Calibrate"), "100");
 }
 
-TEST_F(ConfigPagesTest, MissingPortIsReplacedAtOnceAndTheLinkReopensThereEvenAfterCancel) {
+// The missing port is replaced by the first one present, and the link reopens there.
+TEST_F(ConfigPagesTest, GeneralPageIsInForceAtOnceAndCancelKeepsItUnstored) {
   platform_.present = {"COM1", "COM3"};
   state_.settings.port_name = "COM7";
   memory_->SetText("Port Name", "COM7");
   RunSheet([this](PropertySheet& sheet, Sheet& view) {
-    EXPECT_EQ(view.pages[0].List(C::kPortList), (Strings{"COM1", "COM3"}));
-    EXPECT_EQ(view.pages[0].SelectedListText(static_cast<int>(C::kPortList)), "COM1");
+    testing::FakeDialog& page = view.pages[0];
+    EXPECT_EQ(page.List(C::kPortList), (Strings{"COM1", "COM3"}));
+    EXPECT_EQ(page.SelectedListText(static_cast<int>(C::kPortList)), "COM1");
     EXPECT_TRUE(view.apply_enabled);
     EXPECT_EQ(state_.settings.port_name, "COM1");
+    page.Type(C::kCalibration, "9", *sheet.page(0));
+    EXPECT_EQ(state_.settings.calibration, 9);
+    page.Type(C::kCalibration, "95", *sheet.page(0));
+    EXPECT_EQ(state_.settings.calibration, 95);
     sheet.Cancel();
   });
   EXPECT_EQ(platform_.opened.back(), "COM1");
-  EXPECT_EQ(Stored("Port Name"), "COM7");  // until a later apply
+  EXPECT_EQ(state_.settings.calibration, 95);
+  EXPECT_EQ(memory_->writes, 1);  // the test's own, until a later apply
+  EXPECT_EQ(Stored("Port Name"), "COM7");
 }
 
 TEST_F(ConfigPagesTest, SwitchingUnitsRoundsTheLimitToTwoDecimalsOfTheUnitChosen) {
-  RunSheet([](PropertySheet& sheet, Sheet& view) {
-    testing::FakeDialog& page = view.pages[0];
-    page.EchoTextChanges(C::kLimit, *sheet.page(0));
-    EXPECT_EQ(page.Text(C::kLimit), "12.00");
-    page.Click(C::kMetric, *sheet.page(0));
-    EXPECT_EQ(page.Text(C::kLimit) + " " + page.Text(C::kLimitUnit), "16.27 joules");
-    sheet.Ok();
-  });
+  const auto switch_units = [](int times, const char* shown) {
+    return [=](PropertySheet& sheet, Sheet& view) {
+      testing::FakeDialog& page = view.pages[0];
+      page.EchoTextChanges(C::kLimit, *sheet.page(0));
+      EXPECT_EQ(page.Text(C::kLimit), "12.00");
+      for (int i = 0; i < times; ++i) page.Click(C::kMetric, *sheet.page(0));
+      EXPECT_THAT(page.Text(C::kLimit) + " " + page.Text(C::kLimitUnit),
+                  ::testing::StartsWith(shown));
+      sheet.Ok();
+    };
+  };
+  RunSheet(switch_units(1, "16.27 joules"));
   EXPECT_NEAR(state_.settings.legal_limit, 16.27 / 1.3557, 1e-12);  // 12.00118
   EXPECT_TRUE(state_.settings.metric);
   EXPECT_EQ(Stored("Law"), "12.00");
-  memory_->values.clear();
   // And back: exactly the limit in force again, so nothing is written for it.
+  memory_->values.clear();
   state_.settings.metric = false;
   state_.settings.legal_limit = 12.0;
-  RunSheet([](PropertySheet& sheet, Sheet& view) {
-    testing::FakeDialog& page = view.pages[0];
-    page.EchoTextChanges(C::kLimit, *sheet.page(0));
-    page.Click(C::kMetric, *sheet.page(0));
-    page.Click(C::kMetric, *sheet.page(0));
-    EXPECT_EQ(page.Text(C::kLimit), "12.00");
-    sheet.Ok();
-  });
+  RunSheet(switch_units(2, "12.00 "));
   EXPECT_EQ(state_.settings.legal_limit, 12.0);
-  EXPECT_FALSE(Written().contains("law"));
+  EXPECT_FALSE(Written("law"));
 }
 
 TEST_F(ConfigPagesTest, EmptyOrAbsurdLimitLeavesTheLimitAsItWas) {
@@ -113,20 +97,8 @@ TEST_F(ConfigPagesTest, EmptyOrAbsurdLimitLeavesTheLimitAsItWas) {
       sheet.Ok();
     });
     EXPECT_EQ(state_.settings.legal_limit, 12.0) << typed;
-    EXPECT_FALSE(Written().contains("law")) << typed;
+    EXPECT_FALSE(Written("law")) << typed;
   }
-}
-
-TEST_F(ConfigPagesTest, TypedCalibrationIsInForceAtOnceAndStaysAfterCancel) {
-  RunSheet([this](PropertySheet& sheet, Sheet& view) {
-    view.pages[0].Type(C::kCalibration, "9", *sheet.page(0));
-    EXPECT_EQ(state_.settings.calibration, 9);
-    view.pages[0].Type(C::kCalibration, "95", *sheet.page(0));
-    EXPECT_EQ(state_.settings.calibration, 95);
-    sheet.Cancel();
-  });
-  EXPECT_EQ(state_.settings.calibration, 95);
-  EXPECT_TRUE(Written().empty());
 }
 
 TEST_F(ConfigPagesTest, LogPageBrowseStartsFromTheHeldNameAndACancelShowsItAgain) {
@@ -147,23 +119,18 @@ TEST_F(ConfigPagesTest, LogPageBrowseStartsFromTheHeldNameAndACancelShowsItAgain
   EXPECT_EQ(state_.settings.log_file, "/home/shooter/range.log");
   EXPECT_TRUE(state_.settings.logging);
   EXPECT_EQ(Stored("Log File") + " " + Stored("Logging"), "/home/shooter/range.log TRUE");
-  EXPECT_FALSE(Written().contains("sound"));  // a page never shown is never applied
+  EXPECT_FALSE(Written("sound"));  // a page never shown is never applied
 }
 
 TEST_F(ConfigPagesTest, SoundPagePlaysTheFieldAsItStandsAndCancelKeepsTheSettings) {
-  testing::RecordingSound sound;
-  MainWindow window(view_, state_,
-                    {services_.store, clock_, sound, services_.message_box, services_.files,
-                     services_.viewer, services_.windows, services_.file_dialogs, services_.help});
-  services_.windows.sheet_script = [](PropertySheet& sheet, Sheet& view) {
+  RunSheet([](PropertySheet& sheet, Sheet& view) {
     sheet.SelectPage(2);
     view.pages[2].Type(C::kLegalSound, "new.wav", *sheet.page(2));
     sheet.page(2)->Command(static_cast<int>(C::kPlayLegal), Notification::kClicked);
     EXPECT_TRUE(view.apply_enabled);
     sheet.Cancel();
-  };
-  window.Command(static_cast<int>(MainWindowId::kSetUp), Notification::kMenu);
-  EXPECT_EQ(sound.played, Strings{"new.wav"});
+  });
+  EXPECT_EQ(services_.sound.played, Strings{"new.wav"});
   EXPECT_EQ(state_.settings.sound_legal, "Airgun.wav");
 }
 

@@ -1,13 +1,18 @@
-// Help on the controls: the table, the call a window makes, and the page each call gets.
+// The Help menu: the page each call gets, the calls the main window makes for the menu and for
+// help on a control, with the table of controls and topics, and the About box.
 #include "dialogs/help.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialogs/help_book.h"
+#include "doubles/quiet_services.h"
+#include "res/about_template.h"
 #include "res/help_topics.h"
 
 namespace tarvik {
@@ -15,36 +20,9 @@ namespace {
 
 constexpr UiLanguage kEnglish = UiLanguage::kNeutral;
 
-struct RecordingHelpViewer : HelpViewer {
-  bool WinHelp(std::string_view called_file, const HelpRequest& called) override {
-    file = called_file;
-    request = called;
-    return false;
-  }
-  std::string file;
-  HelpRequest request{HelpCommand::kFinder};
-};
-
 std::optional<HelpPage> Ask(HelpCommand command, int context, int control,
                             std::span<const HelpPair> table = HelpContextTable()) {
   return ResolveHelp(kHelpFile, {command, context, control, table}, kEnglish);
-}
-
-TEST(HelpTest, ControlHelpPassesTheTableWithItsEndPair) {
-  const std::span<const HelpPair> table = HelpContextTable();
-  ASSERT_EQ(table.size(), 40u);
-  EXPECT_EQ(table[7].control, 130);
-  EXPECT_EQ(table[7].context, 1204);
-  EXPECT_EQ(table[39].control, 0);
-  EXPECT_EQ(table[39].context, 0);
-
-  RecordingHelpViewer viewer;  // refuses the call, which the window leaves at that
-  ShowControlHelp(viewer, 130, HelpCommand::kContextMenu);
-  EXPECT_EQ(viewer.file, "Tarvik.hlp>P1");
-  EXPECT_EQ(viewer.request.command, HelpCommand::kContextMenu);
-  EXPECT_EQ(viewer.request.control, 130);
-  EXPECT_EQ(viewer.request.table.data(), table.data());
-  EXPECT_EQ(viewer.request.table.size(), table.size());
 }
 
 TEST(HelpTest, EveryCallGetsAPageAndAnItemWithoutATopicGetsTheContentsWithANote) {
@@ -88,6 +66,45 @@ TEST(HelpTest, ContentsLinkEveryTopicAndEveryLinkAndControlLeadsToAPage) {
   }
   EXPECT_TRUE(topics[0].contains(kUsingHelpContext));
   EXPECT_EQ(topics[0], topics[1]);
+}
+
+using MainWindowHelpTest = testing::MainWindowFixture;
+
+TEST_F(MainWindowHelpTest, MenuAndEachGestureAskTheViewerForTheirTopics) {
+  window_.Initialize();
+  Command(MainWindowId::kContents);
+  Command(MainWindowId::kUsingHelp);
+  window_.HelpRequested(130, HelpGesture::kHelpRequest);  // F1 on the weight field
+  window_.HelpRequested(245, HelpGesture::kContextMenu);  // not in the table: asked all the same
+  using Asked = std::vector<std::tuple<HelpCommand, int, int>>;  // command, context, control
+  Asked asked;
+  for (const HelpRequest& r : services_.help.requests)
+    asked.emplace_back(r.command, r.context, r.control);
+  ASSERT_EQ(asked, (Asked{{HelpCommand::kFinder, 0, 0},
+                          {HelpCommand::kContext, kUsingHelpContext, 0},
+                          {HelpCommand::kWmHelp, 0, 130},
+                          {HelpCommand::kContextMenu, 0, 245}}));
+  EXPECT_EQ(services_.help.files, std::vector<std::string>(4, "Tarvik.hlp>P1"));
+  // Both gestures pass the controls with their topics, ending with the pair {0, 0}.
+  EXPECT_EQ(services_.help.requests[2].table.size(), 40u);
+  const std::span<const HelpPair> table = services_.help.requests[3].table;
+  ASSERT_EQ(table.size(), 40u);
+  EXPECT_EQ(std::tuple(table[7].control, table[7].context), std::tuple(130, 1204));
+  EXPECT_EQ(std::tuple(table[39].control, table[39].context), std::tuple(0, 0));
+}
+
+TEST_F(MainWindowHelpTest, AboutShowsTheVersionAndClosesByOkOnly) {
+  window_.Initialize();
+  services_.windows.script = [](DialogEvents& about, testing::FakeDialog& view) {
+    EXPECT_EQ(view.Text(AboutId::kVersion), "01.12.00");
+    about.Command(static_cast<int>(AboutId::kCancel), Notification::kClicked);  // Escape
+    about.CloseRequested();
+    EXPECT_EQ(view.end_result(), -1);
+    about.Command(static_cast<int>(AboutId::kOk), Notification::kClicked);
+    EXPECT_EQ(view.end_result(), 0);
+  };
+  Command(MainWindowId::kAbout);
+  EXPECT_EQ(services_.windows.opened, std::vector<std::string>{"About"});
 }
 
 }  // namespace

@@ -9,10 +9,6 @@
 #include <vector>
 
 #include "dialogs/memory_snap.h"
-#include "doubles/fake_clock.h"
-#include "doubles/fake_dialog.h"
-#include "doubles/fake_serial_port.h"
-#include "doubles/memory_settings.h"
 #include "doubles/quiet_services.h"
 #include "measure/units.h"
 #include "res/config_templates.h"
@@ -24,30 +20,7 @@ using Id = MainWindowId;
 using Strings = std::vector<std::string>;
 using Counts = std::vector<std::int32_t>;
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    services_.store = SettingsStore(std::unique_ptr<SettingsBackend>(memory_));
-  }
-  // The instrument sends `bytes`; one timer tick takes them.
-  void Receive(std::string_view bytes) {
-    platform_.line->to_program += bytes;
-    window_.Tick(MainWindow::kTimerId);
-  }
-  void Command(Id id) { window_.Command(static_cast<int>(id), Notification::kMenu); }
-  std::string Text(Id id) const { return view_.Text(id); }
-  std::string Stored(std::string_view name) {
-    return services_.store.ReadSettingText(name, "(none)");
-  }
-
-  testing::FakeSerialPlatform platform_;
-  AppState state_{platform_};
-  testing::FakeDialog view_;
-  testing::FakeClock clock_;
-  testing::MemorySettings* memory_ = new testing::MemorySettings;
-  testing::QuietServices services_;
-  MainWindow window_{view_, state_, services_.With(clock_)};
-};
+using MainWindowTest = testing::MainWindowFixture;
 
 TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortFillsTheFieldsAndOnlyCloseEndsIt) {
   state_.settings.metric = true;
@@ -66,7 +39,7 @@ TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortFillsTheFieldsAndOnly
             "m/sjoulesgrammes");
   EXPECT_FALSE(view_.MenuEnabled(Id::kReset) || view_.MenuEnabled(Id::kUndo) ||
                view_.MenuChecked(Id::kLogging));
-  EXPECT_FALSE(view_.HasText(Id::kCounts));  // until this run's first shot
+  EXPECT_EQ(Text(Id::kCounts), "");  // until this run's first shot
   EXPECT_EQ(view_.TimerPeriod(MainWindow::kTimerId), 20);
 
   window_.Command(1, Notification::kClicked);  // Enter
@@ -78,7 +51,7 @@ TEST_F(MainWindowTest, CreationGreysTheTabGroupOpensThePortFillsTheFieldsAndOnly
   EXPECT_EQ(view_.TimerPeriod(MainWindow::kTimerId), 0);
 }
 
-TEST_F(MainWindowTest, ShotIsShownStoredAndAddedToTheAveragesUnrounded) {
+TEST_F(MainWindowTest, ShotIsShownStoredAndAveragedUnroundedUntilUndoOrReset) {
   window_.Initialize();
   Receive("001234\r\n");
   EXPECT_EQ(Text(Id::kCounts) + "|" + Text(Id::kLastVelocity) + "|" + Text(Id::kMark) + "|" +
@@ -88,6 +61,15 @@ TEST_F(MainWindowTest, ShotIsShownStoredAndAddedToTheAveragesUnrounded) {
   EXPECT_EQ(Text(Id::kShotCount) + Text(Id::kAverageVelocity), "1 633.71");
   EXPECT_DOUBLE_EQ(state_.series.at(0), 782000.0 / 1234.0);
   EXPECT_TRUE(view_.MenuEnabled(Id::kReset));
+  Receive("001000\r");
+  Command(Id::kUndo);
+  EXPECT_EQ(Text(Id::kShotCount) + Text(Id::kAverageVelocity), "1 633.71");
+  Command(Id::kReset);
+  EXPECT_EQ(Text(Id::kShotCount) + "|" + Text(Id::kAverageVelocity) + Text(Id::kAverageEnergy),
+            "0|");
+  EXPECT_FALSE(view_.MenuEnabled(Id::kReset));
+  Command(Id::kUndo);  // nothing left to undo
+  EXPECT_EQ(Text(Id::kShotCount), "0");
 }
 
 TEST_F(MainWindowTest, SoundIsLegalBelowTheLimitAndOverTheLimitFromItOn) {
@@ -106,7 +88,6 @@ TEST_F(MainWindowTest, LayoutWithoutTheCountFieldStillTakesShotsAndAbsurdFigures
   state_.settings.weight = 1e300;
   window_.Initialize();
   Receive("001234\r");
-  EXPECT_FALSE(view_.HasText(Id::kCounts));
   EXPECT_EQ(Text(Id::kLastVelocity), " 633.71");
   EXPECT_EQ(Text(Id::kLastEnergy), kOverflowText);
   EXPECT_EQ(Stored("PDS"), "(none)");  // never a text that reads back as something else
@@ -139,19 +120,6 @@ TEST_F(MainWindowTest, TickArrivingDuringAShotDoesNotTouchTheDecoder) {
   window_.Tick(MainWindow::kTimerId);
   ASSERT_EQ(state_.series.count(), 2);
   EXPECT_EQ(Text(Id::kCounts), "125678");
-}
-
-TEST_F(MainWindowTest, ResetAndUndoRefreshTheAveragesEvenWhenEmpty) {
-  window_.Initialize();
-  Command(Id::kUndo);
-  EXPECT_EQ(Text(Id::kShotCount), "0");
-  Receive("001234\r001000\r");
-  Command(Id::kUndo);
-  EXPECT_EQ(Text(Id::kShotCount) + Text(Id::kAverageVelocity), "1 633.71");
-  Command(Id::kReset);
-  EXPECT_EQ(Text(Id::kShotCount) + "|" + Text(Id::kAverageVelocity) + Text(Id::kAverageEnergy),
-            "0|");
-  EXPECT_FALSE(view_.MenuEnabled(Id::kReset));
 }
 
 TEST_F(MainWindowTest, FailedPortIsReportedAtEachOpenAndSetUpClosesTheOldLinkFirst) {
@@ -233,7 +201,6 @@ TEST_F(MainWindowTest, LoggingFromTheMenuLogsEveryShotInImperialUnitsEvenWhenMet
 class MemorySnapTest : public MainWindowTest {
  protected:
   void SetUp() override {
-    MainWindowTest::SetUp();
     window_.Initialize();
     services_.files.files[kSnapFile] = "an earlier snap";
   }

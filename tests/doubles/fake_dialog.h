@@ -32,7 +32,6 @@ class FakeDialog : public DialogSurface {
     events.Command(static_cast<int>(id), Notification::kClicked);
   }
   std::string Text(auto id) const { return GetItemText(static_cast<int>(id)); }
-  bool HasText(auto id) const { return texts_.count(static_cast<int>(id)) != 0; }
   bool Enabled(auto id) const { return !disabled_.count(static_cast<int>(id)); }
   bool MenuEnabled(auto id) const { return !disabled_menu_.count(static_cast<int>(id)); }
   bool MenuChecked(auto id) const { return checked_menu_.count(static_cast<int>(id)) != 0; }
@@ -77,11 +76,6 @@ class FakeDialog : public DialogSurface {
   std::vector<std::string> List(auto id) const {
     return lists_.count(static_cast<int>(id)) ? lists_.at(static_cast<int>(id))
                                               : std::vector<std::string>();
-  }
-  // The user picks an entry of a drop-down list.
-  void Choose(auto id, int index, DialogEvents& events) {
-    SelectListItem(static_cast<int>(id), index);
-    events.Command(static_cast<int>(id), Notification::kSelectionChanged);
   }
 
  private:

@@ -1,20 +1,156 @@
 // What the main window reaches outside its records, as doubles that keep quiet and note what they
-// were asked; a test that reads the store gives it a backend.
+// were asked: the settings, the windows it opens, the sounds, messages, help and file choosers;
+// and a fixture holding a main window over them and a fake port.
 #ifndef TARVIK_TESTS_DOUBLES_QUIET_SERVICES_H_
 #define TARVIK_TESTS_DOUBLES_QUIET_SERVICES_H_
 
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/file_dialog.h"
+#include "base/help_viewer.h"
 #include "base/message_box.h"
+#include "base/sound.h"
 #include "dialogs/main_window.h"
-#include "doubles/fake_windows.h"
+#include "dialogs/window_factory.h"
+#include "doubles/fake_clock.h"
+#include "doubles/fake_dialog.h"
+#include "doubles/fake_serial_port.h"
 #include "doubles/memory_files.h"
-#include "doubles/recording_help.h"
-#include "doubles/recording_sound.h"
+#include "settings/settings_backend.h"
 #include "settings/settings_store.h"
 
 namespace tarvik::testing {
+
+// A settings backend in memory: named values compared without regard to case, the spelling of
+// the first write kept, as the registry and the settings file do.
+class MemorySettings : public SettingsBackend {
+ public:
+  std::optional<SettingValue> QueryValue(std::string_view name) override {
+    const auto it = values.find(Fold(name));
+    return it == values.end() ? std::nullopt : std::optional(it->second);
+  }
+  void SetText(std::string_view name, std::string_view text) override {
+    ++writes;
+    values[Fold(name)] = {SettingValue::Type::kText, std::string(text), 0};
+  }
+  void SetNumber(std::string_view name, std::uint32_t value) override {
+    ++writes;
+    values[Fold(name)] = {SettingValue::Type::kNumber, "", value};
+  }
+  static std::string Fold(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
+  }
+
+  std::map<std::string, SettingValue> values;
+  int writes = 0;
+};
+
+// Windows opened over and beside a window, made as plain records. A modal one is run by a script
+// of the test (what the user and the timer do while it is up); a modeless one stays open as a
+// FakeDialog; a painted one records its invalidations and takes its frame and its popup choice
+// from the test.
+struct FakePaintedWindow : PaintedWindow {
+  struct Record {
+    bool open = true;
+    int invalidations = 0;
+    WindowPlacement frame;
+    std::vector<int> ticked;  // at the latest popup
+    int popup_choice = 0;     // what the user picks from the popup
+    PaintedWindowEvents* events = nullptr;
+  };
+  explicit FakePaintedWindow(std::shared_ptr<Record> record) : record(std::move(record)) {}
+  ~FakePaintedWindow() override { record->open = false; }
+  void Invalidate() override { ++record->invalidations; }
+  WindowPlacement Frame() const override { return record->frame; }
+  int TrackPopupMenu(const MenuTemplate& /*menu*/, std::span<const int> ticked, int /*x*/,
+                     int /*y*/) override {
+    record->ticked.assign(ticked.begin(), ticked.end());
+    return record->popup_choice;
+  }
+  std::shared_ptr<Record> record;
+};
+
+class FakeWindows : public WindowFactory {
+ public:
+  using Script = std::function<void(DialogEvents& logic, FakeDialog& window)>;
+
+  int RunModal(const DialogTemplate& dialog, const MakeLogic& make_logic) override {
+    opened.emplace_back(dialog.name);
+    FakeDialog window;
+    const std::unique_ptr<DialogEvents> logic = make_logic(window);
+    logic->Initialize();
+    if (script) script(*logic, window);
+    logic->Destroyed();
+    return window.end_result();
+  }
+
+  struct Modeless : ModelessWindow {
+    ~Modeless() override {
+      logic->Destroyed();
+      if (*latest == this) *latest = nullptr;
+    }
+    FakeDialog window;
+    std::unique_ptr<DialogEvents> logic;
+    Modeless** latest = nullptr;
+  };
+  std::unique_ptr<ModelessWindow> OpenModeless(const DialogTemplate& dialog,
+                                               const MakeLogic& make_logic) override {
+    opened.emplace_back(dialog.name);
+    auto made = std::make_unique<Modeless>();
+    made->logic = make_logic(made->window);
+    made->logic->Initialize();
+    made->latest = &modeless;
+    modeless = made.get();
+    return made;
+  }
+
+  std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement& frame,
+                                             PaintedWindowEvents& events) override {
+    painted.push_back(std::make_shared<FakePaintedWindow::Record>());
+    painted.back()->frame = frame;
+    painted.back()->events = &events;
+    return std::make_unique<FakePaintedWindow>(painted.back());
+  }
+
+  // A sheet whose pages are FakeDialogs; `sheet_script` plays the user's part.
+  struct FakeSheet : SheetView {
+    DialogSurface& CreatePage(int index) override { return pages[index]; }
+    void ShowPage(int) override {}
+    void EnableApply(bool enabled) override { apply_enabled = enabled; }
+    void EndSheet(int result) override { ended = result; }
+    std::map<int, FakeDialog> pages;
+    bool apply_enabled = false;
+    int ended = -1;
+  };
+  using SheetScript = std::function<void(PropertySheet& sheet, FakeSheet& view)>;
+  int RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) override {
+    opened.emplace_back(caption);
+    FakeSheet view;
+    PropertySheet sheet(view, std::move(pages));
+    sheet.Start();
+    if (sheet_script) sheet_script(sheet, view);
+    return view.ended;
+  }
+
+  void FocusOwner() override { ++focus_returns; }
+
+  Script script;
+  SheetScript sheet_script;
+  std::vector<std::string> opened;
+  std::vector<std::shared_ptr<FakePaintedWindow::Record>> painted;  // in the order opened
+  int focus_returns = 0;
+  Modeless* modeless = nullptr;  // the latest modeless window, while it is open
+};
 
 // Keeps the messages shown instead of showing them.
 class RecordingMessageBox : public MessageBoxView {
@@ -24,6 +160,43 @@ class RecordingMessageBox : public MessageBoxView {
     captions.emplace_back(caption);
   }
   std::vector<std::string> shown, captions;
+};
+
+// Notes the sounds played instead of playing them.
+class RecordingSound : public SoundPlayer {
+ public:
+  void PlayFileSync(const std::string& file_name) override {
+    played.push_back(file_name);
+    if (during_play) during_play();
+  }
+  std::vector<std::string> played;
+  // What happens while a sound plays: a careless sound layer may run the event loop.
+  std::function<void()> during_play;
+};
+
+// Notes what the help viewer was asked.
+class RecordingHelp : public HelpViewer {
+ public:
+  bool WinHelp(std::string_view file, const HelpRequest& request) override {
+    files.emplace_back(file);
+    requests.push_back(request);
+    return true;
+  }
+  std::vector<std::string> files;
+  std::vector<HelpRequest> requests;
+};
+
+// The file chooser: notes what it was asked and gives the user's answer.
+class ScriptedFileDialogs : public FileDialogs {
+ public:
+  std::string ChooseFile(const ChooseFileRequest& request) override {
+    asked.push_back(request.file);
+    titles.emplace_back(request.title);
+    return choice.value_or(request.file);  // nothing chosen: cancelled
+  }
+  std::optional<std::string> choice;
+  std::vector<std::string> asked;  // the names the dialog started from
+  std::vector<std::string> titles;
 };
 
 struct QuietServices {
@@ -39,6 +212,31 @@ struct QuietServices {
   FakeWindows windows;
   ScriptedFileDialogs file_dialogs;
   RecordingHelp help;
+};
+
+class MainWindowFixture : public ::testing::Test {
+ protected:
+  MainWindowFixture() {
+    services_.store = SettingsStore(std::unique_ptr<SettingsBackend>(memory_));
+  }
+  void Command(MainWindowId id) { window_.Command(static_cast<int>(id), Notification::kMenu); }
+  std::string Text(MainWindowId id) const { return view_.Text(id); }
+  // The instrument sends `bytes`; one timer tick takes them.
+  void Receive(std::string_view bytes) {
+    platform_.line->to_program += bytes;
+    window_.Tick(MainWindow::kTimerId);
+  }
+  std::string Stored(std::string_view name) {
+    return services_.store.ReadSettingText(name, "(none)");
+  }
+
+  FakeSerialPlatform platform_;
+  AppState state_{platform_};
+  FakeDialog view_;
+  FakeClock clock_;
+  MemorySettings* memory_ = new MemorySettings;  // owned by the store
+  QuietServices services_;
+  MainWindow window_{view_, state_, services_.With(clock_)};
 };
 
 }  // namespace tarvik::testing

@@ -1,5 +1,5 @@
-// A canvas that writes down what is drawn on it, one line per call, for tests to compare:
-// "text 1234 [0,0,200,200] 5 red", "font 200x33 w900", "move 20,20", "line 20,180".
+// A canvas, its text 16 pixels high, that writes down what is drawn on it, one line per call, for
+// tests to compare: "text 1234 [0,0,200,200] 5 red", "font 200x33 w900", "move 20,20".
 #ifndef TARVIK_TESTS_DOUBLES_RECORDING_CANVAS_H_
 #define TARVIK_TESTS_DOUBLES_RECORDING_CANVAS_H_
 
@@ -13,11 +13,10 @@ namespace tarvik::testing {
 
 class RecordingCanvas : public Canvas {
  public:
-  RecordingCanvas(int width, int height, int text_height = 16)
-      : size_{width, height}, text_height_(text_height) {}
+  RecordingCanvas(int width, int height) : size_{width, height} {}
 
   CanvasSize ClientSize() const override { return size_; }
-  int TextHeight(std::string_view /*text*/) override { return text_height_; }
+  int TextHeight(std::string_view /*text*/) override { return 16; }
   void SetTextColor(Rgb color) override { color_ = color; }
   void SelectFont(const FontRequest& font) override {
     calls.push_back("font " + std::to_string(font.height) + "x" +
@@ -35,15 +34,6 @@ class RecordingCanvas : public Canvas {
   void MoveTo(int x, int y) override { Point("move", x, y); }
   void LineTo(int x, int y) override { Point("line", x, y); }
 
-  // The calls of one kind ("text", "move", "line", ...), in order.
-  std::vector<std::string> Only(std::string_view kind) const {
-    std::vector<std::string> found;
-    for (const std::string& call : calls) {
-      if (call.starts_with(kind)) found.push_back(call);
-    }
-    return found;
-  }
-
   std::vector<std::string> calls;
 
  private:
@@ -52,7 +42,6 @@ class RecordingCanvas : public Canvas {
   }
 
   CanvasSize size_;
-  int text_height_;
   Rgb color_ = kBlack;
 };
 

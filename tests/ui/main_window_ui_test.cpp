@@ -11,26 +11,24 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <sstream>
+#include <span>
 #include <string>
 
 #include "base/clock.h"
 #include "base/number_text.h"
-#include "base/sound.h"
 #include "dialogs/main_window.h"
-#include "doubles/memory_files.h"
-#include "doubles/recording_help.h"
+#include "doubles/quiet_services.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
@@ -43,7 +41,6 @@
 #include "settings/settings_store.h"
 #include "ui/qt_dialog.h"
 #include "ui/qt_help_viewer.h"
-#include "ui/qt_message_box.h"
 #include "ui/qt_painted_window.h"
 #include "ui/qt_property_sheet.h"
 #include "ui/qt_windows.h"
@@ -88,13 +85,12 @@ class MainWindowUiTest : public ::testing::Test {
   void Open(UiLanguage language) {
     state_.language = language;
     dialog_ = std::make_unique<QtDialog>(MainWindowTemplate(language), &MainMenuTemplate(language));
-    message_box_ = std::make_unique<QtMessageBox>(dialog_.get());
     windows_ = std::make_unique<QtWindows>(dialog_.get());
     help_ = std::make_unique<QtHelpViewer>(dialog_.get(), language);
     window_ = std::make_unique<MainWindow>(
         *dialog_, state_,
-        MainWindowServices{store_, clock_, sound_, *message_box_, files_, viewer_, *windows_,
-                           file_dialogs_, *help_});
+        MainWindowServices{store_, clock_, quiet_.sound, quiet_.message_box, files_, quiet_.viewer,
+                           *windows_, quiet_.file_dialogs, *help_});
     dialog_->Attach(window_.get());
     window_->Initialize();
     dialog_->show();
@@ -139,23 +135,24 @@ class MainWindowUiTest : public ::testing::Test {
   AppState state_{serial_};
   SettingsStore store_{NextRun()};
   SystemClock clock_;
-  SilentSoundPlayer sound_;
   posix::PosixFiles files_;
-  testing::RecordingViewer viewer_;
-  testing::ScriptedFileDialogs file_dialogs_;
+  testing::QuietServices quiet_;  // the sounds, messages, log viewer and file chooser
   std::unique_ptr<QtDialog> dialog_;
-  std::unique_ptr<QtMessageBox> message_box_;
   std::unique_ptr<QtWindows> windows_;
   std::unique_ptr<QtHelpViewer> help_;
   std::unique_ptr<MainWindow> window_;
 };
 
-TEST_F(MainWindowUiTest, SimulatedShotIsShownAndAveraged) {
+TEST_F(MainWindowUiTest, SimulatedShotsAreShownAveragedAndFollowedByTheStatistics) {
   // The test program runs under a German locale: every number must still read with ".".
   ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "de_DE.UTF-8");
   Open(UiLanguage::kNeutral);
   QAction* reset = dialog_->MenuAction(static_cast<int>(Id::kReset));
   EXPECT_FALSE(reset->isEnabled());
+  Trigger(Id::kAdvancedStatistics);
+  auto* statistics = Shown<QtDialog>("Averages");
+  ASSERT_NE(statistics, nullptr);
+  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kShotCount)), "0");
   Shoot(1234, 6, "1");
   EXPECT_EQ(Text(Id::kLastVelocity) + Text(Id::kLastEnergy) + Text(Id::kAverageVelocity),
             " 633.71  13.35 633.71");
@@ -163,6 +160,12 @@ TEST_F(MainWindowUiTest, SimulatedShotIsShownAndAveraged) {
   EXPECT_TRUE(reset->isEnabled());
   Shoot(1000, 4, "2");
   SavePicture(*dialog_, "main-window.png");
+  Shoot(1500, 6, "3");
+  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kShotCount)), "3");
+  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kVelocityFirst) + 1), " 784.33");
+  SavePicture(*statistics, "statistics.png");
+  Trigger(Id::kAdvancedStatistics);
+  EXPECT_EQ(Shown<QtDialog>("Averages"), nullptr);
 }
 
 TEST_F(MainWindowUiTest, TabGroupFollowsTheInstrumentAndASnapIsSavedByteForByte) {
@@ -191,80 +194,56 @@ TEST_F(MainWindowUiTest, TabGroupFollowsTheInstrumentAndASnapIsSavedByteForByte)
   EXPECT_EQ(dump, sim::DumpBytes(137));
 }
 
-TEST_F(MainWindowUiTest, GermanLayoutHasNoCountsNorTabGroupAndStillShowsShots) {
+// F1 on a control or a right click on a label opens the help at its topic.
+TEST_F(MainWindowUiTest, GermanLayoutHasNoCountsNorTabGroupAndHelpOpensAtEachControlsTopic) {
   Open(UiLanguage::kGerman);
   for (const Id id : {Id::kCounts, Id::kTabGroup, Id::kFire, Id::kBuffered}) {
     EXPECT_EQ(dialog_->Control(static_cast<int>(id)), nullptr) << static_cast<int>(id);
   }
   EXPECT_EQ(dialog_->MenuAction(static_cast<int>(Id::kGraphics)), nullptr);
   Shoot(1234, 6, "1");
-  EXPECT_EQ(Text(Id::kLastVelocity), " 633.71");
-  EXPECT_EQ(Text(Id::kMark), "3");
+  EXPECT_EQ(Text(Id::kLastVelocity) + " Mk " + Text(Id::kMark), " 633.71 Mk 3");
   SavePicture(*dialog_, "main-window-de.png");
-}
-
-TEST_F(MainWindowUiTest, StatisticsWindowFollowsSimulatedShots) {
-  Open(UiLanguage::kNeutral);
-  Trigger(Id::kAdvancedStatistics);
-  auto* statistics = Shown<QtDialog>("Averages");
-  ASSERT_NE(statistics, nullptr);
-  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kShotCount)), "0");
-  Shoot(1234, 6, "1");
-  Shoot(1000, 4, "2");
-  Shoot(1500, 6, "3");
-  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kShotCount)), "3");
-  EXPECT_EQ(statistics->GetItemText(static_cast<int>(StatisticsId::kVelocityFirst) + 1), " 784.33");
-  SavePicture(*statistics, "statistics.png");
-  Trigger(Id::kAdvancedStatistics);
-  EXPECT_EQ(Shown<QtDialog>("Averages"), nullptr);
-}
-
-// The big display and the graph each open where they were last closed, across a new store.
-TEST_F(MainWindowUiTest, BigDisplayAndGraphReopenWhereTheyWereClosed) {
-  Open(UiLanguage::kNeutral);
-  QRect frame;  // outer, with the window manager's frame
-  for (const Id command : {Id::kBig, Id::kGraphics}) {
-    Trigger(command);
-    auto* shown = Shown<QtPaintedWidget>();
-    ASSERT_NE(shown, nullptr);
-    shown->move(70, 80);
-    shown->resize(300, 260);
-    frame = shown->frameGeometry();
-    Trigger(command);
-    EXPECT_EQ(Shown<QtPaintedWidget>(), nullptr);
-    Trigger(command);
-    shown = Shown<QtPaintedWidget>();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->frameGeometry(), frame);
-    Trigger(command);
-  }
-  SettingsStore next_run = NextRun();
-  for (const auto* names : {&setting::kBigDisplayPlacement, &setting::kGraphPlacement}) {
-    WindowPlacement placement;
-    ReadWindowPlacement(next_run, *names, placement);
-    EXPECT_EQ((std::vector{placement.x, placement.y, placement.width, placement.height}),
-              (std::vector{70, 80, frame.width(), frame.height()}));
-  }
+  QWidget* weight = dialog_->Control(static_cast<int>(Id::kWeight));
+  weight->setFocus();
+  QTest::keyClick(weight, Qt::Key_F1);
+  ASSERT_TRUE(help_->window() != nullptr && help_->window()->isVisible());
+  EXPECT_EQ(help_->shown_context(), 1204);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+  QApplication::sendEvent(dialog_->Control(static_cast<int>(Id::kAverageVelocity)), &click);
+  EXPECT_EQ(help_->shown_context(), 1207);
 }
 
 // The big display turns red above the limit; the graph shows a string as a line and, chosen from
-// its popup, as a histogram with markers.
-TEST_F(MainWindowUiTest, BigDisplayAndGraphPaintTheShots) {
+// its popup, as a histogram with markers. Each opens again where it was closed, in this run and
+// the next.
+TEST_F(MainWindowUiTest, BigDisplayAndGraphPaintTheShotsAndReopenWhereTheyWereClosed) {
+  const auto reopen = [this](Id command, const setting::PlacementNames& names) {
+    const QRect frame = Shown<QtPaintedWidget>()->frameGeometry();  // outer, framed
+    Trigger(command);
+    EXPECT_EQ(Shown<QtPaintedWidget>(), nullptr);
+    Trigger(command);
+    ASSERT_NE(Shown<QtPaintedWidget>(), nullptr);
+    EXPECT_EQ(Shown<QtPaintedWidget>()->frameGeometry(), frame);
+    Trigger(command);
+    SettingsStore next_run = NextRun();
+    WindowPlacement stored;
+    ReadWindowPlacement(next_run, names, stored);
+    EXPECT_EQ(QRect(stored.x, stored.y, stored.width, stored.height), frame);
+  };
   const double spread[] = {0.0, 3.1, -2.4, 1.2, -4.8, 2.6, 0.4, -1.7, 5.3, -0.9};
   for (int i = 0; i < 40; ++i) state_.series.AppendShot(800.0 + spread[i % 10] + (i % 7) * 0.6);
   Open(UiLanguage::kNeutral);
   Trigger(Id::kBig);
   auto* big = Shown<QtPaintedWidget>();
   ASSERT_NE(big, nullptr);
+  big->move(70, 80);
   big->resize(320, 360);
   auto red = [big] {
-    const QImage image = big->grab().toImage();
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, y) == QColor(255, 0, 0)) return true;
-      }
-    }
-    return false;
+    const QImage image = big->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const std::span pixels(reinterpret_cast<const QRgb*>(image.constBits()),
+                           static_cast<std::size_t>(image.sizeInBytes()) / sizeof(QRgb));
+    return std::ranges::find(pixels, qRgb(255, 0, 0)) != pixels.end();
   };
   Shoot(1500, 6, "41");  // 521.33 fps, 9.04 ft.lbs: legal
   EXPECT_FALSE(red());
@@ -272,13 +251,14 @@ TEST_F(MainWindowUiTest, BigDisplayAndGraphPaintTheShots) {
   Shoot(1234, 6, "42");  // 13.35 ft.lbs: above the 12 ft.lbs limit
   EXPECT_TRUE(red());
   SavePicture(*big, "big-display-over-limit.png");
-  Trigger(Id::kBig);
+  reopen(Id::kBig, setting::kBigDisplayPlacement);
   state_.series.UndoLastShot();
   state_.series.UndoLastShot();
 
   Trigger(Id::kGraphics);
   auto* graph = Shown<QtPaintedWidget>();
   ASSERT_NE(graph, nullptr);
+  graph->move(90, 60);
   graph->resize(420, 300);
   SavePicture(*graph, "graph.png");
   for (const GraphCommand choice : {GraphCommand::kHistogram, GraphCommand::kShowMarkers}) {
@@ -293,6 +273,7 @@ TEST_F(MainWindowUiTest, BigDisplayAndGraphPaintTheShots) {
     QTest::mouseClick(graph, Qt::RightButton, {}, QPoint(50, 50));
   }
   SavePicture(*graph, "graph-histogram.png");
+  reopen(Id::kGraphics, setting::kGraphPlacement);
 }
 
 // The user picks the simulator's port in the sheet, switches to metric units and applies: the
@@ -300,13 +281,8 @@ TEST_F(MainWindowUiTest, BigDisplayAndGraphPaintTheShots) {
 TEST_F(MainWindowUiTest, SetUpChangesThePortAndTheUnits) {
   serial_.simulator = instrument_->device_path();
   state_.settings.port_name = "/dev/tarvik-no-such-port";
-  QTimer closer;  // the failed port's message at start
-  QObject::connect(&closer, &QTimer::timeout, [] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
-  });
-  closer.start(50);
   Open(UiLanguage::kNeutral);
-  closer.stop();
+  EXPECT_EQ(quiet_.message_box.shown.size(), 1u);  // the failed port
   bool ran = false;
   QTimer::singleShot(100, [this, &ran] {
     auto* sheet = dynamic_cast<QtPropertySheet*>(QApplication::activeModalWidget());
@@ -349,20 +325,6 @@ TEST_F(MainWindowUiTest, AboutBoxShowsTheVersionAndStaysOpenOnEscape) {
     qobject_cast<QPushButton*>(about->Control(static_cast<int>(AboutId::kOk)))->click();
   });
   Trigger(Id::kAbout);
-}
-
-TEST_F(MainWindowUiTest, HelpOnAControlOpensItsTopic) {
-  Open(UiLanguage::kGerman);
-  QWidget* weight = dialog_->Control(static_cast<int>(Id::kWeight));
-  weight->setFocus();
-  QTest::keyClick(weight, Qt::Key_F1);
-  ASSERT_NE(help_->window(), nullptr);
-  EXPECT_TRUE(help_->window()->isVisible());
-  EXPECT_EQ(help_->shown_context(), 1204);
-  // A right click on a label asks too.
-  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
-  QApplication::sendEvent(dialog_->Control(static_cast<int>(Id::kAverageVelocity)), &click);
-  EXPECT_EQ(help_->shown_context(), 1207);
 }
 
 }  // namespace

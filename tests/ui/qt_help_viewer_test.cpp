@@ -15,9 +15,16 @@ namespace tarvik::ui {
 namespace {
 
 TEST(QtHelpViewerTest, CallOpensTheTopicALinkMovesAndBackReturns) {
+  QtHelpViewer english(nullptr, UiLanguage::kNeutral);
+  ASSERT_TRUE(english.WinHelp(kHelpFile, {HelpCommand::kFinder}));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(english.window()));
+  EXPECT_EQ(english.window()->windowTitle(), "Tarvik Help");
+  if (const char* folder = std::getenv("TARVIK_PICTURES")) {
+    english.window()->grab().save(QString(folder) + "/help.png");
+  }
+
   QWidget owner;
   QtHelpViewer viewer(&owner, UiLanguage::kGerman);
-  EXPECT_FALSE(viewer.WinHelp("Other.hlp>P1", {HelpCommand::kFinder}));
   ShowControlHelp(viewer, 130, HelpCommand::kWmHelp);
   QWidget* window = viewer.window();
   ASSERT_TRUE(window != nullptr && QTest::qWaitForWindowExposed(window));
@@ -39,16 +46,6 @@ TEST(QtHelpViewerTest, CallOpensTheTopicALinkMovesAndBackReturns) {
   back->click();
   EXPECT_EQ(viewer.shown_context(), 1204);
   EXPECT_FALSE(back->isEnabled());
-}
-
-TEST(QtHelpViewerTest, EnglishContents) {
-  QtHelpViewer viewer(nullptr, UiLanguage::kNeutral);
-  ASSERT_TRUE(viewer.WinHelp(kHelpFile, {HelpCommand::kFinder}));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer.window()));
-  EXPECT_EQ(viewer.window()->windowTitle(), "Tarvik Help");
-  if (const char* folder = std::getenv("TARVIK_PICTURES")) {
-    viewer.window()->grab().save(QString(folder) + "/help.png");
-  }
 }
 
 }  // namespace

@@ -164,7 +164,8 @@ TEST(WaveFileTest, LengthComesFromTheHeaderAndTheDataPresent) {
   EXPECT_EQ(WaveDurationMs(cut, cut.size()), 100);
 }
 
-TEST(QtSoundPlayerTest, PlaysTheProgramsSoundToItsEndWithoutRunningTheEventLoop) {
+// A missing sound is the platform's beep, and one that cannot be decoded is given up, every time.
+TEST(QtSoundPlayerTest, PlaysTheProgramsSoundToItsEndWithoutRunningTheEventLoopOthersAtOnce) {
   QtSoundPlayer sound(SoundFolders(TARVIK_SOUNDS));
   EXPECT_EQ(sound.Resolve("Airgun.wav"), TARVIK_SOUNDS "/Airgun.wav");
   bool timer_fired = false;
@@ -179,16 +180,12 @@ TEST(QtSoundPlayerTest, PlaysTheProgramsSoundToItsEndWithoutRunningTheEventLoop)
   sound.PlayFileSync("no-such-sound.wav");  // the platform's beep, at once
   EXPECT_LT(SteadyClock::now() - missing_start, std::chrono::milliseconds(100));
   EXPECT_EQ(sound.Resolve("no-such-sound.wav"), "");
-}
-
-TEST(QtSoundPlayerTest, SoundThatCannotBeDecodedGivesUpAtOnceEveryTime) {
   const std::string path = ::testing::TempDir() + "tarvik-undecodable.wav";
   std::ofstream(path, std::ios::binary) << Wave(0x1234, 44100, 44100);  // a second, unknown coding
-  QtSoundPlayer sound({});
   for (int play = 0; play < 2; ++play) {
-    const auto start = SteadyClock::now();
+    const auto undecodable_start = SteadyClock::now();
     sound.PlayFileSync(path);
-    EXPECT_LT(SteadyClock::now() - start, std::chrono::milliseconds(500)) << "play " << play;
+    EXPECT_LT(SteadyClock::now() - undecodable_start, std::chrono::milliseconds(500)) << play;
   }
 }
 
