@@ -1,0 +1,44 @@
+// A Canvas over a window's device context while it paints: the core's coordinates, texts,
+// colours and DrawText flags are carried out as they come.
+#ifndef TARVIK_WIN32UI_WIN32_CANVAS_H_
+#define TARVIK_WIN32UI_WIN32_CANVAS_H_
+
+#include "base/canvas.h"
+#include "win32ui/windows_api.h"
+
+namespace tarvik::win32ui {
+
+class Win32Canvas final : public Canvas {
+ public:
+  // Paints on `dc`, the client area of `window`, starting in the window's own font.
+  Win32Canvas(HDC dc, HWND window);
+  // Puts back what was selected into the device context and deletes the fonts made.
+  ~Win32Canvas() override;
+  Win32Canvas(const Win32Canvas&) = delete;
+  Win32Canvas& operator=(const Win32Canvas&) = delete;
+
+  CanvasSize ClientSize() const override;
+  int TextHeight(std::string_view text) override;
+  void SetTextColor(Rgb color) override;
+  void SelectFont(const FontRequest& font) override;
+  void SelectDefaultFont() override;
+  void DrawText(std::string_view text, const CanvasRect& rect, unsigned format) override;
+  void MoveTo(int x, int y) override;
+  void LineTo(int x, int y) override;
+
+ private:
+  void Select(HFONT font);
+
+  HDC dc_;
+  HWND window_;
+  HGDIOBJ original_font_;
+  HGDIOBJ original_pen_;
+  HFONT made_font_ = nullptr;  // the font of the last request, while selected
+};
+
+// The font a painted window starts in.
+HFONT WindowFont();
+
+}  // namespace tarvik::win32ui
+
+#endif  // TARVIK_WIN32UI_WIN32_CANVAS_H_

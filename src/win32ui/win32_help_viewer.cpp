@@ -1,0 +1,175 @@
+#include "win32ui/win32_help_viewer.h"
+
+#include <utility>
+
+#include "res/help_topics.h"
+#include "win32ui/wide_text.h"
+
+namespace tarvik::win32ui {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TarvikHelpWindow";
+constexpr int kWindowWidth = 440;
+constexpr int kWindowHeight = 520;
+constexpr int kMargin = 8;
+constexpr int kButtonWidth = 90;
+constexpr int kButtonHeight = 24;
+
+enum HelpControl { kContentsButton = 101, kBackButton, kPageText, kLinkList };
+
+bool RegisterHelpClass(WNDPROC procedure) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kClassName;
+  return RegisterClassExW(&window_class) != 0;
+}
+
+HWND Child(HWND parent, const wchar_t* window_class, const std::wstring& text, DWORD style,
+           int id) {
+  HWND child = CreateWindowExW(0, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
+                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
+  return child;
+}
+
+}  // namespace
+
+Win32HelpViewer::Win32HelpViewer(const Win32Dialog& owner, UiLanguage language)
+    : owner_(owner), language_(language) {}
+
+Win32HelpViewer::~Win32HelpViewer() {
+  if (window_ == nullptr) return;
+  HWND window = window_;
+  window_ = nullptr;
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+}
+
+bool Win32HelpViewer::WinHelp(std::string_view file, const HelpRequest& request) {
+  std::optional<HelpPage> page = ResolveHelp(file, request, language_);
+  if (!page) return false;
+  if (window_ == nullptr || !IsWindowVisible(window_)) {
+    // A window the user closed starts afresh: Back does not lead into an earlier visit.
+    history_.clear();
+    shown_.reset();
+  }
+  if (!MakeWindow()) return false;
+  Navigate(std::move(*page));
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  return true;
+}
+
+bool Win32HelpViewer::MakeWindow() {
+  if (window_ != nullptr) return true;
+  if (!RegisterHelpClass(WindowProc)) return false;
+  const HelpWindowTexts& texts = HelpWindowTextsFor(language_);
+  HWND window = CreateWindowExW(0, kClassName, Utf8ToWide(texts.caption).c_str(),
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                                kWindowWidth, kWindowHeight, owner_.hwnd(), nullptr,
+                                GetModuleHandleW(nullptr), this);
+  if (window == nullptr) return false;
+  window_ = window;
+  contents_ = Child(window, L"BUTTON", Utf8ToWide(texts.contents), BS_PUSHBUTTON | WS_TABSTOP,
+                    kContentsButton);
+  back_ = Child(window, L"BUTTON", Utf8ToWide(texts.back), BS_PUSHBUTTON | WS_TABSTOP, kBackButton);
+  text_ = Child(window, L"EDIT", L"",
+                WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP,
+                kPageText);
+  links_ =
+      Child(window, L"LISTBOX", L"",
+            WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP, kLinkList);
+  Layout();
+  return true;
+}
+
+void Win32HelpViewer::Layout() {
+  RECT client;
+  GetClientRect(window_, &client);
+  const int width = client.right - kMargin * 2;
+  const int below_buttons = kMargin * 2 + kButtonHeight;
+  const int room = client.bottom - below_buttons - kMargin * 2;
+  const int list_height = room / 4;
+  MoveWindow(contents_, kMargin, kMargin, kButtonWidth, kButtonHeight, TRUE);
+  MoveWindow(back_, kMargin * 2 + kButtonWidth, kMargin, kButtonWidth, kButtonHeight, TRUE);
+  MoveWindow(text_, kMargin, below_buttons, width, room - list_height, TRUE);
+  MoveWindow(links_, kMargin, client.bottom - kMargin - list_height, width, list_height, TRUE);
+}
+
+void Win32HelpViewer::Navigate(HelpPage page) {
+  if (shown_) history_.push_back(std::move(*shown_));
+  shown_ = std::move(page);
+  Display();
+}
+
+void Win32HelpViewer::FollowLink(const std::string& href) {
+  if (std::optional<HelpPage> page = FollowHelpLink(href, language_)) Navigate(std::move(*page));
+}
+
+void Win32HelpViewer::GoBack() {
+  if (history_.empty()) return;
+  shown_ = std::move(history_.back());
+  history_.pop_back();
+  Display();
+}
+
+void Win32HelpViewer::Display() {
+  HelpText page = HtmlToHelpText(shown_->html);
+  SetWindowTextW(text_, Utf8ToWide(page.text).c_str());
+  SendMessageW(links_, LB_RESETCONTENT, 0, 0);
+  for (const HelpLink& link : page.links) {
+    SendMessageW(links_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(link.title).c_str()));
+  }
+  shown_links_ = std::move(page.links);
+  EnableWindow(back_, history_.empty() ? FALSE : TRUE);
+}
+
+LRESULT CALLBACK Win32HelpViewer::WindowProc(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Win32HelpViewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  return self->Handle(window, message, wparam, lparam);
+}
+
+LRESULT Win32HelpViewer::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_SIZE:
+      if (window_ == window) Layout();
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kContentsButton && HIWORD(wparam) == BN_CLICKED) {
+        FollowLink("contents");
+      } else if (LOWORD(wparam) == kBackButton && HIWORD(wparam) == BN_CLICKED) {
+        GoBack();
+      } else if (LOWORD(wparam) == kLinkList && HIWORD(wparam) == LBN_DBLCLK) {
+        const LRESULT chosen = SendMessageW(links_, LB_GETCURSEL, 0, 0);
+        if (chosen >= 0 && chosen < static_cast<LRESULT>(shown_links_.size())) {
+          const std::string href = shown_links_[static_cast<std::size_t>(chosen)].href;
+          FollowLink(href);
+        }
+      }
+      return 0;
+    case WM_DESTROY:
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      window_ = nullptr;
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wparam, lparam);
+  }
+}
+
+}  // namespace tarvik::win32ui

@@ -1,0 +1,126 @@
+#include "win32ui/win32_painted_window.h"
+
+#include <algorithm>
+
+#include "win32ui/memory_template.h"
+#include "win32ui/win32_canvas.h"
+
+namespace tarvik::win32ui {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TarvikPaintedWindow";
+
+// Registers the window class once for the process; the system keeps it.
+bool RegisterPaintedClass(WNDPROC procedure) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.style = CS_HREDRAW | CS_VREDRAW;
+  window_class.lpfnWndProc = procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  window_class.lpszClassName = kClassName;
+  return RegisterClassExW(&window_class) != 0;
+}
+
+}  // namespace
+
+Win32PaintedWindow::Win32PaintedWindow(const WindowPlacement& frame, PaintedWindowEvents& events,
+                                       HWND owner)
+    : events_(events), last_frame_(frame) {
+  if (!RegisterPaintedClass(WindowProc)) return;
+  const DWORD style = WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  hwnd_ =
+      CreateWindowExW(0, kClassName, L"", style, frame.x, frame.y, std::max(1, frame.width),
+                      std::max(1, frame.height), owner, nullptr, GetModuleHandleW(nullptr), this);
+  if (hwnd_ == nullptr) return;
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  UpdateWindow(hwnd_);
+}
+
+Win32PaintedWindow::~Win32PaintedWindow() {
+  if (hwnd_ == nullptr) return;
+  HWND window = hwnd_;
+  hwnd_ = nullptr;
+  // The window hears nothing more of ours, also when this runs inside one of its messages.
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+}
+
+void Win32PaintedWindow::Invalidate() {
+  if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+WindowPlacement Win32PaintedWindow::Frame() const {
+  RECT frame;
+  if (hwnd_ == nullptr || !GetWindowRect(hwnd_, &frame)) return last_frame_;
+  return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+int Win32PaintedWindow::TrackPopupMenu(const MenuTemplate& menu, std::span<const int> ticked, int x,
+                                       int y) {
+  if (hwnd_ == nullptr) return 0;
+  HMENU popup = BuildFirstPopup(menu);
+  if (popup == nullptr) return 0;
+  for (int command : ticked) {
+    ::CheckMenuItem(popup, static_cast<UINT>(command), MF_BYCOMMAND | MF_CHECKED);
+  }
+  POINT at{x, y};
+  ClientToScreen(hwnd_, &at);
+  const BOOL chosen = ::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, at.x,
+                                       at.y, 0, hwnd_, nullptr);
+  DestroyMenu(popup);
+  return static_cast<int>(chosen);
+}
+
+LRESULT CALLBACK Win32PaintedWindow::WindowProc(HWND window, UINT message, WPARAM wparam,
+                                                LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    auto* made = static_cast<Win32PaintedWindow*>(create->lpCreateParams);
+    made->hwnd_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
+  }
+  auto* self = reinterpret_cast<Win32PaintedWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || self->hwnd_ != window) {
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  return self->Handle(message, wparam, lparam);
+}
+
+// Each branch hands the event on last: the core may let go of this window while it runs.
+LRESULT Win32PaintedWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd_, &paint);
+      {
+        Win32Canvas canvas(dc, hwnd_);
+        events_.Paint(canvas);
+      }
+      EndPaint(hwnd_, &paint);
+      return 0;
+    }
+    case WM_RBUTTONDOWN:
+      events_.RightClick(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
+      return 0;
+    case WM_CLOSE:
+      // Only the core destroys the window; the request goes to it.
+      events_.CloseRequested();
+      return 0;
+    case WM_DESTROY:
+      last_frame_ = Frame();
+      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+      hwnd_ = nullptr;
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+}  // namespace tarvik::win32ui
