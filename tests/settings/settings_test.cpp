@@ -1,7 +1,6 @@
-// The settings file's format, and the store's rules over the real settings file in the C locale
-// and in a German one.
+// The settings file's format, and the store's rules over the real place of the settings (the
+// settings file, or the registry key on Windows) in the C locale and in a German one.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <clocale>
 #include <filesystem>
@@ -11,7 +10,15 @@
 #include <string_view>
 #include <tuple>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/win32_settings_key.h"
+#else
+#include <unistd.h>
+
 #include "platform/posix/posix_settings_file.h"
+#endif
 #include "settings/reg_file.h"
 #include "settings/settings_store.h"
 
@@ -88,24 +95,69 @@ TEST(RegFileTest, TextsRoundTripAndUtf16OlderAndEmptyFilesAreTakenButNoOtherForm
   }
 }
 
+#ifdef _WIN32
+constexpr const char* kGermanLocale = "German_Germany.1252";
+
+// The registry key in place of the file: removed before and after each test.
+class StoredSettings {
+ public:
+  StoredSettings() { Remove(); }
+  ~StoredSettings() { Remove(); }
+  std::unique_ptr<SettingsBackend> Open() { return win32::OpenUserSettings(); }
+  // Whether the key holds any value.
+  bool Exists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    DWORD values = 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                     nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return values > 0;
+  }
+  void AddBinaryPortName() {
+    const BYTE bytes[] = {1, 2};
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kPath, "Port Name", REG_BINARY, bytes, 2),
+              ERROR_SUCCESS);
+  }
+
+ private:
+  static constexpr const char* kPath = "Software\\Dorvex\\Tarvik";
+  static void Remove() { RegDeleteTreeA(HKEY_CURRENT_USER, kPath); }
+};
+#else
+constexpr const char* kGermanLocale = "de_DE.UTF-8";
+
+// A settings file in a folder of its own, removed after each test.
+class StoredSettings {
+ public:
+  ~StoredSettings() { std::filesystem::remove_all(file_.parent_path()); }
+  std::unique_ptr<SettingsBackend> Open() { return std::make_unique<posix::SettingsFile>(file_); }
+  bool Exists() { return std::filesystem::exists(file_); }
+  void AddBinaryPortName() { std::ofstream(file_, std::ios::app) << "\"Port Name\"=hex:01,02\r\n"; }
+
+ private:
+  const std::filesystem::path file_ = std::filesystem::path(::testing::TempDir()) /
+                                      ("tarvik-store-" + std::to_string(::getpid())) / "Tarvik.reg";
+};
+#endif
+
 class SettingsStoreTest : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
     ASSERT_NE(std::setlocale(LC_ALL, GetParam()), nullptr)
-        << "de_DE.UTF-8 is missing; scripts/install-deps.sh generates it";
+        << GetParam() << " is missing; scripts/install-deps.sh generates it";
   }
   void TearDown() override {
     std::setlocale(LC_ALL, "C");  // as every program starts
-    std::filesystem::remove_all(file_.parent_path());
+    store_.reset();
   }
   // The store as the next run of the program opens it.
   SettingsStore& Reopen() {
-    store_ = OpenSettingsStore(std::make_unique<posix::SettingsFile>(file_));
+    store_ = OpenSettingsStore(stored_.Open());
     return *store_;
   }
 
-  const std::filesystem::path file_ = std::filesystem::path(::testing::TempDir()) /
-                                      ("tarvik-store-" + std::to_string(::getpid())) / "Tarvik.reg";
+  StoredSettings stored_;
   std::unique_ptr<SettingsStore> store_;
   AppSettings settings_;
   LastShot last_shot_{1.0, 1.0};  // not the defaults, so that the first load must set them
@@ -121,7 +173,7 @@ TEST_P(SettingsStoreTest, FirstRunGivesDefaultsAndValuesComeBackAsWrittenAndConv
                last_shot_.velocity, last_shot_.energy),
       std::tuple("COM2", 15.0, 100, "Tarvik.log", 12.0, "Airgun.wav", "Blurp.wav", 1234.0, 12.34));
   EXPECT_FALSE(settings_.logging || settings_.sound || settings_.metric);
-  EXPECT_FALSE(std::filesystem::exists(file_));
+  EXPECT_FALSE(stored_.Exists());
   SettingsStore without_file(nullptr);  // no place for settings: defaults, and writes are lost
   without_file.WriteSettingText("Port Name", "COM5");
   EXPECT_EQ(without_file.ReadSettingText("Port Name", "COM2"), "COM2");
@@ -137,7 +189,7 @@ TEST_P(SettingsStoreTest, FirstRunGivesDefaultsAndValuesComeBackAsWrittenAndConv
   store->WriteSettingDword("Big x", -20);
   store->WriteSettingDword("PDS", 30);  // values of the wrong type give the defaults
   store->WriteSettingText("Big w", "300");
-  std::ofstream(file_, std::ios::app) << "\"Port Name\"=hex:01,02\r\n";  // a type never written
+  stored_.AddBinaryPortName();  // a type never written
   store = &Reopen();
   LoadSettings(*store, settings_, last_shot_);
   ReadWindowPlacement(*store, setting::kBigDisplayPlacement, settings_.big_display);
@@ -156,7 +208,7 @@ TEST_P(SettingsStoreTest, FirstRunGivesDefaultsAndValuesComeBackAsWrittenAndConv
   EXPECT_EQ(bools, "TTTFFF");
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, SettingsStoreTest, ::testing::Values("C", "de_DE.UTF-8"),
+INSTANTIATE_TEST_SUITE_P(Locales, SettingsStoreTest, ::testing::Values("C", kGermanLocale),
                          [](const auto& info) { return info.index == 0 ? "C" : "German"; });
 
 }  // namespace

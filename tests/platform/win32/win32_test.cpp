@@ -1,0 +1,130 @@
+// The Win32 adapters on a real Windows system (or Wine): the shot log's files, the registry key
+// and, when the test script runs the simulated instrument on a COM port, the serial port.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "base/clock.h"
+#include "link/serial_link.h"
+#include "link/tab_protocol.h"
+#include "measure/shot_log.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_serial_port.h"
+#include "platform/win32/win32_settings_key.h"
+
+namespace tarvik::win32 {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class Win32FilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories(folder_); }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  const fs::path folder_ =
+      fs::path(::testing::TempDir()) / ("tarvik-files-" + std::to_string(GetCurrentProcessId()));
+  Win32Files files_;
+};
+
+TEST_F(Win32FilesTest, AppendsGoToTheEndWhileAnotherProgramHoldsTheLogAndReadBackAsShots) {
+  const std::string log = (folder_ / "Shots, ten metres.log").string();
+  // Another program has the log open for reading and writing, sharing both.
+  HANDLE other = CreateFileA(log.c_str(), GENERIC_READ | GENERIC_WRITE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  AppendLogLine(files_, log, 800.9, 21.32, 15.0);
+  AppendLogLine(files_, log, 810.0, 21.86, 15.0);
+  CloseHandle(other);
+  EXPECT_EQ(ReadAll(log), "800.90,21.32,15.00\r\n810.00,21.86,15.00\r\n");
+  ShotSeries series;
+  LoadLog(files_, log, series);
+  EXPECT_EQ(series.count(), 2);
+  EXPECT_TRUE(files_.Delete(log) && !files_.Delete(log));
+  EXPECT_EQ(files_.OpenForReading(log), nullptr);
+  EXPECT_EQ(files_.OpenForReading(folder_.string()), nullptr);  // a folder is no log
+}
+
+TEST_F(Win32FilesTest, ReplaceWholePutsExactlyTheNewBytesInPlaceOrLeavesTheOldFileWhole) {
+  const std::string path = (folder_ / "Tarvik.reg").string();
+  ASSERT_TRUE(files_.ReplaceWhole(path, "first"));
+  ASSERT_TRUE(files_.ReplaceWhole(path, "second\r\n"));  // over a file that is there
+  EXPECT_EQ(ReadAll(path), "second\r\n");
+  EXPECT_FALSE(fs::exists(path + ".new"));
+  fs::create_directory(path + ".new");  // the new file cannot be made
+  EXPECT_FALSE(files_.ReplaceWhole(path, "third"));
+  EXPECT_EQ(ReadAll(path), "second\r\n");
+  fs::remove(path + ".new");
+  ASSERT_TRUE(files_.ReplaceWhole(path, ""));
+  EXPECT_EQ(fs::file_size(path), 0u);
+}
+
+TEST(Win32SettingsKeyTest, NamesInAnyCaseAndValuesStoredByOthersAreReadAsTheirType) {
+  constexpr const char* kPath = "Software\\Dorvex\\Tarvik";
+  RegDeleteTreeA(HKEY_CURRENT_USER, kPath);
+  auto key = OpenUserSettings();
+  ASSERT_NE(key, nullptr);
+  key->SetText("Port Name", "COM5");
+  key->SetNumber("Big x", 0xFFFFFFECu);
+  EXPECT_EQ(key->QueryValue("PORT NAME")->text, "COM5");
+  EXPECT_EQ(key->QueryValue("big X")->number, 0xFFFFFFECu);
+  EXPECT_FALSE(key->QueryValue("Missing"));
+  // A text stored without its terminator, and a type the program never writes.
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kPath, "Bare", REG_SZ, "COM7", 4), ERROR_SUCCESS);
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kPath, "Path", REG_EXPAND_SZ, "%TEMP%", 7),
+            ERROR_SUCCESS);
+  EXPECT_EQ(key->QueryValue("Bare")->text, "COM7");
+  EXPECT_EQ(key->QueryValue("Path")->type, SettingValue::Type::kOther);
+  key.reset();
+  RegDeleteTreeA(HKEY_CURRENT_USER, kPath);
+}
+
+// The test script runs qm307-sim on a pseudo-terminal and maps it as the COM port it names in
+// TARVIK_TEST_PORT.
+TEST(Win32SerialPortTest, OpensTheInstrumentsPortAndExchangesBytesWithIt) {
+  const char* port = std::getenv("TARVIK_TEST_PORT");
+  if (port == nullptr) GTEST_SKIP() << "TARVIK_TEST_PORT names no simulated instrument";
+  Win32SerialPlatform platform;
+  EXPECT_FALSE(OpenSerialLink(platform, "COM39")->open);  // a port nobody mapped
+  auto link = OpenSerialLink(platform, port);
+  ASSERT_TRUE(link->open) << link->error.code << " " << link->error.text;
+
+  SystemClock clock;  // the "p" and "t" exchanges with their real waits
+  TabStatus status;
+  std::string strays;
+  ASSERT_TRUE(QueryTabStatus(link.get(), clock, status, strays));
+  EXPECT_EQ(status.version, '3');
+  EXPECT_EQ(status.capacity, 4095);
+
+  // The simulator fires a shot every half second: a reading arrives whole, digits then CR LF.
+  std::array<std::uint8_t, 64> buffer{};
+  std::string received;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  while (received.find("\r\n") == std::string::npos &&
+         std::chrono::steady_clock::now() < deadline) {
+    const int read = SerialRead(link.get(), buffer);
+    ASSERT_GE(read, 0);
+    received.append(buffer.begin(), buffer.begin() + read);
+    clock.SleepMs(20);
+  }
+  const std::size_t end = received.find("\r\n");
+  ASSERT_NE(end, std::string::npos) << received;
+  EXPECT_GE(end, 4u);
+  EXPECT_EQ(received.find_first_not_of("0123456789"), end) << received;
+}
+
+}  // namespace
+}  // namespace tarvik::win32
