@@ -3,12 +3,10 @@
 #include <QFontMetrics>
 #include <algorithm>
 
+#include "ui/qt_text.h"
+
 namespace tarvik::ui {
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment Alignment(unsigned format) {
   using namespace text_format;

@@ -13,18 +13,14 @@
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
+#include "ui/qt_text.h"
+
 namespace tarvik::ui {
 namespace {
 
 // The command identifiers of Enter and Escape in a dialog.
 constexpr int kEnterCommand = 1;
 constexpr int kEscapeCommand = 2;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 DialogBaseUnits MeasureBaseUnits(const QFont& font) {
   const QFontMetrics metrics(font);

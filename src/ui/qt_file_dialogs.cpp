@@ -4,15 +4,9 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "ui/qt_text.h"
+
 namespace tarvik::ui {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 std::string QtFileDialogs::ChooseFile(const ChooseFileRequest& request) {
   // Over whatever modal window asked (a sheet's page), else over the owner.
   QWidget* parent = QApplication::activeModalWidget();

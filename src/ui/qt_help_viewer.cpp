@@ -9,16 +9,13 @@
 #include <utility>
 
 #include "res/help_topics.h"
+#include "ui/qt_text.h"
 
 namespace tarvik::ui {
 namespace {
 
 constexpr int kWindowWidth = 420;
 constexpr int kWindowHeight = 480;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

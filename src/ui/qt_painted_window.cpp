@@ -7,16 +7,9 @@
 #include <algorithm>
 
 #include "ui/qt_canvas.h"
+#include "ui/qt_text.h"
 
 namespace tarvik::ui {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QtPaintedWidget::QtPaintedWidget(PaintedWindowEvents& events, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), events_(&events) {
   setAutoFillBackground(true);  // the window colour behind the drawing

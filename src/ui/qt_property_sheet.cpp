@@ -6,15 +6,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/qt_text.h"
+
 namespace tarvik::ui {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QtPropertySheet::QtPropertySheet(std::string_view caption, std::vector<SheetPage> pages,
                                  QWidget* owner)
     : QDialog(owner),

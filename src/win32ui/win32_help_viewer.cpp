@@ -4,6 +4,7 @@
 
 #include "res/help_topics.h"
 #include "win32ui/wide_text.h"
+#include "win32ui/window_class.h"
 
 namespace tarvik::win32ui {
 namespace {
@@ -16,21 +17,6 @@ constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 24;
 
 enum HelpControl { kContentsButton = 101, kBackButton, kPageText, kLinkList };
-
-bool RegisterHelpClass(WNDPROC procedure) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kClassName;
-  return RegisterClassExW(&window_class) != 0;
-}
 
 HWND Child(HWND parent, const wchar_t* window_class, const std::wstring& text, DWORD style,
            int id) {
@@ -72,7 +58,7 @@ bool Win32HelpViewer::WinHelp(std::string_view file, const HelpRequest& request)
 
 bool Win32HelpViewer::MakeWindow() {
   if (window_ != nullptr) return true;
-  if (!RegisterHelpClass(WindowProc)) return false;
+  if (!RegisterWindowClassOnce(kClassName, WindowProc, 0, COLOR_BTNFACE)) return false;
   const HelpWindowTexts& texts = HelpWindowTextsFor(language_);
   HWND window = CreateWindowExW(0, kClassName, Utf8ToWide(texts.caption).c_str(),
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,

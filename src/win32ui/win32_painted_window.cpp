@@ -4,35 +4,20 @@
 
 #include "win32ui/memory_template.h"
 #include "win32ui/win32_canvas.h"
+#include "win32ui/window_class.h"
 
 namespace tarvik::win32ui {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TarvikPaintedWindow";
 
-// Registers the window class once for the process; the system keeps it.
-bool RegisterPaintedClass(WNDPROC procedure) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(instance, kClassName, &existing)) return true;
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  window_class.style = CS_HREDRAW | CS_VREDRAW;
-  window_class.lpfnWndProc = procedure;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class.lpszClassName = kClassName;
-  return RegisterClassExW(&window_class) != 0;
-}
-
 }  // namespace
 
 Win32PaintedWindow::Win32PaintedWindow(const WindowPlacement& frame, PaintedWindowEvents& events,
                                        HWND owner)
     : events_(events), last_frame_(frame) {
-  if (!RegisterPaintedClass(WindowProc)) return;
+  if (!RegisterWindowClassOnce(kClassName, WindowProc, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW))
+    return;
   const DWORD style = WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   hwnd_ =
       CreateWindowExW(0, kClassName, L"", style, frame.x, frame.y, std::max(1, frame.width),
