@@ -2,9 +2,8 @@
 # Runs the real tarvik.exe (preset mingw, built beforehand) under Wine on a virtual X server, its
 # port named by the registry key only ("Port Name"=COM5, the simulator's pseudo-terminal), waits
 # until its shots reach the key ("FPS" and "PDS"), then closes it with WM_CLOSE and expects it to
-# end by itself with exit code 0. With --pictures DIR it first saves the main window, the
-# configuration sheet and the big display there as PNG files.
-#   QM307_SIM=path/to/qm307-sim scripts/wine-smoke.sh [--pictures DIR]
+# end by itself with exit code 0. TARVIK_SMOKE_HOOK, when set, is run before the close.
+#   QM307_SIM=path/to/qm307-sim scripts/wine-smoke.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,8 +11,6 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 simulator=${QM307_SIM:-build/release/tools/qm307sim/qm307-sim}
 program_exe="$PWD/build/mingw/src/tarvik.exe"
-pictures=
-if [ "${1:-}" = --pictures ]; then pictures=$(realpath "$2"); fi
 key='HKCU\Software\Dorvex\Tarvik'
 export WINEPREFIX="$PWD/build/mingw/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=C.UTF-8  # the English windows
@@ -44,7 +41,8 @@ wait_for() {
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 pids+=($!)
 wait_for 5 test -s "$scratch/display" || fail "the virtual X server did not start"
-export DISPLAY=":$(cat "$scratch/display")"
+DISPLAY=":$(cat "$scratch/display")"
+export DISPLAY
 "$wineserver" -k </dev/null >/dev/null 2>&1 || true
 mkdir -p "$WINEPREFIX"
 "$wineserver" -p </dev/null >/dev/null 2>&1
@@ -69,28 +67,13 @@ stored() {
 wait_for 20 stored FPS || fail "no decoded shot reached \"FPS\" within 20 s"
 stored PDS || fail "\"FPS\" was stored but not \"PDS\""
 
-if [ -n "$pictures" ]; then
-  snap() { xwd -silent -id "$1" | xwdtopnm 2>/dev/null | pnmtopng >"$pictures/$2.png"; }
-  main=$(xdotool search --onlyvisible --name '^Dorvex qm-307 Chronoscope$')
-  sleep 4  # a few more shots in the averages
-  snap "$main" windows-main-window
-  xdotool mousemove --window "$main" 40 40 key alt+s
-  wait_for 5 xdotool search --onlyvisible --name '^Configuration$' >"$scratch/sheet" ||
-    fail "the configuration sheet did not open"
-  sleep 0.5
-  snap "$(cat "$scratch/sheet")" windows-configuration
-  xdotool key Escape
-  sleep 0.5
-  xdotool mousemove --window "$main" 40 40 key alt+b
-  sleep 1.5  # the big display is the only one without a caption
-  for window in $(xdotool search --onlyvisible --classname tarvik.exe); do
-    [ -z "$(xdotool getwindowname "$window")" ] && snap "$window" windows-big-display
-  done
-fi
+# Whatever else is to be done while the program shows shots (the pictures' script).
+if [ -n "${TARVIK_SMOKE_HOOK:-}" ]; then $TARVIK_SMOKE_HOOK || fail "$TARVIK_SMOKE_HOOK failed"; fi
 
 # Wine's taskkill without /f posts WM_CLOSE to the program's top-level windows.
 "$wine" taskkill /im tarvik.exe >/dev/null 2>&1 || fail "taskkill found no tarvik.exe"
-wait_for 5 eval '! kill -0 "$program" 2>/dev/null' || fail "tarvik.exe did not end on WM_CLOSE"
+ended() { ! kill -0 "$program" 2>/dev/null; }
+wait_for 5 ended || fail "tarvik.exe did not end on WM_CLOSE"
 status=0
 wait "$program" || status=$?
 [ "$status" -eq 0 ] || fail "tarvik.exe ended with exit code $status"
