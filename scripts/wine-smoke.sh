@@ -7,8 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver
 simulator=${QM307_SIM:-build/release/tools/qm307sim/qm307-sim}
 program_exe="$PWD/build/mingw/src/tarvik.exe"
 key='HKCU\Software\Dorvex\Tarvik'
@@ -24,10 +23,7 @@ finish() {
   rm -rf "$scratch"
 }
 trap finish EXIT
-fail() {
-  echo "Wine smoke test: $*" >&2
-  exit 1
-}
+fail() { echo "Wine smoke test: $*" >&2 && exit 1; }
 # Waits up to $1 seconds for the command after it to succeed.
 wait_for() {
   local deadline=$((SECONDS + $1))
@@ -53,8 +49,8 @@ mkdir -p "$WINEPREFIX"
 "$wine" reg add "$key" /v "Port Name" /d COM5 /f >/dev/null 2>&1
 
 # Legal shots (about 10.4 ft.lbs with the default 15 grains), one every half second.
-"$simulator" --auto 0.5 --mean 560 --quiet --link "$WINEPREFIX/dosdevices/com5" </dev/null \
-  >/dev/null &
+"$simulator" --auto 0.5 --mean 560 --quiet --link "$WINEPREFIX/dosdevices/com5" \
+  </dev/null >/dev/null &
 pids+=($!)
 wait_for 5 test -L "$WINEPREFIX/dosdevices/com5" || fail "the simulator did not start"
 
@@ -74,7 +70,5 @@ if [ -n "${TARVIK_SMOKE_HOOK:-}" ]; then $TARVIK_SMOKE_HOOK || fail "$TARVIK_SMO
 "$wine" taskkill /im tarvik.exe >/dev/null 2>&1 || fail "taskkill found no tarvik.exe"
 ended() { ! kill -0 "$program" 2>/dev/null; }
 wait_for 5 ended || fail "tarvik.exe did not end on WM_CLOSE"
-status=0
-wait "$program" || status=$?
-[ "$status" -eq 0 ] || fail "tarvik.exe ended with exit code $status"
+wait "$program" || fail "tarvik.exe ended with exit code $?"
 echo "Wine smoke test: tarvik.exe read COM5 from the registry, stored shots and closed cleanly."
