@@ -54,7 +54,9 @@ mkdir -p "$WINEPREFIX"
 pids+=($!)
 wait_for 5 test -L "$WINEPREFIX/dosdevices/com5" || fail "the simulator did not start"
 
-(cd "$scratch" && exec "$wine" "$program_exe") </dev/null >/dev/null 2>&1 &
+# The program alone with its two sounds, away from the build.
+cp "$program_exe" "$(dirname "$program_exe")"/{Airgun,Blurp}.wav "$scratch"
+(cd "$scratch" && exec "$wine" tarvik.exe) </dev/null >/dev/null 2>&1 &
 program=$!
 pids+=("$program")
 stored() {
