@@ -24,14 +24,10 @@ finish() {
 }
 trap finish EXIT
 fail() { echo "Wine smoke test: $*" >&2 && exit 1; }
-# Waits up to $1 seconds for the command after it to succeed.
-wait_for() {
+wait_for() {  # up to $1 seconds for the command after it to succeed
   local deadline=$((SECONDS + $1))
   shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
+  until "$@"; do ((SECONDS < deadline)) && sleep 0.1 || return 1; done
 }
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
