@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Renders the Windows program's pictures in docs/ (windows-*.png) from the real tarvik.exe under
+# Wine on a virtual X server, with the simulator firing shots: the Wine smoke test runs this
+# script again with --snap while the program shows its shots.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+snap() { xwd -silent -id "$1" | xwdtopnm 2>/dev/null | pnmtopng >"docs/$2.png"; }
+if [ "${1:-}" = --snap ]; then
+  main=$(xdotool search --onlyvisible --name '^Dorvex qm-307 Chronoscope$')
+  sleep 4  # a few more shots in the averages
+  snap "$main" windows-main-window
+  xdotool mousemove --window "$main" 40 40 key alt+s  # "Set up"
+  sleep 1
+  snap "$(xdotool search --onlyvisible --name '^Configuration$')" windows-configuration
+  xdotool key Escape
+  sleep 0.5
+  xdotool mousemove --window "$main" 40 40 key alt+b  # "Big"
+  sleep 1.5
+  # The big display is the program's only visible window without a caption.
+  for window in $(xdotool search --onlyvisible --classname tarvik.exe); do
+    if [ -z "$(xdotool getwindowname "$window")" ]; then snap "$window" windows-big-display; fi
+  done
+  exit 0
+fi
+
+scripts/install-deps.sh
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw --target tarvik >/dev/null
+cmake --preset release >/dev/null
+cmake --build --preset release --target qm307-sim >/dev/null
+TARVIK_SMOKE_HOOK="$PWD/scripts/render-windows-pictures.sh --snap" scripts/wine-smoke.sh
+ls -l docs/windows-*.png

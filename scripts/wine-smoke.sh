@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs the real tarvik.exe (preset mingw, built beforehand) under Wine on a virtual X server, its
+# port named by the registry key only ("Port Name"=COM5, the simulator's pseudo-terminal), waits
+# until its shots reach the key ("FPS" and "PDS"), then closes it with WM_CLOSE and expects it to
+# end by itself with exit code 0. TARVIK_SMOKE_HOOK, when set, is run before the close.
+#   QM307_SIM=path/to/qm307-sim scripts/wine-smoke.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver
+simulator=${QM307_SIM:-build/release/tools/qm307sim/qm307-sim}
+program_exe="$PWD/build/mingw/src/tarvik.exe"
+key='HKCU\Software\Dorvex\Tarvik'
+export WINEPREFIX="$PWD/build/mingw/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LC_ALL=C.UTF-8  # the English windows
+
+scratch=$(mktemp -d)
+pids=()
+finish() {
+  "$wineserver" -k </dev/null >/dev/null 2>&1 || true
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap finish EXIT
+fail() { echo "Wine smoke test: $*" >&2 && exit 1; }
+wait_for() {  # up to $1 seconds for the command after it to succeed
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do ((SECONDS < deadline)) && sleep 0.1 || return 1; done
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+pids+=($!)
+wait_for 5 test -s "$scratch/display" || fail "the virtual X server did not start"
+DISPLAY=":$(cat "$scratch/display")"
+export DISPLAY
+"$wineserver" -k </dev/null >/dev/null 2>&1 || true
+mkdir -p "$WINEPREFIX"
+"$wineserver" -p </dev/null >/dev/null 2>&1
+"$wine" wineboot -i </dev/null >/dev/null 2>&1
+# Wine draws the captions itself: there is no window manager.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+"$wine" reg delete "$key" /f >/dev/null 2>&1 || true
+"$wine" reg add "$key" /v "Port Name" /d COM5 /f >/dev/null 2>&1
+
+# Legal shots (about 10.4 ft.lbs with the default 15 grains), one every half second.
+"$simulator" --auto 0.5 --mean 560 --quiet --link "$WINEPREFIX/dosdevices/com5" \
+  </dev/null >/dev/null &
+pids+=($!)
+wait_for 5 test -L "$WINEPREFIX/dosdevices/com5" || fail "the simulator did not start"
+
+# The program alone with its two sounds, away from the build.
+cp "$program_exe" "$(dirname "$program_exe")"/{Airgun,Blurp}.wav "$scratch"
+(cd "$scratch" && exec "$wine" tarvik.exe) </dev/null >/dev/null 2>&1 &
+program=$!
+pids+=("$program")
+stored() {
+  "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | grep -Eq "^ +$1 +REG_SZ +[0-9.]+$"
+}
+wait_for 20 stored FPS || fail "no decoded shot reached \"FPS\" within 20 s"
+stored PDS || fail "\"FPS\" was stored but not \"PDS\""
+
+# Whatever else is to be done while the program shows shots (the pictures' script).
+if [ -n "${TARVIK_SMOKE_HOOK:-}" ]; then $TARVIK_SMOKE_HOOK || fail "$TARVIK_SMOKE_HOOK failed"; fi
+
+# Wine's taskkill without /f posts WM_CLOSE to the program's top-level windows.
+"$wine" taskkill /im tarvik.exe >/dev/null 2>&1 || fail "taskkill found no tarvik.exe"
+ended() { ! kill -0 "$program" 2>/dev/null; }
+wait_for 5 ended || fail "tarvik.exe did not end on WM_CLOSE"
+wait "$program" || fail "tarvik.exe ended with exit code $?"
+echo "Wine smoke test: tarvik.exe read COM5 from the registry, stored shots and closed cleanly."
