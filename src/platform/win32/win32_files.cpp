@@ -70,18 +70,24 @@ bool Win32Files::ReplaceWhole(const std::string& path, std::string_view bytes) {
   return false;
 }
 
-void NotepadViewer::ShowTextFile(const std::string& path) {
-  std::string command = "NOTEPAD.EXE \"" + path + "\"";
-  std::vector<char> line(command.begin(), command.end());
+bool StartProcess(const std::string& command_line) {
+  // CreateProcessA may write into the command line, so it gets a copy of its own.
+  std::vector<char> line(command_line.begin(), command_line.end());
   line.push_back('\0');
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                     &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return false;
   }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+void NotepadViewer::ShowTextFile(const std::string& path) {
+  StartProcess("NOTEPAD.EXE \"" + path + "\"");
 }
 
 }  // namespace tarvik::win32

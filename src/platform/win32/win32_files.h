@@ -16,6 +16,9 @@ class Win32Files final : public Files {
   bool ReplaceWhole(const std::string& path, std::string_view bytes) override;
 };
 
+// Starts `command_line` as a process of its own, not waited for; false when it cannot start.
+bool StartProcess(const std::string& command_line);
+
 class NotepadViewer final : public TextFileViewer {
  public:
   void ShowTextFile(const std::string& path) override;

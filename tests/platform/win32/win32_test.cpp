@@ -72,6 +72,16 @@ TEST_F(Win32FilesTest, ReplaceWholePutsExactlyTheNewBytesInPlaceOrLeavesTheOldFi
   EXPECT_EQ(fs::file_size(path), 0u);
 }
 
+// The log viewer's road: a program started on its own with a quoted name, not waited for.
+TEST_F(Win32FilesTest, StartedProcessRunsOnItsOwnAndAMissingProgramIsRefused) {
+  const fs::path out = folder_ / "viewed log.txt";
+  ASSERT_TRUE(StartProcess("cmd.exe /c echo shot> \"" + out.string() + "\""));
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (ReadAll(out).empty() && std::chrono::steady_clock::now() < deadline) Sleep(50);
+  EXPECT_EQ(ReadAll(out), "shot\r\n");
+  EXPECT_FALSE(StartProcess("tarvik-no-such-program.exe"));
+}
+
 TEST(Win32SettingsKeyTest, NamesInAnyCaseAndValuesStoredByOthersAreReadAsTheirType) {
   constexpr const char* kPath = "Software\\Dorvex\\Tarvik";
   RegDeleteTreeA(HKEY_CURRENT_USER, kPath);
