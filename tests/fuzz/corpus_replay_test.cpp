@@ -8,7 +8,9 @@
 #include <iterator>
 #include <string>
 
+int FuzzNumberText(const std::uint8_t* data, std::size_t size);
 int FuzzRegFile(const std::uint8_t* data, std::size_t size);
+int FuzzShotDecoder(const std::uint8_t* data, std::size_t size);
 int FuzzShotLog(const std::uint8_t* data, std::size_t size);
 int FuzzTabReplies(const std::uint8_t* data, std::size_t size);
 
@@ -27,7 +29,9 @@ int Replay(const std::string& corpus, int (*target)(const std::uint8_t*, std::si
 }
 
 TEST(FuzzCorpusTest, EveryCorpusKeepsItsProperties) {
+  EXPECT_GT(Replay("number_text", &FuzzNumberText), 5);
   EXPECT_GT(Replay("reg_file", &FuzzRegFile), 5);
+  EXPECT_GT(Replay("shot_decoder", &FuzzShotDecoder), 5);
   EXPECT_GT(Replay("shot_log", &FuzzShotLog), 5);
   EXPECT_GT(Replay("tab_reply", &FuzzTabReplies), 5);
 }
