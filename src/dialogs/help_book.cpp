@@ -62,4 +62,33 @@ std::optional<HelpPage> FollowHelpLink(std::string_view href, UiLanguage languag
   return HelpPage{std::string(*html), static_cast<int>(*context)};
 }
 
+bool HelpHistory::Open(std::string_view file, const HelpRequest& request, bool new_visit) {
+  std::optional<HelpPage> page = ResolveHelp(file, request, language_);
+  if (!page) return false;
+  if (new_visit) {
+    earlier_.clear();
+    shown_.reset();
+  }
+  Show(std::move(*page));
+  return true;
+}
+
+bool HelpHistory::Follow(std::string_view href) {
+  std::optional<HelpPage> page = FollowHelpLink(href, language_);
+  if (!page) return false;
+  Show(std::move(*page));
+  return true;
+}
+
+void HelpHistory::Back() {
+  if (earlier_.empty()) return;
+  shown_ = std::move(earlier_.back());
+  earlier_.pop_back();
+}
+
+void HelpHistory::Show(HelpPage page) {
+  if (shown_) earlier_.push_back(std::move(*shown_));
+  shown_ = std::move(page);
+}
+
 }  // namespace tarvik

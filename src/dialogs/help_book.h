@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/help_viewer.h"
 #include "res/string_table.h"
@@ -26,6 +27,31 @@ std::optional<HelpPage> ResolveHelp(std::string_view file, const HelpRequest& re
 // The page a link leads to: "topic:<context>" or "contents"; nothing for any other link or a
 // topic that does not exist.
 std::optional<HelpPage> FollowHelpLink(std::string_view href, UiLanguage language);
+
+// The help window's pages as the user moves through them: the page shown and those before it,
+// for Back. Both fronts' help windows keep their pages here.
+class HelpHistory {
+ public:
+  explicit HelpHistory(UiLanguage language) : language_(language) {}
+
+  // Shows the page a help call asks for; false, and nothing changed, when it has none. A new
+  // visit (the window was closed) forgets the pages before it.
+  bool Open(std::string_view file, const HelpRequest& request, bool new_visit);
+  // Follows a link of the page shown; false when it leads nowhere.
+  bool Follow(std::string_view href);
+  void Back();
+
+  // The page shown, null before the first.
+  const HelpPage* shown() const { return shown_ ? &*shown_ : nullptr; }
+  bool can_go_back() const { return !earlier_.empty(); }
+
+ private:
+  void Show(HelpPage page);
+
+  UiLanguage language_;
+  std::optional<HelpPage> shown_;
+  std::vector<HelpPage> earlier_;  // the latest last
+};
 
 }  // namespace tarvik
 

@@ -20,7 +20,7 @@ constexpr int kWindowHeight = 480;
 }  // namespace
 
 QtHelpViewer::QtHelpViewer(QWidget* owner, UiLanguage language)
-    : owner_(owner), language_(language) {}
+    : owner_(owner), language_(language), pages_(language) {}
 
 // The window may have gone already with its owner.
 QtHelpViewer::~QtHelpViewer() { delete window_.data(); }
@@ -28,15 +28,11 @@ QtHelpViewer::~QtHelpViewer() { delete window_.data(); }
 QWidget* QtHelpViewer::window() const { return window_.data(); }
 
 bool QtHelpViewer::WinHelp(std::string_view file, const HelpRequest& request) {
-  std::optional<HelpPage> page = ResolveHelp(file, request, language_);
-  if (!page) return false;
-  if (window_ == nullptr || !window_->isVisible()) {
-    // A window the user closed starts afresh: Back does not lead into an earlier visit.
-    history_.clear();
-    shown_.reset();
-  }
+  // A window the user closed starts afresh: Back does not lead into an earlier visit.
+  const bool new_visit = window_ == nullptr || !window_->isVisible();
+  if (!pages_.Open(file, request, new_visit)) return false;
   MakeWindow();
-  Navigate(std::move(*page));
+  Display();
   window_->show();
   window_->raise();
   window_->activateWindow();
@@ -70,34 +66,21 @@ void QtHelpViewer::MakeWindow() {
   layout->addLayout(buttons);
   layout->addWidget(browser_);
 
-  QObject::connect(browser_, &QTextBrowser::anchorClicked,
-                   [this](const QUrl& link) { FollowLink(link); });
-  QObject::connect(back_, &QPushButton::clicked, [this] { GoBack(); });
-  QObject::connect(contents, &QPushButton::clicked,
-                   [this] { FollowLink(QUrl(QStringLiteral("contents"))); });
-}
-
-void QtHelpViewer::Navigate(HelpPage page) {
-  if (shown_) history_.push_back(std::move(*shown_));
-  shown_ = std::move(page);
-  Display();
-}
-
-void QtHelpViewer::FollowLink(const QUrl& link) {
-  const std::string href = link.toString().toStdString();
-  if (std::optional<HelpPage> page = FollowHelpLink(href, language_)) Navigate(std::move(*page));
-}
-
-void QtHelpViewer::GoBack() {
-  if (history_.empty()) return;
-  shown_ = std::move(history_.back());
-  history_.pop_back();
-  Display();
+  QObject::connect(browser_, &QTextBrowser::anchorClicked, [this](const QUrl& link) {
+    if (pages_.Follow(link.toString().toStdString())) Display();
+  });
+  QObject::connect(back_, &QPushButton::clicked, [this] {
+    pages_.Back();
+    Display();
+  });
+  QObject::connect(contents, &QPushButton::clicked, [this] {
+    if (pages_.Follow("contents")) Display();
+  });
 }
 
 void QtHelpViewer::Display() {
-  browser_->setHtml(FromUtf8(shown_->html));
-  back_->setEnabled(!history_.empty());
+  browser_->setHtml(FromUtf8(pages_.shown()->html));
+  back_->setEnabled(pages_.can_go_back());
 }
 
 }  // namespace tarvik::ui

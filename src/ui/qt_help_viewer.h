@@ -17,7 +17,6 @@
 class QDialog;
 class QTextBrowser;
 class QPushButton;
-class QUrl;
 class QWidget;
 
 namespace tarvik::ui {
@@ -37,15 +36,11 @@ class QtHelpViewer final : public HelpViewer {
   // The help window, null until the first page has been shown.
   QWidget* window() const;
   // The page shown: its HTML and context (0 for the contents); empty and 0 before the first.
-  std::string shown_html() const { return shown_ ? shown_->html : std::string(); }
-  int shown_context() const { return shown_ ? shown_->context : 0; }
+  std::string shown_html() const { return pages_.shown() ? pages_.shown()->html : std::string(); }
+  int shown_context() const { return pages_.shown() ? pages_.shown()->context : 0; }
 
  private:
   void MakeWindow();
-  // Shows the page, remembering the one it replaces for Back.
-  void Navigate(HelpPage page);
-  void FollowLink(const QUrl& link);
-  void GoBack();
   void Display();
 
   QPointer<QWidget> owner_;
@@ -53,8 +48,7 @@ class QtHelpViewer final : public HelpViewer {
   QPointer<QDialog> window_;
   QTextBrowser* browser_ = nullptr;
   QPushButton* back_ = nullptr;
-  std::optional<HelpPage> shown_;
-  std::vector<HelpPage> history_;  // the pages shown before, the latest last
+  HelpHistory pages_;
 };
 
 }  // namespace tarvik::ui

@@ -31,7 +31,7 @@ HWND Child(HWND parent, const wchar_t* window_class, const std::wstring& text, D
 }  // namespace
 
 Win32HelpViewer::Win32HelpViewer(const Win32Dialog& owner, UiLanguage language)
-    : owner_(owner), language_(language) {}
+    : owner_(owner), language_(language), pages_(language) {}
 
 Win32HelpViewer::~Win32HelpViewer() {
   if (window_ == nullptr) return;
@@ -42,15 +42,11 @@ Win32HelpViewer::~Win32HelpViewer() {
 }
 
 bool Win32HelpViewer::WinHelp(std::string_view file, const HelpRequest& request) {
-  std::optional<HelpPage> page = ResolveHelp(file, request, language_);
-  if (!page) return false;
-  if (window_ == nullptr || !IsWindowVisible(window_)) {
-    // A window the user closed starts afresh: Back does not lead into an earlier visit.
-    history_.clear();
-    shown_.reset();
-  }
+  // A window the user closed starts afresh: Back does not lead into an earlier visit.
+  const bool new_visit = window_ == nullptr || !IsWindowVisible(window_);
+  if (!pages_.Open(file, request, new_visit)) return false;
   if (!MakeWindow()) return false;
-  Navigate(std::move(*page));
+  Display();
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   return true;
@@ -92,32 +88,15 @@ void Win32HelpViewer::Layout() {
   MoveWindow(links_, kMargin, client.bottom - kMargin - list_height, width, list_height, TRUE);
 }
 
-void Win32HelpViewer::Navigate(HelpPage page) {
-  if (shown_) history_.push_back(std::move(*shown_));
-  shown_ = std::move(page);
-  Display();
-}
-
-void Win32HelpViewer::FollowLink(const std::string& href) {
-  if (std::optional<HelpPage> page = FollowHelpLink(href, language_)) Navigate(std::move(*page));
-}
-
-void Win32HelpViewer::GoBack() {
-  if (history_.empty()) return;
-  shown_ = std::move(history_.back());
-  history_.pop_back();
-  Display();
-}
-
 void Win32HelpViewer::Display() {
-  HelpText page = HtmlToHelpText(shown_->html);
+  HelpText page = HtmlToHelpText(pages_.shown()->html);
   SetWindowTextW(text_, Utf8ToWide(page.text).c_str());
   SendMessageW(links_, LB_RESETCONTENT, 0, 0);
   for (const HelpLink& link : page.links) {
     SendMessageW(links_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(link.title).c_str()));
   }
   shown_links_ = std::move(page.links);
-  EnableWindow(back_, history_.empty() ? FALSE : TRUE);
+  EnableWindow(back_, pages_.can_go_back() ? TRUE : FALSE);
 }
 
 LRESULT CALLBACK Win32HelpViewer::WindowProc(HWND window, UINT message, WPARAM wparam,
@@ -138,14 +117,15 @@ LRESULT Win32HelpViewer::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
       return 0;
     case WM_COMMAND:
       if (LOWORD(wparam) == kContentsButton && HIWORD(wparam) == BN_CLICKED) {
-        FollowLink("contents");
+        if (pages_.Follow("contents")) Display();
       } else if (LOWORD(wparam) == kBackButton && HIWORD(wparam) == BN_CLICKED) {
-        GoBack();
+        pages_.Back();
+        Display();
       } else if (LOWORD(wparam) == kLinkList && HIWORD(wparam) == LBN_DBLCLK) {
         const LRESULT chosen = SendMessageW(links_, LB_GETCURSEL, 0, 0);
         if (chosen >= 0 && chosen < static_cast<LRESULT>(shown_links_.size())) {
           const std::string href = shown_links_[static_cast<std::size_t>(chosen)].href;
-          FollowLink(href);
+          if (pages_.Follow(href)) Display();
         }
       }
       return 0;

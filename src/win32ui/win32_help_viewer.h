@@ -35,10 +35,6 @@ class Win32HelpViewer final : public HelpViewer {
   LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool MakeWindow();
   void Layout();
-  // Shows the page, remembering the one it replaces for Back.
-  void Navigate(HelpPage page);
-  void FollowLink(const std::string& href);
-  void GoBack();
   void Display();
 
   const Win32Dialog& owner_;
@@ -48,9 +44,8 @@ class Win32HelpViewer final : public HelpViewer {
   HWND back_ = nullptr;
   HWND text_ = nullptr;
   HWND links_ = nullptr;
-  std::optional<HelpPage> shown_;
+  HelpHistory pages_;
   std::vector<HelpLink> shown_links_;
-  std::vector<HelpPage> history_;  // the pages shown before, the latest last
 };
 
 }  // namespace tarvik::win32ui
