@@ -112,7 +112,7 @@ void MainWindow::Tick(int timer_id) {
   const bool refresh_owed = std::exchange(refresh_owed_, false);
   if (firing_all_) ++ticks_since_fire_;
   if (!snap_active_) {
-    for (const Reading& reading : state_.chronoscope.Poll()) {
+    for (const Reading& reading : state_.chronoscope.Poll(services_.clock.NowMs())) {
       CompleteShot(reading);
       refresh_owed_ = true;
     }

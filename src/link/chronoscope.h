@@ -5,8 +5,10 @@
 #ifndef TARVIK_LINK_CHRONOSCOPE_H_
 #define TARVIK_LINK_CHRONOSCOPE_H_
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,16 +32,23 @@ class Chronoscope {
   // in progress is dropped: the new link starts with an empty input queue, so its remaining
   // digits will never come, and the digits of the next reading must not be joined to it.
   std::optional<PortError> OpenLink(std::string_view port_name);
-  void CloseLink() { CloseSerialLink(link_); }
+  void CloseLink();
   bool IsOpen() const { return link_ != nullptr && link_->open; }
+  // The device of a link that was open went away, and the port has not opened again yet.
+  bool IsLost() const { return reopen_due_ms_.has_value(); }
   // The link in use, for the exchanges; null before the first open.
   SerialLink* current_link() { return link_.get(); }
   // The ports present, for the user to choose from.
   SerialPlatform& platform() { return platform_; }
 
-  // One look at the port: reads what has arrived into the free part of the receive buffer,
-  // never waiting, and decodes it.
-  std::vector<Reading> Poll();
+  // One look at the port at `now_ms`: reads what has arrived into the free part of the receive
+  // buffer, never waiting, and decodes it.
+  //
+  // When the device has gone away (a USB adapter pulled out), the link is closed at once, so that
+  // the device can come back under its name, and the reading in progress is dropped. The port is
+  // then opened again quietly, at most once a second, until it opens; its reads give nothing
+  // meanwhile. A reopened port starts with an empty input queue, like any opened port.
+  std::vector<Reading> Poll(std::int64_t now_ms);
   // Decodes bytes that an exchange took from the port besides its reply, as if the timer had
   // read them.
   std::vector<Reading> DecodeStrays(std::string_view bytes);
@@ -50,8 +59,13 @@ class Chronoscope {
   void DropReadingInProgress() { decoder_.DropReadingInProgress(); }
 
  private:
+  void LetGoOfLostLink(std::int64_t now_ms);
+  void TryReopen(std::int64_t now_ms);
+
   SerialPlatform& platform_;
   std::unique_ptr<SerialLink> link_;
+  std::string port_name_;                      // of the last OpenLink
+  std::optional<std::int64_t> reopen_due_ms_;  // while lost: when to try the port again
   ReceiveBuffer buffer_;
   ShotDecoder decoder_;
 };

@@ -7,6 +7,15 @@ namespace {
 
 bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
+// The count a port call gave, or 0 for a failure; a gone device marks the link lost.
+int Counted(SerialLink& link, int n) {
+  if (n == kPortGone) {
+    link.open = false;
+    link.lost = true;
+  }
+  return n > 0 ? n : 0;
+}
+
 }  // namespace
 
 std::unique_ptr<SerialLink> OpenSerialLink(SerialPlatform& platform, std::string_view port_name) {
@@ -27,15 +36,14 @@ void CloseSerialLink(std::unique_ptr<SerialLink>& link) {
 
 int SerialRead(SerialLink* current, std::span<std::uint8_t> destination) {
   if (current == nullptr || !current->open || destination.empty()) return 0;
-  const int n = current->port->Read(destination);
-  if (n <= 0) return 0;
+  const int n = Counted(*current, current->port->Read(destination));
+  if (n == 0) return 0;
   return n > static_cast<int>(destination.size()) ? static_cast<int>(destination.size()) : n;
 }
 
 int SerialWrite(SerialLink* current, std::string_view text) {
   if (current == nullptr || !current->open || text.empty()) return 0;
-  const int n = current->port->Write(text);
-  return n > 0 ? n : 0;
+  return Counted(*current, current->port->Write(text));
 }
 
 std::string DrainReply(SerialLink* current, Clock& clock) {

@@ -18,8 +18,9 @@ namespace tarvik {
 
 struct SerialLink {
   std::unique_ptr<SerialPort> port;  // held from a successful device open until the close
-  bool open = false;                 // the port is open and every configuration step succeeded
-  PortError error;                   // why the open failed, when it did
+  bool open = false;  // the port is open, every configuration step succeeded and it is there
+  bool lost = false;  // the device went away after the open; `open` was cleared then
+  PortError error;    // why the open failed, when it did
 };
 
 // Size, terminator included, of the failure message's text buffer.
@@ -36,7 +37,8 @@ void CloseSerialLink(std::unique_ptr<SerialLink>& link);
 
 // The operations on the link in use (`current`, which may be null). A link that is not open
 // makes them return 0 without touching the port; a failed read or write returns 0 too and leaves
-// the link open, so later calls try again.
+// the link open, so later calls try again. A port whose device has gone away can never succeed
+// again: the link is then marked lost and no longer open, for its owner to replace.
 int SerialRead(SerialLink* current, std::span<std::uint8_t> destination);
 int SerialWrite(SerialLink* current, std::string_view text);
 // Waits for an instrument's short reply, then reads it: what was read is returned for the

@@ -18,13 +18,18 @@ struct PortError {
   std::string text;
 };
 
+// What a port's Read or Write gives instead of a count of bytes.
+inline constexpr int kPortFailed = -1;  // this call failed; a later one may succeed
+inline constexpr int kPortGone = -2;    // the device has gone away (a USB adapter pulled out):
+                                        // no call on this port will succeed again
+
 // An opened port. Reads return at once with what has arrived, possibly nothing.
 class SerialPort {
  public:
   virtual ~SerialPort() = default;
-  // Bytes read into `destination`, or -1 when the read failed.
+  // Bytes read into `destination`, kPortFailed or kPortGone.
   virtual int Read(std::span<std::uint8_t> destination) = 0;
-  // Bytes written, or -1 when the write failed.
+  // Bytes written, kPortFailed or kPortGone.
   virtual int Write(std::string_view bytes) = 0;
 };
 

@@ -148,6 +148,52 @@ TEST_F(MainWindowTest, FailedPortIsReportedAtEachOpenAndSetUpClosesTheOldLinkFir
   EXPECT_EQ(Text(Id::kCounts), "1234");
 }
 
+// The adapter pulled out mid-reading and put back: the program lets the device go at once, tries
+// it again about once a second without a word, and takes the shots of the new link only.
+TEST_F(MainWindowTest, VanishedInstrumentIsReopenedQuietlyAndNothingFromBeforeIsTakenAgain) {
+  window_.Initialize();
+  Receive("001234\r0012");
+  auto old_line = platform_.line;
+  // A failed read is no loss: the same port is read again.
+  old_line->fail_reads = true;
+  for (int tick = 0; tick < 100; ++tick) window_.Tick(MainWindow::kTimerId);
+  old_line->fail_reads = false;
+  EXPECT_EQ(platform_.opened.size(), 1u);
+
+  old_line->gone = true;
+  platform_.open_error = {2, "No such file or directory"};
+  const auto ticks_for = [&](int ms) {
+    for (int elapsed = 0; elapsed < ms; elapsed += 20) {
+      clock_.SleepMs(20);
+      window_.Tick(MainWindow::kTimerId);
+    }
+  };
+  ticks_for(20);
+  EXPECT_TRUE(old_line->closed) << "the device must be let go for it to come back";
+  EXPECT_TRUE(state_.chronoscope.IsLost());
+  ticks_for(5000);  // the tab's exchanges, 140 ms each, count too
+  EXPECT_GE(platform_.opened.size(), 1u + 4u);
+  EXPECT_LE(platform_.opened.size(), 1u + 6u) << "tried more often than once a second";
+  EXPECT_TRUE(services_.message_box.shown.empty());
+  EXPECT_FALSE(view_.Enabled(Id::kTabGroup));
+  EXPECT_EQ(Text(Id::kShotCount), "1");
+
+  platform_.open_error = {};
+  ticks_for(1100);
+  ASSERT_FALSE(state_.chronoscope.IsLost());
+  EXPECT_EQ(platform_.opened.back(), "COM2");
+  Receive("5678\r");  // "0012" was lost with the old link
+  EXPECT_EQ(Text(Id::kCounts) + "|" + Text(Id::kShotCount), "5678|2");
+
+  // A loss found by an exchange, then Set up: the user's own open reports as ever.
+  platform_.line->gone = true;
+  window_.Command(static_cast<int>(Id::kBack), Notification::kClicked);
+  platform_.open_error = {2, "No such file or directory"};
+  Command(Id::kSetUp);
+  EXPECT_EQ(services_.message_box.shown.size(), 1u);
+  EXPECT_FALSE(state_.chronoscope.IsLost()) << "a port that never opened waits for Set up";
+}
+
 TEST_F(MainWindowTest, TypedWeightIsHeldAndStoredButNotZeroUnchangedOrAbsurd) {
   view_.EchoTextChanges(Id::kWeight, window_);
   window_.Initialize();

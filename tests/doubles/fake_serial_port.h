@@ -16,6 +16,7 @@ namespace tarvik::testing {
 struct FakeLine {  // the instrument's side of a port; it outlives the port for tests to inspect
   std::string to_program;  // bytes waiting to be read
   bool fail_reads = false, fail_writes = false;
+  bool gone = false;          // the device was pulled out: every call says so
   int reads = 0, writes = 0;  // calls of Read and Write
   bool closed = false;
 };
@@ -27,7 +28,8 @@ class FakeSerialPort : public SerialPort {
 
   int Read(std::span<std::uint8_t> destination) override {
     ++line_->reads;
-    if (line_->fail_reads) return -1;
+    if (line_->gone) return kPortGone;
+    if (line_->fail_reads) return kPortFailed;
     const std::size_t n =
         line_->to_program.copy(reinterpret_cast<char*>(destination.data()), destination.size());
     line_->to_program.erase(0, n);
@@ -35,7 +37,8 @@ class FakeSerialPort : public SerialPort {
   }
   int Write(std::string_view bytes) override {
     ++line_->writes;
-    return line_->fail_writes ? -1 : static_cast<int>(bytes.size());
+    if (line_->gone) return kPortGone;
+    return line_->fail_writes ? kPortFailed : static_cast<int>(bytes.size());
   }
 
  private:

@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -192,6 +193,38 @@ TEST_F(MainWindowUiTest, TabGroupFollowsTheInstrumentAndASnapIsSavedByteForByte)
   std::ifstream file(folder_ / "snap.dmp", std::ios::binary);
   const std::string dump{std::istreambuf_iterator<char>(file), {}};
   EXPECT_EQ(dump, sim::DumpBytes(137));
+}
+
+// The adapter pulled out in mid-reading and put back: the device vanishes and a new one appears
+// under the same name. The window runs on without a message and reads the new device by itself.
+TEST_F(MainWindowUiTest, InstrumentPulledOutAndPutBackIsReadAgainByItself) {
+  namespace fs = std::filesystem;
+  const fs::path port = folder_ / "ttyQM307";
+  fs::create_symlink(instrument_->device_path(), port);
+  state_.settings.port_name = port.string();
+  Open(UiLanguage::kNeutral);
+  Shoot(1234, 6, "1");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Text(Id::kBuffered) == "0"; }, 3000));  // a tab
+  instrument_->SendRaw("0010");
+  QTest::qWait(100);
+  instrument_.reset();
+  fs::remove(port);
+  QTest::qWait(2500);  // two or three quiet tries
+  EXPECT_TRUE(state_.chronoscope.IsLost());
+  EXPECT_TRUE(quiet_.message_box.shown.empty());
+  EXPECT_EQ(Text(Id::kBuffered), "") << "a tab that is gone shows no counts";
+
+  std::string error;
+  instrument_ = sim::PtyInstrument::Start({}, &error);
+  ASSERT_NE(instrument_, nullptr) << error;
+  fs::create_symlink(instrument_->device_path(), port);
+  QElapsedTimer back;
+  back.start();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !state_.chronoscope.IsLost(); }, 3000));
+  EXPECT_LE(back.elapsed(), 1500);
+  Shoot(1000, 4, "2");  // whole: the "0010" before the loss is not joined to it
+  EXPECT_EQ(Text(Id::kCounts), "1000");
+  EXPECT_TRUE(quiet_.message_box.shown.empty());
 }
 
 // F1 on a control or a right click on a label opens the help at its topic.

@@ -34,20 +34,28 @@ class PosixSerialPort final : public SerialPort {
 
   int Read(std::span<std::uint8_t> destination) override {
     const ssize_t n = ::read(fd_, destination.data(), destination.size());
-    if (n >= 0) return static_cast<int>(n);
-    // Nothing has arrived: that is an empty read, not a failure.
+    if (n > 0) return static_cast<int>(n);
+    // With nothing arrived a read fails with EAGAIN (the descriptor does not block and the line
+    // asks for one byte); the end of the file comes only once the terminal has hung up, as it
+    // does when the adapter is pulled out or the other end of a pseudo-terminal goes.
+    if (n == 0) return destination.empty() ? 0 : kPortGone;
     if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) return 0;
-    return -1;
+    return Failure(errno);
   }
 
   int Write(std::string_view bytes) override {
     const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-    return n >= 0 ? static_cast<int>(n) : -1;
+    return n >= 0 ? static_cast<int>(n) : Failure(errno);
   }
 
   int fd() const { return fd_; }
 
  private:
+  // A device that has gone answers with one of these; anything else may pass.
+  static int Failure(int code) {
+    return code == EIO || code == ENXIO || code == ENODEV ? kPortGone : kPortFailed;
+  }
+
   int fd_;
 };
 
@@ -62,7 +70,9 @@ int ConfigureLine(int fd) {
   tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
   tio.c_cflag |= CS8 | CREAD | CLOCAL;
   tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
-  tio.c_cc[VMIN] = 0;  // reads return at once with what has arrived
+  // Reads return at once with what has arrived, since the descriptor does not block; with at
+  // least one byte asked for, an empty line is EAGAIN and only a hung-up line reads as its end.
+  tio.c_cc[VMIN] = 1;
   tio.c_cc[VTIME] = 0;
   if (::tcsetattr(fd, TCSANOW, &tio) != 0) return errno;
 

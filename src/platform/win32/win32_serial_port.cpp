@@ -40,15 +40,17 @@ class Win32SerialPort final : public SerialPort {
     DWORD read = 0;
     if (!ReadFile(handle_, destination.data(), static_cast<DWORD>(destination.size()), &read,
                   nullptr)) {
-      return -1;
+      return Failure();
     }
+    // An empty read is also what a port whose device has gone may give.
+    if (read == 0 && !destination.empty() && !StillThere()) return kPortGone;
     return static_cast<int>(read);
   }
 
   int Write(std::string_view bytes) override {
     DWORD written = 0;
     if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-      return -1;
+      return Failure();
     }
     return static_cast<int>(written);
   }
@@ -56,6 +58,16 @@ class Win32SerialPort final : public SerialPort {
   HANDLE handle() const { return handle_; }
 
  private:
+  // Asks the driver for the line's state, which also clears a line error: a port that aborts
+  // on errors refuses every read and write until then. A device that has been removed (a USB
+  // adapter pulled out) cannot answer.
+  bool StillThere() {
+    DWORD errors = 0;
+    COMSTAT status{};
+    return ClearCommError(handle_, &errors, &status) != FALSE;
+  }
+  int Failure() { return StillThere() ? kPortFailed : kPortGone; }
+
   HANDLE handle_;
 };
 
