@@ -248,8 +248,8 @@ void SoundPage::OnCommand(ConfigId id, Notification notification) {
 
 void TabPage::ShowTabStatus() {
   std::string strays;
-  const bool answered =
-      QueryTabStatus(state_.chronoscope.current_link(), services_.clock, state_.tab, strays);
+  const bool answered = QueryTabStatus(state_.chronoscope.current_link(), services_.clock,
+                                       state_.chronoscope.InMidLine(), state_.tab, strays);
   if (services_.complete_strays) services_.complete_strays(strays);
   if (answered) {
     const char version = state_.tab.version;

@@ -133,8 +133,8 @@ void MainWindow::TabRefresh() {
 
 void MainWindow::ShowTabStatus() {
   std::string strays;
-  const bool answered =
-      QueryTabStatus(state_.chronoscope.current_link(), services_.clock, state_.tab, strays);
+  const bool answered = QueryTabStatus(state_.chronoscope.current_link(), services_.clock,
+                                       state_.chronoscope.InMidLine(), state_.tab, strays);
   CompleteStrays(strays);
   if (!answered) {
     firing_all_ = false;

@@ -57,6 +57,8 @@ class Chronoscope {
   // of a reading in progress goes into the snap, so the snap drops the reading.
   ReceiveBuffer& receive_buffer() { return buffer_; }
   void DropReadingInProgress() { decoder_.DropReadingInProgress(); }
+  // The bytes taken so far end in the middle of a line, for the exchanges to judge what follows.
+  bool InMidLine() const { return decoder_.InMidLine(); }
 
  private:
   void LetGoOfLostLink(std::int64_t now_ms);

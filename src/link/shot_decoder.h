@@ -22,8 +22,14 @@ class ShotDecoder {
   // between calls, so that a reading split over several reads is assembled whole. A reading whose
   // value does not fit 32 bits cannot come from the instrument and is dropped.
   std::vector<Reading> DecodeReceived(ReceiveBuffer& buffer);
-  // Forgets the reading in progress, whose remaining digits will never come.
-  void DropReadingInProgress() { StartNewReading(); }
+  // Forgets the line in progress, whose remaining bytes will never come: the next byte starts a
+  // line.
+  void DropReadingInProgress() {
+    StartNewReading();
+    spoiled_ = false;
+  }
+  // Bytes of a line have come since the last line end: the next byte continues that line.
+  bool InMidLine() const { return digit_tally_ > 0 || spoiled_; }
 
  private:
   void StartNewReading();

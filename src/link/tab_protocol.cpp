@@ -25,9 +25,7 @@ std::string Read(SerialLink* link, std::size_t size) {
   return std::string(bytes.begin(), bytes.begin() + n);
 }
 
-bool StartsALine(std::string_view read, std::size_t at) {
-  return at == 0 || read[at - 1] == kLineFeed || read[at - 1] == kCarriageReturn;
-}
+bool IsLineEnd(char c) { return c == kLineFeed || c == kCarriageReturn; }
 
 // Takes the reply at [at, at + length) out of the read; the bytes around it are strays.
 void TakeReply(std::string_view read, std::size_t at, std::size_t length, std::string& strays) {
@@ -45,13 +43,13 @@ std::uint16_t ParseHex4(std::string_view four) {
   return value;
 }
 
-bool JudgeVersionReply(std::string_view read, TabStatus& status, std::string& strays) {
+bool JudgeVersionReply(std::string_view read, bool starts_line, TabStatus& status,
+                       std::string& strays) {
   std::optional<std::size_t> reply;
   std::optional<std::size_t> digits_only;  // "12", CR, LF could be a reading as well
   for (std::size_t at = 0; at + 4 <= read.size(); ++at) {
-    if (read[at + 2] != kCarriageReturn || read[at + 3] != kLineFeed || !StartsALine(read, at)) {
-      continue;
-    }
+    const bool line_start = at == 0 ? starts_line : IsLineEnd(read[at - 1]);
+    if (read[at + 2] != kCarriageReturn || read[at + 3] != kLineFeed || !line_start) continue;
     (IsDigit(read[at]) && IsDigit(read[at + 1]) ? digits_only : reply) = at;
   }
   if (!reply) reply = digits_only;
@@ -83,12 +81,16 @@ bool JudgePointerReply(std::string_view read, TabStatus& status, std::string& st
   return true;
 }
 
-bool QueryTabStatus(SerialLink* link, Clock& clock, TabStatus& status, std::string& strays) {
+bool QueryTabStatus(SerialLink* link, Clock& clock, bool in_mid_line, TabStatus& status,
+                    std::string& strays) {
   if (link == nullptr || !link->open) return false;
-  strays += Read(link, kTabReplyRead);  // what waited before the question
+  const std::string waited = Read(link, kTabReplyRead);  // what waited before the question
+  strays += waited;
+  // The reply's read goes on from where the bytes taken so far stopped.
+  const bool starts_line = waited.empty() ? !in_mid_line : IsLineEnd(waited.back());
   SerialWrite(link, "p");
   clock.SleepMs(kVersionWaitMs);
-  if (!JudgeVersionReply(Read(link, kTabReplyRead), status, strays)) return false;
+  if (!JudgeVersionReply(Read(link, kTabReplyRead), starts_line, status, strays)) return false;
   status.capacity = kTabCapacity;
   SerialWrite(link, "t");
   clock.SleepMs(kPointerWaitMs);

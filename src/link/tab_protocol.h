@@ -34,10 +34,13 @@ struct TabStatus {
 std::uint16_t ParseHex4(std::string_view four);
 
 // The version reply in a read: the last group of four bytes ending in CR LF that starts a line
-// of the read (one whose first two bytes are digits, a reading's look, only when there is no
-// other). Its version character goes to `status`, the read's other bytes to `strays`. False,
-// and the whole read to `strays`, when there is no such reply.
-bool JudgeVersionReply(std::string_view read, TabStatus& status, std::string& strays);
+// (one whose first two bytes are digits, a reading's look, only when there is no other). The
+// read's first byte starts a line only when `starts_line` says so: otherwise it continues a line
+// that came before it, and "34" CR LF there is the tail of a reading. Its version character goes
+// to `status`, the read's other bytes to `strays`. False, and the whole read to `strays`, when
+// there is no such reply.
+bool JudgeVersionReply(std::string_view read, bool starts_line, TabStatus& status,
+                       std::string& strays);
 
 // The pointer reply in a read: the last 16 bytes with "n:" at 1, "e:" at 8 and CR LF at 14.
 // Its pointers and counts go to `status`, the read's other bytes to `strays`.
@@ -51,8 +54,10 @@ inline constexpr int kPointerWaitMs = 100;
 inline constexpr int kResetWaitMs = 30;
 
 // The status query. False, and nothing written, when the link is not open; false too when a
-// reply is missing or malformed. Readings met on the way are added to `strays`.
-bool QueryTabStatus(SerialLink* link, Clock& clock, TabStatus& status, std::string& strays);
+// reply is missing or malformed. Readings met on the way are added to `strays`; `in_mid_line`
+// tells whether the bytes taken before the query ended in the middle of a line.
+bool QueryTabStatus(SerialLink* link, Clock& clock, bool in_mid_line, TabStatus& status,
+                    std::string& strays);
 
 enum class ResetOutcome { kReset, kNotReset, kNoLink };
 

@@ -1,5 +1,6 @@
 // Any bytes as the replies of the memory tab: judging them never crashes or reads past them, and
 // every byte that is not the reply is handed on to the decoder, in order, none twice.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,11 +25,14 @@ void CheckStrays(std::string_view read, std::string_view strays, bool found, std
 int FuzzTabReplies(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const std::size_t split = data[0] < bytes.size() ? data[0] : bytes.size();
+  // The first byte: where the two replies' reads meet, and whether the first starts a line.
+  const std::size_t split = std::min<std::size_t>(data[0] >> 1, bytes.size());
+  const bool starts_line = (data[0] & 1) != 0;
   tarvik::TabStatus status;
   status.capacity = tarvik::kTabCapacity;
   std::string strays;
-  const bool version = tarvik::JudgeVersionReply(bytes.substr(0, split), status, strays);
+  const bool version =
+      tarvik::JudgeVersionReply(bytes.substr(0, split), starts_line, status, strays);
   CheckStrays(bytes.substr(0, split), strays, version, 4);
   strays.clear();
   const bool pointers = tarvik::JudgePointerReply(bytes.substr(split), status, strays);

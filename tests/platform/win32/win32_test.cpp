@@ -115,7 +115,7 @@ TEST(Win32SerialPortTest, OpensTheInstrumentsPortAndExchangesBytesWithIt) {
   SystemClock clock;  // the "p" and "t" exchanges with their real waits
   TabStatus status;
   std::string strays;
-  ASSERT_TRUE(QueryTabStatus(link.get(), clock, status, strays));
+  ASSERT_TRUE(QueryTabStatus(link.get(), clock, false, status, strays));
   EXPECT_EQ(status.version, '3');
   EXPECT_EQ(status.capacity, 4095);
 
