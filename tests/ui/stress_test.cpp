@@ -1,0 +1,239 @@
+// The real main window under load, over pseudo-terminals of the test's own: a burst of readings
+// at the line's full rate, and a long session of shots with every window open. Built optimised,
+// so that the figures they print are the program's own, and run by the test command beside the
+// other tests.
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "base/number_text.h"
+#include "link/reading.h"
+#include "measure/shot.h"
+#include "measure/shot_series.h"
+#include "ui/main_window_fixture.h"
+
+namespace tarvik::ui {
+namespace {
+
+using Id = MainWindowId;
+using std::chrono::steady_clock;
+
+// 9600 baud with a start and a stop bit: 960 bytes a second.
+constexpr double kLineBytesPerSecond = 960.0;
+
+// The instrument's end of a pseudo-terminal, written in pieces of the test's choosing.
+class RawLine {
+ public:
+  RawLine() {
+    std::array<char, 128> name{};
+    if (::openpty(&master_, &keeper_, name.data(), nullptr, nullptr) != 0) return;
+    termios tio{};
+    ::tcgetattr(keeper_, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(keeper_, TCSANOW, &tio);
+    path_ = name.data();
+  }
+  ~RawLine() {
+    for (const int fd : {master_, keeper_}) ::close(fd);
+  }
+  RawLine(const RawLine&) = delete;
+  RawLine& operator=(const RawLine&) = delete;
+
+  const std::string& path() const { return path_; }
+  // Waits while the line is full, as an instrument's UART never does: none is lost here.
+  void Write(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+      if (n <= 0) return;
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+  }
+
+ private:
+  int master_ = -1, keeper_ = -1;
+  std::string path_;
+};
+
+// Readings as the instruments send them: four to six digits with their leading zeros, a carriage
+// return and, for some, a line feed.
+struct Stream {
+  std::string bytes;
+  std::vector<Reading> readings;
+};
+
+Stream MakeStream(int count, std::mt19937& random, bool line_feeds) {
+  std::uniform_int_distribution<int> digits(4, 6), ticks(700, 9999), coin(0, 1);
+  Stream stream;
+  for (int i = 0; i < count; ++i) {
+    const Reading reading{ticks(random), digits(random)};
+    const std::string value = FormatInt(reading.count);
+    stream.bytes += std::string(static_cast<std::size_t>(reading.digits) - value.size(), '0') +
+                    value + "\r" + (line_feeds && coin(random) != 0 ? "\n" : "");
+    stream.readings.push_back(reading);
+  }
+  return stream;
+}
+
+std::vector<double> Velocities(const std::vector<Reading>& readings, const AppSettings& settings) {
+  std::vector<double> velocities;
+  for (const Reading& reading : readings) {
+    velocities.push_back(MakeShot(reading, settings.calibration, settings.weight).velocity);
+  }
+  return velocities;
+}
+
+std::vector<double> SeriesVelocities(const ShotSeries& series) {
+  return {series.velocities().begin(), series.velocities().end()};
+}
+
+// The longest the event loop went without running a 5 ms timer, while it runs.
+class LoopWatch {
+ public:
+  LoopWatch() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout,
+                     [this] { longest_ms_ = std::max(longest_ms_, since_.restart()); });
+    since_.start();
+    timer_.start();
+  }
+  qint64 longest_ms() const { return longest_ms_; }
+
+ private:
+  QTimer timer_;
+  QElapsedTimer since_;
+  qint64 longest_ms_ = 0;
+};
+
+class StressTest : public MainWindowUiTest {
+ protected:
+  RawLine line_;
+  std::mt19937 random_{20261207};
+};
+
+// 10,000 readings back to back at 9600 baud, cut into writes of 1 to 50 bytes at random points:
+// each is taken once and in order, and the window answers throughout.
+TEST_F(StressTest, BurstAtTheLinesFullRateIsTakenWholeWhileTheWindowAnswers) {
+  ASSERT_FALSE(line_.path().empty());
+  state_.settings.port_name = line_.path();
+  Open(UiLanguage::kNeutral);
+  const Stream stream = MakeStream(10000, random_, true);
+  std::thread instrument([&] {
+    std::mt19937 cuts(7);
+    std::uniform_int_distribution<std::size_t> piece(1, 50);
+    const auto start = steady_clock::now();
+    for (std::size_t sent = 0; sent < stream.bytes.size();) {
+      const std::size_t n = std::min(piece(cuts), stream.bytes.size() - sent);
+      line_.Write(std::string_view(stream.bytes).substr(sent, n));
+      sent += n;
+      std::this_thread::sleep_until(
+          start + std::chrono::duration<double>(static_cast<double>(sent) / kLineBytesPerSecond));
+    }
+  });
+  LoopWatch watch;
+  QElapsedTimer elapsed;
+  elapsed.start();
+  const bool all = QTest::qWaitFor([&] { return state_.series.count() == 10000; }, 150000);
+  instrument.join();
+  ASSERT_TRUE(all) << state_.series.count() << " shots";
+  QTest::qWait(500);  // nothing more comes
+  EXPECT_EQ(SeriesVelocities(state_.series), Velocities(stream.readings, state_.settings));
+  EXPECT_LT(watch.longest_ms(), 400) << "the window stopped answering";
+  std::cout << "[ burst ] " << stream.bytes.size() << " bytes, 10000 readings in "
+            << elapsed.elapsed() << " ms; the event loop's longest pause " << watch.longest_ms()
+            << " ms" << std::endl;
+}
+
+long ResidentKb() {
+  std::ifstream status("/proc/self/statm");
+  long pages = 0, resident = 0;
+  status >> pages >> resident;
+  return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+}
+
+double ThreadCpuMs() {
+  timespec time{};
+  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+  return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_nsec) / 1e6;
+}
+
+// 100,000 shots as fast as the window takes them, logged, with the statistics, the big display
+// and the graph open: none lost, and the memory and the time a shot takes stay in bounds.
+TEST_F(StressTest, HundredThousandShotsWithEveryWindowOpen) {
+  constexpr int kShots = 100000, kBlock = 10000;
+  ASSERT_FALSE(line_.path().empty());
+  state_.settings.port_name = line_.path();
+  state_.settings.logging = true;
+  state_.settings.log_file = (folder_ / "soak.log").string();
+  Open(UiLanguage::kNeutral);
+  for (const Id id : {Id::kAdvancedStatistics, Id::kBig, Id::kGraphics}) Trigger(id);
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  ASSERT_EQ(std::ranges::count_if(windows, [](const QWidget* w) { return w->isVisible(); }), 4);
+
+  struct Mark {
+    steady_clock::time_point time;
+    double cpu_ms;
+    long rss_kb;
+  };
+  std::vector<Mark> marks{{steady_clock::now(), ThreadCpuMs(), ResidentKb()}};
+  window_->set_shot_observer([&](const Shot&) {
+    if (state_.series.count() % kBlock == 0) {
+      marks.push_back({steady_clock::now(), ThreadCpuMs(), ResidentKb()});
+    }
+  });
+  const Stream stream = MakeStream(kShots, random_, false);
+  std::thread instrument([&] { line_.Write(stream.bytes); });
+  const bool all = QTest::qWaitFor([&] { return state_.series.count() == kShots; }, 600000);
+  instrument.join();
+  window_->set_shot_observer(nullptr);
+  ASSERT_TRUE(all) << state_.series.count() << " shots";
+  EXPECT_EQ(SeriesVelocities(state_.series), Velocities(stream.readings, state_.settings));
+  std::ifstream log(folder_ / "soak.log");
+  const auto lines = std::count(std::istreambuf_iterator<char>(log), {}, '\n');
+  EXPECT_EQ(lines, kShots);
+
+  ASSERT_EQ(marks.size(), 1u + kShots / kBlock);
+  std::cout << "[ soak ] shots  ms a shot  GUI CPU ms a shot  resident MB" << std::endl;
+  for (std::size_t i = 1; i < marks.size(); ++i) {
+    const double ms =
+        std::chrono::duration<double, std::milli>(marks[i].time - marks[i - 1].time).count() /
+        kBlock;
+    const double cpu = (marks[i].cpu_ms - marks[i - 1].cpu_ms) / kBlock;
+    std::cout << "[ soak ] " << i * kBlock << "  " << FormatFixed(ms, 3) << "  "
+              << FormatFixed(cpu, 3) << "  " << FormatFixed(marks[i].rss_kb / 1024.0, 1)
+              << std::endl;
+  }
+  // The series and the log's buffers grow by bytes a shot; anything a shot kept would show here.
+  EXPECT_LT(marks.back().rss_kb - marks[1].rss_kb, 32 * 1024);
+  // Even at 100,000 shots a shot is handled well before the next can have crossed the line.
+  const double last_cpu = (marks.back().cpu_ms - marks[marks.size() - 2].cpu_ms) / kBlock;
+  EXPECT_LT(last_cpu, 5.0);
+}
+
+}  // namespace
+}  // namespace tarvik::ui
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
