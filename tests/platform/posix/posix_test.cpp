@@ -2,6 +2,7 @@
 // shot log and the settings file on the file system.
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -10,9 +11,11 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <thread>
@@ -124,6 +127,23 @@ std::string ReadFile(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Runs `writes` in a child process whose files may grow to `limit` bytes only, as on a disk that
+// is full: a write past it puts down what fits and fails. Gives the child's exit status.
+int WithFileSizeLimit(rlim_t limit, const std::function<int()>& writes) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit size{};
+    ::getrlimit(RLIMIT_FSIZE, &size);
+    const rlimit limited{limit, size.rlim_max};
+    std::_Exit(::setrlimit(RLIMIT_FSIZE, &limited) == 0 ? writes() : 99);
+  }
+  int status = -1;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)
+             ? WEXITSTATUS(status)
+             : -1;
+}
+
 class PosixFilesTest : public ::testing::Test {
  protected:
   void SetUp() override { fs::create_directories(folder_); }
@@ -177,6 +197,40 @@ TEST_F(PosixFilesTest, LogReadWhileAnotherProgramAppendsGivesWholeShots) {
   ShotSeries all;
   LoadLog(files_, log, all);
   EXPECT_EQ(all.count(), 2000);
+}
+
+TEST_F(PosixFilesTest, AFullDiskCutsNoFileShortAndLeavesWhatWasThere) {
+  const std::string log = (folder_ / "Tarvik.log").string();
+  const std::string snap = (folder_ / "snap.dmp").string();
+  AppendLogLine(files_, log, 800.9, 21.32, 15.0);
+  ASSERT_TRUE(files_.ReplaceWhole(snap, "31415\r\n"));
+  SettingsFile(path_).SetText("Port Name", "COM1");
+  const std::string settings = ReadFile(path_);
+  // Room for 30 bytes a file: the next log line fits only in part, the new files not at all.
+  const int failed = WithFileSizeLimit(30, [&] {
+    const bool appended = files_.Append(log, "810.00,21.86,15.00\r\n");
+    const bool replaced = files_.ReplaceWhole(snap, std::string(40, '\x55'));
+    SettingsFile(path_).SetText("Port Name", "COM2");
+    return appended || replaced ? 1 : 0;  // each must say it failed
+  });
+  EXPECT_EQ(failed, 0);
+  EXPECT_EQ(ReadFile(log), "800.90,21.32,15.00\r\n");
+  EXPECT_EQ(ReadFile(snap), "31415\r\n");
+  EXPECT_EQ(ReadFile(path_), settings);
+  EXPECT_FALSE(fs::exists(snap + ".new") || fs::exists(path_.string() + ".new"));
+  AppendLogLine(files_, log, 810.0, 21.86, 15.0);  // and the next line follows a whole one
+  ShotSeries series;
+  LoadLog(files_, log, series);
+  EXPECT_EQ(series.count(), 2);
+
+  // A device that is always full: no log is written into it, no settings are read from it.
+  EXPECT_FALSE(files_.Append("/dev/full", "800.90,21.32,15.00\r\n"));
+  fs::remove(path_);
+  fs::create_symlink("/dev/full", path_);
+  SettingsFile full(path_);
+  full.SetText("Port Name", "COM3");
+  EXPECT_FALSE(full.QueryValue("Port Name"));
+  EXPECT_TRUE(fs::is_symlink(path_));
 }
 
 TEST_F(SettingsFileTest, FirstWritesMakeAPrivateFolderAndAFileTheRegistryEditorImports) {
