@@ -169,15 +169,25 @@ TEST_F(PosixFilesTest, AppendsMakeAnyNamedFileOnlyFilesAreReadAndAReadOnlyFolder
   EXPECT_EQ(series.count(), 2);
   EXPECT_TRUE(files_.Delete(log) && !files_.Delete(log));
   EXPECT_EQ(files_.OpenForReading(folder_.string()), nullptr);  // a folder is no log
+  EXPECT_FALSE(files_.Append(folder_.string(), "800.90,21.32,15.00\r\n"));
+  LoadLog(files_, folder_.string(), series);
+  EXPECT_EQ(series.count(), 2);
   const std::string pipe = (folder_ / "pipe").string();
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   EXPECT_EQ(files_.OpenForReading(pipe), nullptr);  // and a pipe holds nothing up
   EXPECT_FALSE(files_.Append(pipe, "x"));
 
-  if (::geteuid() == 0) return;    // root writes into read-only folders
+  if (::geteuid() == 0) return;  // root writes into read-only folders
+  AppendLogLine(files_, log, 800.9, 21.32, 15.0);
+  const std::string snap = (folder_ / "snap.dmp").string();
+  ASSERT_TRUE(files_.ReplaceWhole(snap, "31415\r\n"));
   ::chmod(folder_.c_str(), 0500);  // a folder that cannot be written loses the line quietly
   EXPECT_FALSE(files_.Append((folder_ / "Tarvik.log").string(), "800.90,21.32,15.00\r\n"));
+  EXPECT_TRUE(files_.Append(log, "810.00,21.86,15.00\r\n"));  // a writable log still takes it
+  EXPECT_FALSE(files_.ReplaceWhole(snap, "27182\r\n"));       // and keeps the old dump
   ::chmod(folder_.c_str(), 0700);
+  EXPECT_EQ(ReadFile(snap), "31415\r\n");
+  EXPECT_EQ(ReadFile(log), "800.90,21.32,15.00\r\n810.00,21.86,15.00\r\n");
 }
 
 TEST_F(PosixFilesTest, LogReadWhileAnotherProgramAppendsGivesWholeShots) {
