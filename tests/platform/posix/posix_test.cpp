@@ -268,6 +268,25 @@ TEST_F(SettingsFileTest, FilesFoundInItsPlaceAreNeverDestroyed) {
   file.SetText("Port Name", "COM5");
   EXPECT_EQ(ReadFile(path_.string() + ".bad"), "my shopping list\n");
   EXPECT_EQ(ReadFile(path_.string() + ".bad.2"), "more garbage");
+  // Random bytes, a file cut short in its first line, and one far larger than any settings file
+  // (read no further than its size) are read as empty and moved aside whole by the next write.
+  std::string noise;
+  for (int i = 0; i < 4096; ++i) noise += static_cast<char>(i * 131 % 251);
+  for (const std::string& found : {noise, std::string("Windows Registry Ed"), std::string()}) {
+    std::ofstream(path_, std::ios::binary) << found;
+    if (found.empty()) fs::resize_file(path_, std::uintmax_t{200} << 20);
+    EXPECT_EQ(Read("Port Name"), "(none)");
+    file.SetText("Port Name", "COM5");
+    EXPECT_EQ(Read("Port Name"), "COM5");
+  }
+  EXPECT_EQ(ReadFile(path_.string() + ".bad.3"), noise);
+  EXPECT_EQ(ReadFile(path_.string() + ".bad.4"), "Windows Registry Ed");
+  EXPECT_EQ(fs::file_size(path_.string() + ".bad.5"), std::uintmax_t{200} << 20);
+  // A file cut short after its first values keeps them; the value cut in two is not read.
+  const std::string whole = ReadFile(path_);
+  std::ofstream(path_, std::ios::binary) << whole << "\"Big x\"=dword:00000014\r\n\"Sound\"=\"TR";
+  EXPECT_EQ(SettingsFile(path_).QueryValue("Big x")->number, 20u);
+  EXPECT_FALSE(SettingsFile(path_).QueryValue("Sound"));
 
   const std::string before = ReadFile(path_);       // a write that cannot finish leaves it whole
   fs::create_directories(path_.string() + ".new");  // the new file cannot be made
@@ -289,6 +308,17 @@ TEST_F(SettingsFileTest, StoresAndProcessesSharingTheFileKeepEachOthersWrites) {
   ASSERT_GT(::waitpid(child, nullptr, 0), 0);
   store.SetText("200", "x");  // after the other's last write
   for (int i = 0; i <= 200; ++i) ASSERT_EQ(Read(FormatInt(i)), "x") << i;
+
+  // Edited by hand while the store is held: a comment, a value of the user's own and a new
+  // text for one the store writes too. Writes of other values keep all three; the store's own
+  // next write of that value replaces the hand's.
+  std::ofstream(path_, std::ios::app) << "; tuned by hand\n\"Mine\"=\"kept\"\n\"200\"=\"y\"\n";
+  store.SetText("201", "x");
+  EXPECT_EQ(Read("200"), "y");
+  store.SetText("200", "z");
+  EXPECT_EQ(Read("200"), "z");
+  EXPECT_EQ(Read("Mine"), "kept");
+  EXPECT_NE(ReadFile(path_).find("; tuned by hand\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, PlacesThatCannotBeWrittenGiveDefaultsAndLoseWritesQuietly) {
