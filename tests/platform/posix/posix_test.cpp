@@ -268,20 +268,26 @@ TEST_F(SettingsFileTest, FilesFoundInItsPlaceAreNeverDestroyed) {
   file.SetText("Port Name", "COM5");
   EXPECT_EQ(ReadFile(path_.string() + ".bad"), "my shopping list\n");
   EXPECT_EQ(ReadFile(path_.string() + ".bad.2"), "more garbage");
-  // Random bytes, a file cut short in its first line, and one far larger than any settings file
-  // (read no further than its size) are read as empty and moved aside whole by the next write.
+  // Random bytes, a file cut short in its first line, and files far larger than any settings
+  // file (a good one followed by a megabyte of line ends, or by a hole of 200 MB), which would
+  // cost each read seconds and gigabytes, are read as empty and moved aside whole by the next
+  // write.
   std::string noise;
   for (int i = 0; i < 4096; ++i) noise += static_cast<char>(i * 131 % 251);
-  for (const std::string& found : {noise, std::string("Windows Registry Ed"), std::string()}) {
-    std::ofstream(path_, std::ios::binary) << found;
-    if (found.empty()) fs::resize_file(path_, std::uintmax_t{200} << 20);
+  const std::string good = ReadFile(path_);
+  const std::string found[] = {noise, "Windows Registry Ed", good + std::string(1 << 20, '\n'),
+                               good};
+  for (const std::string& bytes : found) {
+    std::ofstream(path_, std::ios::binary) << bytes;
+    if (&bytes == &found[3]) fs::resize_file(path_, std::uintmax_t{200} << 20);
     EXPECT_EQ(Read("Port Name"), "(none)");
-    file.SetText("Port Name", "COM5");
-    EXPECT_EQ(Read("Port Name"), "COM5");
+    file.SetText("Port Name", "COM6");
+    EXPECT_EQ(Read("Port Name"), "COM6");
   }
   EXPECT_EQ(ReadFile(path_.string() + ".bad.3"), noise);
   EXPECT_EQ(ReadFile(path_.string() + ".bad.4"), "Windows Registry Ed");
-  EXPECT_EQ(fs::file_size(path_.string() + ".bad.5"), std::uintmax_t{200} << 20);
+  EXPECT_EQ(fs::file_size(path_.string() + ".bad.5"), good.size() + (1 << 20));
+  EXPECT_EQ(fs::file_size(path_.string() + ".bad.6"), std::uintmax_t{200} << 20);
   // A file cut short after its first values keeps them; the value cut in two is not read.
   const std::string whole = ReadFile(path_);
   std::ofstream(path_, std::ios::binary) << whole << "\"Big x\"=dword:00000014\r\n\"Sound\"=\"TR";
