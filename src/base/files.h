@@ -24,7 +24,8 @@ class Files {
   // Appends the bytes at the end of the file in one write, creating the file when it is missing;
   // other programs may read and write it meanwhile. False when it could not be done.
   virtual bool Append(const std::string& path, std::string_view bytes) = 0;
-  // The file opened for reading, others still allowed to read it; null when it cannot be.
+  // The file opened for reading, others still allowed to read and append to it; null when it
+  // cannot be (a folder, a device or a pipe is no file to read).
   virtual std::unique_ptr<FileReader> OpenForReading(const std::string& path) = 0;
   virtual bool Delete(const std::string& path) = 0;
   // Puts a file with exactly these bytes in place of the file there, if any: written beside it,

@@ -27,6 +27,16 @@ class PosixFileReader final : public FileReader {
   int fd_;
 };
 
+// A full disk or a limit on the file's size lets a write put down only the start of a line. It
+// is cut off again, so that the log never holds a torn line; but only while the file still ends
+// where that write ended, so that a line another program appended since is never touched.
+bool TakeBackPartOfLine(int fd, ssize_t written) {
+  const off_t end = ::lseek(fd, 0, SEEK_CUR);  // O_APPEND left it just after our bytes
+  struct stat status {};
+  return end >= written && ::fstat(fd, &status) == 0 && status.st_size == end &&
+         ::ftruncate(fd, end - written) == 0;
+}
+
 }  // namespace
 
 bool PosixFiles::Append(const std::string& path, std::string_view bytes) {
@@ -34,9 +44,15 @@ bool PosixFiles::Append(const std::string& path, std::string_view bytes) {
   if (fd < 0) return false;
   struct stat status {};
   bool written = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-  // One write, so that the line is never split by another writer's.
-  written =
-      written && ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+  if (written) {
+    // One write, so that the line is never split by another writer's.
+    ssize_t n;
+    do {
+      n = ::write(fd, bytes.data(), bytes.size());
+    } while (n < 0 && errno == EINTR);
+    written = n == static_cast<ssize_t>(bytes.size());
+    if (n > 0 && !written) TakeBackPartOfLine(fd, n);
+  }
   return ::close(fd) == 0 && written;
 }
 

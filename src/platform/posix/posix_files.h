@@ -1,6 +1,6 @@
 // Files on POSIX systems. An append opens the file with O_APPEND, so that two writers never
 // interleave inside a line, and closes it again; nothing is locked, so other programs read and
-// write the file meanwhile.
+// write the file meanwhile. A line that a full disk lets only in part is cut off again.
 #ifndef TARVIK_PLATFORM_POSIX_POSIX_FILES_H_
 #define TARVIK_PLATFORM_POSIX_POSIX_FILES_H_
 

@@ -16,8 +16,10 @@
 namespace tarvik::posix {
 namespace {
 
-// A settings file is a few hundred bytes; anything beyond this is not one.
-constexpr off_t kMaxFileSize = 16 << 20;
+// A settings file is a few hundred bytes; anything beyond this is not one. Every read parses
+// the whole file, and a file of nothing but line ends costs a few hundred bytes of memory for
+// each byte: at 64 KiB that is some 25 MB and a few tens of milliseconds at worst.
+constexpr off_t kMaxFileSize = 64 << 10;
 
 class UniqueFd {
  public:

@@ -27,24 +27,37 @@ class Win32FileReader final : public FileReader {
   HANDLE file_;
 };
 
+// A full disk may let a write put down only the start of a line. It is cut off again, so that
+// the log never holds a torn line; but only while the file still ends where that write ended, so
+// that a line another program appended since is never touched.
+bool TakeBackPartOfLine(HANDLE file, LARGE_INTEGER start, DWORD written) {
+  LARGE_INTEGER size{};
+  return GetFileSizeEx(file, &size) && size.QuadPart == start.QuadPart + written &&
+         SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+}
+
 }  // namespace
 
 bool Win32Files::Append(const std::string& path, std::string_view bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  SetFilePointer(file, 0, nullptr, FILE_END);
+  LARGE_INTEGER end{};
   DWORD written = 0;
   const bool ok =
+      SetFilePointerEx(file, LARGE_INTEGER{}, &end, FILE_END) &&
       WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
       written == bytes.size();
+  if (!ok && written > 0) TakeBackPartOfLine(file, end, written);
   CloseHandle(file);
   return ok;
 }
 
 std::unique_ptr<FileReader> Win32Files::OpenForReading(const std::string& path) {
-  HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  // Others may go on appending meanwhile, as they may on POSIX; the log's reader takes whole
+  // lines only.
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<Win32FileReader>(file);
 }

@@ -2,6 +2,7 @@
 // shot log and the settings file on the file system.
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -10,9 +11,11 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <thread>
@@ -127,6 +130,23 @@ std::string ReadFile(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Runs `writes` in a child process whose files may grow to `limit` bytes only, as on a disk that
+// is full: a write past it puts down what fits and fails. Gives the child's exit status.
+int WithFileSizeLimit(rlim_t limit, const std::function<int()>& writes) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit size{};
+    ::getrlimit(RLIMIT_FSIZE, &size);
+    const rlimit limited{limit, size.rlim_max};
+    std::_Exit(::setrlimit(RLIMIT_FSIZE, &limited) == 0 ? writes() : 99);
+  }
+  int status = -1;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)
+             ? WEXITSTATUS(status)
+             : -1;
+}
+
 class PosixFilesTest : public ::testing::Test {
  protected:
   void SetUp() override { fs::create_directories(folder_); }
@@ -152,15 +172,25 @@ TEST_F(PosixFilesTest, AppendsMakeAnyNamedFileOnlyFilesAreReadAndAReadOnlyFolder
   EXPECT_EQ(series.count(), 2);
   EXPECT_TRUE(files_.Delete(log) && !files_.Delete(log));
   EXPECT_EQ(files_.OpenForReading(folder_.string()), nullptr);  // a folder is no log
+  EXPECT_FALSE(files_.Append(folder_.string(), "800.90,21.32,15.00\r\n"));
+  LoadLog(files_, folder_.string(), series);
+  EXPECT_EQ(series.count(), 2);
   const std::string pipe = (folder_ / "pipe").string();
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   EXPECT_EQ(files_.OpenForReading(pipe), nullptr);  // and a pipe holds nothing up
   EXPECT_FALSE(files_.Append(pipe, "x"));
 
-  if (::geteuid() == 0) return;    // root writes into read-only folders
+  if (::geteuid() == 0) return;  // root writes into read-only folders
+  AppendLogLine(files_, log, 800.9, 21.32, 15.0);
+  const std::string snap = (folder_ / "snap.dmp").string();
+  ASSERT_TRUE(files_.ReplaceWhole(snap, "31415\r\n"));
   ::chmod(folder_.c_str(), 0500);  // a folder that cannot be written loses the line quietly
   EXPECT_FALSE(files_.Append((folder_ / "Tarvik.log").string(), "800.90,21.32,15.00\r\n"));
+  EXPECT_TRUE(files_.Append(log, "810.00,21.86,15.00\r\n"));  // a writable log still takes it
+  EXPECT_FALSE(files_.ReplaceWhole(snap, "27182\r\n"));       // and keeps the old dump
   ::chmod(folder_.c_str(), 0700);
+  EXPECT_EQ(ReadFile(snap), "31415\r\n");
+  EXPECT_EQ(ReadFile(log), "800.90,21.32,15.00\r\n810.00,21.86,15.00\r\n");
 }
 
 TEST_F(PosixFilesTest, LogReadWhileAnotherProgramAppendsGivesWholeShots) {
@@ -180,6 +210,40 @@ TEST_F(PosixFilesTest, LogReadWhileAnotherProgramAppendsGivesWholeShots) {
   ShotSeries all;
   LoadLog(files_, log, all);
   EXPECT_EQ(all.count(), 2000);
+}
+
+TEST_F(PosixFilesTest, AFullDiskCutsNoFileShortAndLeavesWhatWasThere) {
+  const std::string log = (folder_ / "Tarvik.log").string();
+  const std::string snap = (folder_ / "snap.dmp").string();
+  AppendLogLine(files_, log, 800.9, 21.32, 15.0);
+  ASSERT_TRUE(files_.ReplaceWhole(snap, "31415\r\n"));
+  SettingsFile(path_).SetText("Port Name", "COM1");
+  const std::string settings = ReadFile(path_);
+  // Room for 30 bytes a file: the next log line fits only in part, the new files not at all.
+  const int failed = WithFileSizeLimit(30, [&] {
+    const bool appended = files_.Append(log, "810.00,21.86,15.00\r\n");
+    const bool replaced = files_.ReplaceWhole(snap, std::string(40, '\x55'));
+    SettingsFile(path_).SetText("Port Name", "COM2");
+    return appended || replaced ? 1 : 0;  // each must say it failed
+  });
+  EXPECT_EQ(failed, 0);
+  EXPECT_EQ(ReadFile(log), "800.90,21.32,15.00\r\n");
+  EXPECT_EQ(ReadFile(snap), "31415\r\n");
+  EXPECT_EQ(ReadFile(path_), settings);
+  EXPECT_FALSE(fs::exists(snap + ".new") || fs::exists(path_.string() + ".new"));
+  AppendLogLine(files_, log, 810.0, 21.86, 15.0);  // and the next line follows a whole one
+  ShotSeries series;
+  LoadLog(files_, log, series);
+  EXPECT_EQ(series.count(), 2);
+
+  // A device that is always full: no log is written into it, no settings are read from it.
+  EXPECT_FALSE(files_.Append("/dev/full", "800.90,21.32,15.00\r\n"));
+  fs::remove(path_);
+  fs::create_symlink("/dev/full", path_);
+  SettingsFile full(path_);
+  full.SetText("Port Name", "COM3");
+  EXPECT_FALSE(full.QueryValue("Port Name"));
+  EXPECT_TRUE(fs::is_symlink(path_));
 }
 
 TEST_F(SettingsFileTest, FirstWritesMakeAPrivateFolderAndAFileTheRegistryEditorImports) {
@@ -207,6 +271,31 @@ TEST_F(SettingsFileTest, FilesFoundInItsPlaceAreNeverDestroyed) {
   file.SetText("Port Name", "COM5");
   EXPECT_EQ(ReadFile(path_.string() + ".bad"), "my shopping list\n");
   EXPECT_EQ(ReadFile(path_.string() + ".bad.2"), "more garbage");
+  // Random bytes, a file cut short in its first line, and files far larger than any settings
+  // file (a good one followed by a megabyte of line ends, or by a hole of 200 MB), which would
+  // cost each read seconds and gigabytes, are read as empty and moved aside whole by the next
+  // write.
+  std::string noise;
+  for (int i = 0; i < 4096; ++i) noise += static_cast<char>(i * 131 % 251);
+  const std::string good = ReadFile(path_);
+  const std::string found[] = {noise, "Windows Registry Ed", good + std::string(1 << 20, '\n'),
+                               good};
+  for (const std::string& bytes : found) {
+    std::ofstream(path_, std::ios::binary) << bytes;
+    if (&bytes == &found[3]) fs::resize_file(path_, std::uintmax_t{200} << 20);
+    EXPECT_EQ(Read("Port Name"), "(none)");
+    file.SetText("Port Name", "COM6");
+    EXPECT_EQ(Read("Port Name"), "COM6");
+  }
+  EXPECT_EQ(ReadFile(path_.string() + ".bad.3"), noise);
+  EXPECT_EQ(ReadFile(path_.string() + ".bad.4"), "Windows Registry Ed");
+  EXPECT_EQ(fs::file_size(path_.string() + ".bad.5"), good.size() + (1 << 20));
+  EXPECT_EQ(fs::file_size(path_.string() + ".bad.6"), std::uintmax_t{200} << 20);
+  // A file cut short after its first values keeps them; the value cut in two is not read.
+  const std::string whole = ReadFile(path_);
+  std::ofstream(path_, std::ios::binary) << whole << "\"Big x\"=dword:00000014\r\n\"Sound\"=\"TR";
+  EXPECT_EQ(SettingsFile(path_).QueryValue("Big x")->number, 20u);
+  EXPECT_FALSE(SettingsFile(path_).QueryValue("Sound"));
 
   const std::string before = ReadFile(path_);       // a write that cannot finish leaves it whole
   fs::create_directories(path_.string() + ".new");  // the new file cannot be made
@@ -228,6 +317,17 @@ TEST_F(SettingsFileTest, StoresAndProcessesSharingTheFileKeepEachOthersWrites) {
   ASSERT_GT(::waitpid(child, nullptr, 0), 0);
   store.SetText("200", "x");  // after the other's last write
   for (int i = 0; i <= 200; ++i) ASSERT_EQ(Read(FormatInt(i)), "x") << i;
+
+  // Edited by hand while the store is held: a comment, a value of the user's own and a new
+  // text for one the store writes too. Writes of other values keep all three; the store's own
+  // next write of that value replaces the hand's.
+  std::ofstream(path_, std::ios::app) << "; tuned by hand\n\"Mine\"=\"kept\"\n\"200\"=\"y\"\n";
+  store.SetText("201", "x");
+  EXPECT_EQ(Read("200"), "y");
+  store.SetText("200", "z");
+  EXPECT_EQ(Read("200"), "z");
+  EXPECT_EQ(Read("Mine"), "kept");
+  EXPECT_NE(ReadFile(path_).find("; tuned by hand\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, PlacesThatCannotBeWrittenGiveDefaultsAndLoseWritesQuietly) {

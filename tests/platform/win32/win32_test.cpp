@@ -40,7 +40,7 @@ class Win32FilesTest : public ::testing::Test {
   Win32Files files_;
 };
 
-TEST_F(Win32FilesTest, AppendsGoToTheEndWhileAnotherProgramHoldsTheLogAndReadBackAsShots) {
+TEST_F(Win32FilesTest, LogSharedWithAnotherProgramGivesWholeShotsAndALineItRefusesIsLostAlone) {
   const std::string log = (folder_ / "Shots, ten metres.log").string();
   // Another program has the log open for reading and writing, sharing both.
   HANDLE other = CreateFileA(log.c_str(), GENERIC_READ | GENERIC_WRITE,
@@ -48,14 +48,24 @@ TEST_F(Win32FilesTest, AppendsGoToTheEndWhileAnotherProgramHoldsTheLogAndReadBac
   ASSERT_NE(other, INVALID_HANDLE_VALUE);
   AppendLogLine(files_, log, 800.9, 21.32, 15.0);
   AppendLogLine(files_, log, 810.0, 21.86, 15.0);
+  ShotSeries series;
+  LoadLog(files_, log, series);  // read while the other still holds it
   CloseHandle(other);
   EXPECT_EQ(ReadAll(log), "800.90,21.32,15.00\r\n810.00,21.86,15.00\r\n");
-  ShotSeries series;
-  LoadLog(files_, log, series);
   EXPECT_EQ(series.count(), 2);
+  // Another program holding it without letting others write: the line is lost, nothing before.
+  other =
+      CreateFileA(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(files_.Append(log, "820.00,22.40,15.00\r\n"));
+  CloseHandle(other);
+  EXPECT_EQ(ReadAll(log), "800.90,21.32,15.00\r\n810.00,21.86,15.00\r\n");
   EXPECT_TRUE(files_.Delete(log) && !files_.Delete(log));
   EXPECT_EQ(files_.OpenForReading(log), nullptr);
   EXPECT_EQ(files_.OpenForReading(folder_.string()), nullptr);  // a folder is no log
+  EXPECT_FALSE(files_.Append(folder_.string(), "800.90,21.32,15.00\r\n"));
+  LoadLog(files_, folder_.string(), series);
+  EXPECT_EQ(series.count(), 2);
 }
 
 TEST_F(Win32FilesTest, ReplaceWholePutsExactlyTheNewBytesInPlaceOrLeavesTheOldFileWhole) {
