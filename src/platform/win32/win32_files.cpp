@@ -30,10 +30,15 @@ class Win32FileReader final : public FileReader {
 // A full disk may let a write put down only the start of a line. It is cut off again, so that
 // the log never holds a torn line; but only while the file still ends where that write ended, so
 // that a line another program appended since is never touched.
-bool TakeBackPartOfLine(HANDLE file, LARGE_INTEGER start, DWORD written) {
-  LARGE_INTEGER size{};
-  return GetFileSizeEx(file, &size) && size.QuadPart == start.QuadPart + written &&
-         SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+bool TakeBackPartOfLine(HANDLE file, DWORD written) {
+  LARGE_INTEGER end{}, size{};
+  if (!SetFilePointerEx(file, LARGE_INTEGER{}, &end, FILE_CURRENT) || !GetFileSizeEx(file, &size) ||
+      size.QuadPart != end.QuadPart || end.QuadPart < written) {
+    return false;
+  }
+  LARGE_INTEGER start{};
+  start.QuadPart = end.QuadPart - written;
+  return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && SetEndOfFile(file);
 }
 
 }  // namespace
@@ -42,13 +47,15 @@ bool Win32Files::Append(const std::string& path, std::string_view bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER end{};
+  // An offset of all ones writes at the end of the file as one step, as O_APPEND does, so that
+  // two programs appending at once never write over each other's line.
+  OVERLAPPED at_end{};
+  at_end.Offset = at_end.OffsetHigh = 0xFFFFFFFF;
   DWORD written = 0;
   const bool ok =
-      SetFilePointerEx(file, LARGE_INTEGER{}, &end, FILE_END) &&
-      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, &at_end) &&
       written == bytes.size();
-  if (!ok && written > 0) TakeBackPartOfLine(file, end, written);
+  if (!ok && written > 0) TakeBackPartOfLine(file, written);
   CloseHandle(file);
   return ok;
 }
