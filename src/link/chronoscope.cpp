@@ -9,12 +9,17 @@ constexpr std::int64_t kReopenIntervalMs = 1000;
 }  // namespace
 
 std::optional<PortError> Chronoscope::OpenLink(std::string_view port_name) {
+  const bool lost_here = IsLost() && port_name == port_name_;
   CloseLink();
   decoder_.DropReadingInProgress();
   port_name_ = port_name;
   link_ = OpenSerialLink(platform_, port_name);
   if (link_->open) return std::nullopt;
-  return link_->error;
+  PortError error = link_->error;
+  // The device that went away is still away: the quiet tries go on after the failure's report,
+  // the first at the next look.
+  if (lost_here) LetGoOfLostLink(0);
+  return error;
 }
 
 void Chronoscope::CloseLink() {

@@ -28,14 +28,16 @@ class Chronoscope {
 
   // Replaces the link as a whole: the old one is closed before the new one is opened, so the
   // port is never held twice. The new link stays in use even when it failed to open; its
-  // reads then return nothing until the next call. Returns why it failed, or nothing. A reading
-  // in progress is dropped: the new link starts with an empty input queue, so its remaining
-  // digits will never come, and the digits of the next reading must not be joined to it.
+  // reads then return nothing until the next call, unless it is the port whose device went
+  // away: that one is still tried again quietly, as after the loss. Returns why it failed, or
+  // nothing. A reading in progress is dropped: the new link starts with an empty input queue, so
+  // its remaining digits will never come, and the digits of the next reading must not be joined to
+  // it.
   std::optional<PortError> OpenLink(std::string_view port_name);
   void CloseLink();
   bool IsOpen() const { return link_ != nullptr && link_->open; }
   // The device of a link that was open went away, and the port has not opened again yet.
-  bool IsLost() const { return reopen_due_ms_.has_value(); }
+  bool IsLost() const { return reopen_due_ms_.has_value() || (link_ != nullptr && link_->lost); }
   // The link in use, for the exchanges; null before the first open.
   SerialLink* current_link() { return link_.get(); }
   // The ports present, for the user to choose from.

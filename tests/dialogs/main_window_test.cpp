@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -152,7 +153,7 @@ TEST_F(MainWindowTest, FailedPortIsReportedAtEachOpenAndSetUpClosesTheOldLinkFir
 // it again about once a second without a word, and takes the shots of the new link only.
 TEST_F(MainWindowTest, VanishedInstrumentIsReopenedQuietlyAndNothingFromBeforeIsTakenAgain) {
   window_.Initialize();
-  Receive("001234\r0012");
+  Receive("001234\rx0012");  // a spoiled line in progress
   auto old_line = platform_.line;
   // A failed read is no loss: the same port is read again.
   old_line->fail_reads = true;
@@ -182,16 +183,26 @@ TEST_F(MainWindowTest, VanishedInstrumentIsReopenedQuietlyAndNothingFromBeforeIs
   ticks_for(1100);
   ASSERT_FALSE(state_.chronoscope.IsLost());
   EXPECT_EQ(platform_.opened.back(), "COM2");
-  Receive("5678\r");  // "0012" was lost with the old link
+  Receive("5678\r");  // the spoiled line was lost with the old link
   EXPECT_EQ(Text(Id::kCounts) + "|" + Text(Id::kShotCount), "5678|2");
 
-  // A loss found by an exchange, then Set up: the user's own open reports as ever.
+  // A loss found by an exchange, then Set up while the device is away: the user's own open
+  // reports as ever, and the quiet tries go on until it is back.
   platform_.line->gone = true;
   window_.Command(static_cast<int>(Id::kBack), Notification::kClicked);
   platform_.open_error = {2, "No such file or directory"};
   Command(Id::kSetUp);
   EXPECT_EQ(services_.message_box.shown.size(), 1u);
-  EXPECT_FALSE(state_.chronoscope.IsLost()) << "a port that never opened waits for Set up";
+  platform_.open_error = {};
+  ticks_for(1100);
+  EXPECT_FALSE(state_.chronoscope.IsLost());
+  // A port that never opened waits for Set up.
+  state_.settings.port_name = "COM7";
+  platform_.open_error = {2, "No such file or directory"};
+  Command(Id::kSetUp);
+  ticks_for(2000);
+  EXPECT_EQ(platform_.opened.back(), "COM7");
+  EXPECT_EQ(std::ranges::count(platform_.opened, "COM7"), 1);
 }
 
 TEST_F(MainWindowTest, TypedWeightIsHeldAndStoredButNotZeroUnchangedOrAbsurd) {

@@ -1,5 +1,6 @@
-// Any bytes as the replies of the memory tab: judging them never crashes or reads past them, and
-// every byte that is not the reply is handed on to the decoder, in order, none twice.
+// Any bytes as the replies of the memory tab: judging them never crashes or reads past them,
+// every byte that is not the reply is handed on to the decoder, in order, none twice, and a
+// version reply is only taken where a line starts.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,20 @@ void CheckStrays(std::string_view read, std::string_view strays, bool found, std
   FuzzCheck(read.substr(same + length) == strays.substr(same), "the bytes around the reply moved");
 }
 
+// A version reply taken out is four bytes ending in CR LF that start a line: after a line end,
+// or at the read's start when the read starts a line.
+void CheckVersionStartsALine(std::string_view read, std::string_view strays, bool starts_line) {
+  for (std::size_t at = 0; at + 4 <= read.size() && read.substr(0, at) == strays.substr(0, at);
+       ++at) {
+    const bool line_start = at == 0 ? starts_line : read[at - 1] == '\r' || read[at - 1] == '\n';
+    if (line_start && read.substr(at + 2, 2) == "\r\n" &&
+        read.substr(at + 4) == strays.substr(at)) {
+      return;
+    }
+  }
+  FuzzCheck(false, "a version reply was taken where no line starts");
+}
+
 }  // namespace
 
 int FuzzTabReplies(const std::uint8_t* data, std::size_t size) {
@@ -34,6 +49,7 @@ int FuzzTabReplies(const std::uint8_t* data, std::size_t size) {
   const bool version =
       tarvik::JudgeVersionReply(bytes.substr(0, split), starts_line, status, strays);
   CheckStrays(bytes.substr(0, split), strays, version, 4);
+  if (version) CheckVersionStartsALine(bytes.substr(0, split), strays, starts_line);
   strays.clear();
   const bool pointers = tarvik::JudgePointerReply(bytes.substr(split), status, strays);
   CheckStrays(bytes.substr(split), strays, pointers, 16);

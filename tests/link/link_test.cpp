@@ -10,6 +10,7 @@
 
 #include "doubles/fake_clock.h"
 #include "doubles/fake_serial_port.h"
+#include "link/chronoscope.h"
 #include "link/serial_link.h"
 #include "link/shot_decoder.h"
 #include "link/tab_counts.h"
@@ -108,6 +109,30 @@ TEST(TabProtocolTest, ExchangesWithTheInstrumentKeepWhatWaitedBeforeThem) {
   EXPECT_FALSE(QueryTabStatus(link.get(), clock, false, status, strays));
   EXPECT_EQ(ResetTab(link.get(), clock, strays), ResetOutcome::kNoLink);
   EXPECT_EQ(instrument.written, "ptr");
+}
+
+// Without a tab nothing answers "p": a reading's tail arriving in the wait, after a head that the
+// timer took or that waited before the question, is handed on and completes the reading.
+TEST(TabProtocolTest, AReadingCutByTheQuestionIsNoReplyWhereverItsHeadWas) {
+  testing::FakeClock clock;
+  testing::SimulatedPlatform instrument(clock);
+  sim::InstrumentOptions no_tab;
+  no_tab.tab_present = false;
+  instrument.instrument.set_options(no_tab);
+  Chronoscope chronoscope(instrument);
+  chronoscope.OpenLink("COM2");
+  for (const bool head_taken : {true, false}) {
+    instrument.instrument.SendRaw("0012", sim::Millis(clock.NowMs()));
+    if (head_taken) {
+      EXPECT_TRUE(chronoscope.Poll(clock.NowMs()).empty());
+    }
+    instrument.instrument.SendRaw("34\r\n", sim::Millis(clock.NowMs() + 10));
+    TabStatus status;
+    std::string strays;
+    EXPECT_FALSE(
+        QueryTabStatus(chronoscope.current_link(), clock, chronoscope.InMidLine(), status, strays));
+    EXPECT_EQ(chronoscope.DecodeStrays(strays), (std::vector<Reading>{{1234, 6}})) << head_taken;
+  }
 }
 
 TEST(CountTabShotsTest, EveryRowOfThePointerTable) {

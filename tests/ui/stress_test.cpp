@@ -2,7 +2,9 @@
 // at the line's full rate, and a long session of shots with every window open. Built optimised,
 // so that the figures they print are the program's own, and run by the test command beside the
 // other tests.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -13,6 +15,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -50,6 +54,7 @@ class RawLine {
     ::tcgetattr(keeper_, &tio);
     ::cfmakeraw(&tio);
     ::tcsetattr(keeper_, TCSANOW, &tio);
+    ::fcntl(master_, F_SETFL, O_NONBLOCK);
     path_ = name.data();
   }
   ~RawLine() {
@@ -59,18 +64,27 @@ class RawLine {
   RawLine& operator=(const RawLine&) = delete;
 
   const std::string& path() const { return path_; }
-  // Waits while the line is full, as an instrument's UART never does: none is lost here.
+  // Waits while the line is full, as an instrument's UART never does: none is lost here. Gives
+  // up once Stop is called, so that a test that failed ends.
   void Write(std::string_view bytes) {
-    while (!bytes.empty()) {
+    while (!bytes.empty() && !stopped_) {
       const ssize_t n = ::write(master_, bytes.data(), bytes.size());
-      if (n <= 0) return;
-      bytes.remove_prefix(static_cast<std::size_t>(n));
+      if (n > 0) {
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+      } else if (n < 0 && errno == EAGAIN) {
+        pollfd room{master_, POLLOUT, 0};
+        ::poll(&room, 1, 50);
+      } else {
+        return;
+      }
     }
   }
+  void Stop() { stopped_ = true; }
 
  private:
   int master_ = -1, keeper_ = -1;
   std::string path_;
+  std::atomic<bool> stopped_ = false;
 };
 
 // Readings as the instruments send them: four to six digits with their leading zeros, a carriage
@@ -152,11 +166,15 @@ TEST_F(StressTest, BurstAtTheLinesFullRateIsTakenWholeWhileTheWindowAnswers) {
   QElapsedTimer elapsed;
   elapsed.start();
   const bool all = QTest::qWaitFor([&] { return state_.series.count() == 10000; }, 150000);
+  line_.Stop();
   instrument.join();
   ASSERT_TRUE(all) << state_.series.count() << " shots";
+  // The window kept up with the line: the line's own time, and a little for a loaded machine.
+  const double line_ms = static_cast<double>(stream.bytes.size()) / kLineBytesPerSecond * 1e3;
+  EXPECT_LT(static_cast<double>(elapsed.elapsed()), line_ms + 15000);
   QTest::qWait(500);  // nothing more comes
   EXPECT_EQ(SeriesVelocities(state_.series), Velocities(stream.readings, state_.settings));
-  EXPECT_LT(watch.longest_ms(), 400) << "the window stopped answering";
+  EXPECT_LT(watch.longest_ms(), 1000) << "the window stopped answering";
   std::cout << "[ burst ] " << stream.bytes.size() << " bytes, 10000 readings in "
             << elapsed.elapsed() << " ms; the event loop's longest pause " << watch.longest_ms()
             << " ms" << std::endl;
@@ -201,7 +219,8 @@ TEST_F(StressTest, HundredThousandShotsWithEveryWindowOpen) {
   });
   const Stream stream = MakeStream(kShots, random_, false);
   std::thread instrument([&] { line_.Write(stream.bytes); });
-  const bool all = QTest::qWaitFor([&] { return state_.series.count() == kShots; }, 600000);
+  const bool all = QTest::qWaitFor([&] { return state_.series.count() == kShots; }, 900000);
+  line_.Stop();
   instrument.join();
   window_->set_shot_observer(nullptr);
   ASSERT_TRUE(all) << state_.series.count() << " shots";
@@ -221,8 +240,8 @@ TEST_F(StressTest, HundredThousandShotsWithEveryWindowOpen) {
               << FormatFixed(cpu, 3) << "  " << FormatFixed(marks[i].rss_kb / 1024.0, 1)
               << std::endl;
   }
-  // The series and the log's buffers grow by bytes a shot; anything a shot kept would show here.
-  EXPECT_LT(marks.back().rss_kb - marks[1].rss_kb, 32 * 1024);
+  // The series grows by 8 bytes a shot (0.7 MB here); anything else a shot kept would show.
+  EXPECT_LT(marks.back().rss_kb - marks[1].rss_kb, 8 * 1024);
   // Even at 100,000 shots a shot is handled well before the next can have crossed the line.
   const double last_cpu = (marks.back().cpu_ms - marks[marks.size() - 2].cpu_ms) / kBlock;
   EXPECT_LT(last_cpu, 5.0);

@@ -29,7 +29,7 @@ class PosixFileReader final : public FileReader {
 
 // A full disk or a limit on the file's size lets a write put down only the start of a line. It
 // is cut off again, so that the log never holds a torn line; but only while the file still ends
-// where that write ended, so that a line another program appended since is never touched.
+// where that write ended, so that a line another program appended before the check is kept.
 bool TakeBackPartOfLine(int fd, ssize_t written) {
   const off_t end = ::lseek(fd, 0, SEEK_CUR);  // O_APPEND left it just after our bytes
   struct stat status {};

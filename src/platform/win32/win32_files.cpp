@@ -29,7 +29,7 @@ class Win32FileReader final : public FileReader {
 
 // A full disk may let a write put down only the start of a line. It is cut off again, so that
 // the log never holds a torn line; but only while the file still ends where that write ended, so
-// that a line another program appended since is never touched.
+// that a line another program appended before the check is kept.
 bool TakeBackPartOfLine(HANDLE file, DWORD written) {
   LARGE_INTEGER end{}, size{};
   if (!SetFilePointerEx(file, LARGE_INTEGER{}, &end, FILE_CURRENT) || !GetFileSizeEx(file, &size) ||
@@ -61,8 +61,7 @@ bool Win32Files::Append(const std::string& path, std::string_view bytes) {
 }
 
 std::unique_ptr<FileReader> Win32Files::OpenForReading(const std::string& path) {
-  // Others may go on appending meanwhile, as they may on POSIX; the log's reader takes whole
-  // lines only.
+  // Others may go on appending meanwhile, as they may on POSIX.
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;

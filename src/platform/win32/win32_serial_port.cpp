@@ -60,11 +60,14 @@ class Win32SerialPort final : public SerialPort {
  private:
   // Asks the driver for the line's state, which also clears a line error: a port that aborts
   // on errors refuses every read and write until then. A device that has been removed (a USB
-  // adapter pulled out) cannot answer.
+  // adapter pulled out) cannot answer; a driver that does not know the request is still there.
   bool StillThere() {
     DWORD errors = 0;
     COMSTAT status{};
-    return ClearCommError(handle_, &errors, &status) != FALSE;
+    if (ClearCommError(handle_, &errors, &status)) return true;
+    const DWORD reason = GetLastError();
+    return reason == ERROR_INVALID_FUNCTION || reason == ERROR_NOT_SUPPORTED ||
+           reason == ERROR_INVALID_PARAMETER;
   }
   int Failure() { return StillThere() ? kPortFailed : kPortGone; }
 
@@ -136,6 +139,8 @@ PortOpenResult Win32SerialPlatform::OpenPort(std::string_view port_name) {
     result.error = LastError();
     return result;
   }
+  // Readings that waited in the driver from before the open are not this run's shots.
+  PurgeComm(handle, PURGE_RXCLEAR);
   result.configured = true;
   return result;
 }
