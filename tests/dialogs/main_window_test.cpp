@@ -94,15 +94,6 @@ TEST_F(MainWindowTest, LayoutWithoutTheCountFieldStillTakesShotsAndAbsurdFigures
   EXPECT_EQ(Stored("PDS"), "(none)");  // never a text that reads back as something else
 }
 
-TEST_F(MainWindowTest, BurstLargerThanTheBufferIsTakenOverSeveralTicks) {
-  window_.Initialize();
-  std::string burst;
-  for (int i = 0; i < 40; ++i) burst += "001234\r\n";  // 320 bytes
-  Receive(burst);  // 200 bytes a read, the tab's reads in between
-  for (int tick = 0; tick < 2; ++tick) window_.Tick(MainWindow::kTimerId);
-  EXPECT_EQ(Text(Id::kShotCount), "40");
-}
-
 // A sound layer that runs the platform's event loop while it plays: the timer fires mid-shot.
 TEST_F(MainWindowTest, TickArrivingDuringAShotDoesNotTouchTheDecoder) {
   state_.settings.sound = true;

@@ -1,10 +1,6 @@
 // The real main window, built from its templates, against the simulated instrument on a
 // pseudo-terminal and the real settings file in a temporary folder. With TARVIK_PICTURES set to
 // a folder, the windows with a shot shown are saved there as pictures.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -14,38 +10,20 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <clocale>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <span>
-#include <string>
 
-#include "base/clock.h"
-#include "base/number_text.h"
-#include "dialogs/main_window.h"
-#include "doubles/quiet_services.h"
-#include "platform/posix/posix_files.h"
-#include "platform/posix/posix_serial_port.h"
-#include "platform/posix/posix_settings_file.h"
-#include "qm307sim/pty_instrument.h"
 #include "res/about_template.h"
 #include "res/config_templates.h"
 #include "res/graph_menu.h"
-#include "res/main_window_template.h"
 #include "res/statistics_template.h"
-#include "settings/settings_store.h"
 #include "ui/main_window_fixture.h"
-#include "ui/qt_dialog.h"
-#include "ui/qt_help_viewer.h"
 #include "ui/qt_painted_window.h"
 #include "ui/qt_property_sheet.h"
-#include "ui/qt_windows.h"
 
 namespace tarvik::ui {
 namespace {

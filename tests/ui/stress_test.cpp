@@ -2,11 +2,8 @@
 // at the line's full rate, and a long session of shots with every window open. Built optimised,
 // so that the figures they print are the program's own, and run by the test command beside the
 // other tests.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -33,6 +30,7 @@
 #include "link/reading.h"
 #include "measure/shot.h"
 #include "measure/shot_series.h"
+#include "qm307sim/pseudo_terminal.h"
 #include "ui/main_window_fixture.h"
 
 namespace tarvik::ui {
@@ -47,32 +45,18 @@ constexpr double kLineBytesPerSecond = 960.0;
 // The instrument's end of a pseudo-terminal, written in pieces of the test's choosing.
 class RawLine {
  public:
-  RawLine() {
-    std::array<char, 128> name{};
-    if (::openpty(&master_, &keeper_, name.data(), nullptr, nullptr) != 0) return;
-    termios tio{};
-    ::tcgetattr(keeper_, &tio);
-    ::cfmakeraw(&tio);
-    ::tcsetattr(keeper_, TCSANOW, &tio);
-    ::fcntl(master_, F_SETFL, O_NONBLOCK);
-    path_ = name.data();
-  }
-  ~RawLine() {
-    for (const int fd : {master_, keeper_}) ::close(fd);
-  }
-  RawLine(const RawLine&) = delete;
-  RawLine& operator=(const RawLine&) = delete;
+  RawLine() : terminal_(sim::PseudoTerminal::Open(&error_)) {}
 
-  const std::string& path() const { return path_; }
+  std::string path() const { return terminal_ ? terminal_->device_path() : std::string(); }
   // Waits while the line is full, as an instrument's UART never does: none is lost here. Gives
   // up once Stop is called, so that a test that failed ends.
   void Write(std::string_view bytes) {
     while (!bytes.empty() && !stopped_) {
-      const ssize_t n = ::write(master_, bytes.data(), bytes.size());
+      const ssize_t n = ::write(terminal_->master_fd(), bytes.data(), bytes.size());
       if (n > 0) {
         bytes.remove_prefix(static_cast<std::size_t>(n));
       } else if (n < 0 && errno == EAGAIN) {
-        pollfd room{master_, POLLOUT, 0};
+        pollfd room{terminal_->master_fd(), POLLOUT, 0};
         ::poll(&room, 1, 50);
       } else {
         return;
@@ -82,8 +66,8 @@ class RawLine {
   void Stop() { stopped_ = true; }
 
  private:
-  int master_ = -1, keeper_ = -1;
-  std::string path_;
+  std::string error_;
+  std::unique_ptr<sim::PseudoTerminal> terminal_;
   std::atomic<bool> stopped_ = false;
 };
 
@@ -119,24 +103,6 @@ std::vector<double> SeriesVelocities(const ShotSeries& series) {
   return {series.velocities().begin(), series.velocities().end()};
 }
 
-// The longest the event loop went without running a 5 ms timer, while it runs.
-class LoopWatch {
- public:
-  LoopWatch() {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout,
-                     [this] { longest_ms_ = std::max(longest_ms_, since_.restart()); });
-    since_.start();
-    timer_.start();
-  }
-  qint64 longest_ms() const { return longest_ms_; }
-
- private:
-  QTimer timer_;
-  QElapsedTimer since_;
-  qint64 longest_ms_ = 0;
-};
-
 class StressTest : public MainWindowUiTest {
  protected:
   RawLine line_;
@@ -162,9 +128,15 @@ TEST_F(StressTest, BurstAtTheLinesFullRateIsTakenWholeWhileTheWindowAnswers) {
           start + std::chrono::duration<double>(static_cast<double>(sent) / kLineBytesPerSecond));
     }
   });
-  LoopWatch watch;
-  QElapsedTimer elapsed;
+  // The longest the event loop goes without running a 5 ms timer.
+  QTimer watch;
+  QElapsedTimer elapsed, since_watch;
+  qint64 longest_ms = 0;
+  QObject::connect(&watch, &QTimer::timeout,
+                   [&] { longest_ms = std::max(longest_ms, since_watch.restart()); });
+  watch.start(5);
   elapsed.start();
+  since_watch.start();
   const bool all = QTest::qWaitFor([&] { return state_.series.count() == 10000; }, 150000);
   line_.Stop();
   instrument.join();
@@ -174,10 +146,10 @@ TEST_F(StressTest, BurstAtTheLinesFullRateIsTakenWholeWhileTheWindowAnswers) {
   EXPECT_LT(static_cast<double>(elapsed.elapsed()), line_ms + 15000);
   QTest::qWait(500);  // nothing more comes
   EXPECT_EQ(SeriesVelocities(state_.series), Velocities(stream.readings, state_.settings));
-  EXPECT_LT(watch.longest_ms(), 1000) << "the window stopped answering";
+  EXPECT_LT(longest_ms, 1000) << "the window stopped answering";
   std::cout << "[ burst ] " << stream.bytes.size() << " bytes, 10000 readings in "
-            << elapsed.elapsed() << " ms; the event loop's longest pause " << watch.longest_ms()
-            << " ms" << std::endl;
+            << elapsed.elapsed() << " ms; the event loop's longest pause " << longest_ms << " ms"
+            << std::endl;
 }
 
 long ResidentKb() {
