@@ -38,7 +38,8 @@ class Chronoscope {
   bool IsOpen() const { return link_ != nullptr && link_->open; }
   // The device of a link that was open went away, and the port has not opened again yet.
   bool IsLost() const { return reopen_due_ms_.has_value() || (link_ != nullptr && link_->lost); }
-  // The link in use, for the exchanges; null before the first open.
+  // The link in use, for the exchanges; null before the first open and while a lost device is
+  // away. Poll may replace it, so an exchange fetches it afresh and never keeps it past its end.
   SerialLink* current_link() { return link_.get(); }
   // The ports present, for the user to choose from.
   SerialPlatform& platform() { return platform_; }
