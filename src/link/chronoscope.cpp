@@ -1,5 +1,7 @@
 #include "link/chronoscope.h"
 
+#include <limits>
+
 namespace tarvik {
 
 namespace {
@@ -18,7 +20,10 @@ std::optional<PortError> Chronoscope::OpenLink(std::string_view port_name) {
   PortError error = link_->error;
   // The device that went away is still away: the quiet tries go on after the failure's report,
   // the first at the next look.
-  if (lost_here) LetGoOfLostLink(0);
+  if (lost_here) {
+    CloseSerialLink(link_);
+    reopen_due_ms_ = std::numeric_limits<std::int64_t>::min();
+  }
   return error;
 }
 
