@@ -94,7 +94,8 @@ void GeneralPage::OnCommand(ConfigId id, Notification notification) {
       break;
     case C::kLimit:
       if (notification != Notification::kTextChanged) return;
-      limit_ = LimitFromDisplay(ParseDecimal(FieldText(C::kLimit, kShortFieldLength)), metric_);
+      limit_ =
+          LimitFromDisplay(ParseTypedDecimal(FieldText(C::kLimit, kShortFieldLength)), metric_);
       MarkChanged();
       break;
     case C::kMetric:
@@ -247,10 +248,8 @@ void SoundPage::OnCommand(ConfigId id, Notification notification) {
 // Tab.
 
 void TabPage::ShowTabStatus() {
-  std::string strays;
-  const bool answered = QueryTabStatus(state_.chronoscope.current_link(), services_.clock,
-                                       state_.chronoscope.InMidLine(), state_.tab, strays);
-  if (services_.complete_strays) services_.complete_strays(strays);
+  const auto [answered, readings] = state_.chronoscope.QueryTab(services_.clock, state_.tab);
+  if (services_.complete_readings) services_.complete_readings(readings);
   if (answered) {
     const char version = state_.tab.version;
     view_.SetItemText(C::kTabVersion, version == '\0' ? std::string() : std::string(1, version));
@@ -262,9 +261,8 @@ void TabPage::ShowTabStatus() {
 
 void TabPage::OnCommand(ConfigId id, Notification /*notification*/) {
   if (id != C::kResetTab) return;
-  std::string strays;
-  const ResetOutcome outcome = ResetTab(state_.chronoscope.current_link(), services_.clock, strays);
-  if (services_.complete_strays) services_.complete_strays(strays);
+  const auto [outcome, readings] = state_.chronoscope.ResetTab(services_.clock);
+  if (services_.complete_readings) services_.complete_readings(readings);
   const char* text = outcome == ResetOutcome::kReset      ? "Tab reset"
                      : outcome == ResetOutcome::kNotReset ? "Unable to reset tab"
                                                           : "No serial communications";

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/dialog_view.h"
@@ -17,6 +18,7 @@
 #include "dialogs/app_state.h"
 #include "dialogs/property_sheet.h"
 #include "dialogs/window_factory.h"
+#include "link/reading.h"
 #include "res/config_templates.h"
 #include "settings/settings_writer.h"
 
@@ -31,7 +33,7 @@ struct ConfigServices {
   FileDialogs& file_dialogs;
   HelpViewer& help;
   // Readings the Tab page's exchanges met, to be completed as shots.
-  std::function<void(const std::string&)> complete_strays;
+  std::function<void(const std::vector<Reading>&)> complete_readings;
 };
 
 // A page's logic on its view, with the help gestures every page answers.

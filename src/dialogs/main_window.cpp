@@ -11,7 +11,6 @@
 #include "dialogs/help.h"
 #include "dialogs/memory_snap.h"
 #include "link/hardware_mark.h"
-#include "link/serial_link.h"
 #include "link/tab_protocol.h"
 #include "measure/averages.h"
 #include "measure/shot_log.h"
@@ -111,12 +110,7 @@ void MainWindow::Tick(int timer_id) {
   FlagScope ticking(in_tick_);
   const bool refresh_owed = std::exchange(refresh_owed_, false);
   if (firing_all_) ++ticks_since_fire_;
-  if (!snap_active_) {
-    for (const Reading& reading : state_.chronoscope.Poll(services_.clock.NowMs())) {
-      CompleteShot(reading);
-      refresh_owed_ = true;
-    }
-  }
+  CompleteReadings(state_.chronoscope.Poll(services_.clock.NowMs()));
   // A tick that completed a shot leaves the look at the tab to the next tick, 20 ms on, so that
   // the window paints the shot before the exchange holds it up for 140 ms; neither is counted.
   if (refresh_owed_) return;
@@ -127,15 +121,13 @@ void MainWindow::Tick(int timer_id) {
 void MainWindow::TabRefresh() {
   tick_count_ = 0;
   // The exchange would take bytes of the dump the snap is collecting.
-  if (snap_active_) return;
+  if (state_.chronoscope.IsSnapping()) return;
   ShowTabStatus();
 }
 
 void MainWindow::ShowTabStatus() {
-  std::string strays;
-  const bool answered = QueryTabStatus(state_.chronoscope.current_link(), services_.clock,
-                                       state_.chronoscope.InMidLine(), state_.tab, strays);
-  CompleteStrays(strays);
+  const auto [answered, readings] = state_.chronoscope.QueryTab(services_.clock, state_.tab);
+  CompleteReadings(readings);
   if (!answered) {
     firing_all_ = false;
     for (const Id id : {Id::kFire, Id::kAll, Id::kBack, Id::kBack10}) view_.EnableItem(id, false);
@@ -173,12 +165,11 @@ void MainWindow::ContinueFiringAll() {
 void MainWindow::FireNext() {
   shots_since_fire_ = 0;
   ticks_since_fire_ = 0;
-  SerialWrite(state_.chronoscope.current_link(), "n");
+  state_.chronoscope.FireStoredShot();
 }
 
-void MainWindow::CompleteStrays(const std::string& strays) {
-  if (strays.empty()) return;
-  for (const Reading& reading : state_.chronoscope.DecodeStrays(strays)) {
+void MainWindow::CompleteReadings(const std::vector<Reading>& readings) {
+  for (const Reading& reading : readings) {
     CompleteShot(reading);
     refresh_owed_ = true;
   }
@@ -186,17 +177,15 @@ void MainWindow::CompleteStrays(const std::string& strays) {
 
 void MainWindow::StepBack(std::string_view command) {
   firing_all_ = false;
-  SerialLink* link = state_.chronoscope.current_link();
-  SerialWrite(link, command);
-  CompleteStrays(DrainReply(link, services_.clock));
+  CompleteReadings(state_.chronoscope.StepTabBack(services_.clock, command));
   TabRefresh();
 }
 
 void MainWindow::RunMemorySnap() {
   if (!state_.chronoscope.IsOpen()) return;
-  FlagScope snapping(snap_active_);
   services_.windows.RunModal(SnapTemplate(), [this](DialogSurface& surface) {
-    return std::make_unique<MemorySnap>(surface, state_.chronoscope, services_.files);
+    return std::make_unique<MemorySnap>(surface, state_.chronoscope, services_.clock,
+                                        services_.files);
   });
 }
 
@@ -295,7 +284,7 @@ void MainWindow::OnCommand(Id id, Notification notification) {
       ToggleLogging();
       break;
     case Id::kViewLog:
-      ViewLog(services_.files, services_.viewer, state_.settings.log_file);
+      ViewLog(services_.files, services_.viewer, state_.settings.log_file, LogNotShown());
       break;
     case Id::kDeleteLog:
       services_.files.Delete(state_.settings.log_file);
@@ -308,7 +297,7 @@ void MainWindow::OnCommand(Id id, Notification notification) {
       break;
     case Id::kFire:
       firing_all_ = false;
-      SerialWrite(state_.chronoscope.current_link(), "n");
+      state_.chronoscope.FireStoredShot();
       break;
     case Id::kAll:
       firing_all_ = true;
@@ -361,10 +350,11 @@ void MainWindow::OnCommand(Id id, Notification notification) {
 // The port may have changed: the link is replaced whatever button closed the sheet, and a port
 // that still cannot be opened is reported again.
 void MainWindow::SetUp() {
-  RunConfigurationSheet(services_.windows, state_,
-                        {services_.store, services_.clock, services_.sound, services_.message_box,
-                         services_.file_dialogs, services_.help,
-                         [this](const std::string& strays) { CompleteStrays(strays); }});
+  RunConfigurationSheet(
+      services_.windows, state_,
+      {services_.store, services_.clock, services_.sound, services_.message_box,
+       services_.file_dialogs, services_.help,
+       [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }});
   OpenLink();
   InvalidateBigDisplay();
   RefreshMainWindow();
@@ -375,7 +365,7 @@ void MainWindow::SetUp() {
 void MainWindow::EditWeight() {
   if (refreshing_fields_) return;
   const std::string text = view_.GetItemText(Id::kWeight).substr(0, kWeightTextLength);
-  const double weight = WeightFromDisplay(ParseDecimal(text), state_.settings.metric);
+  const double weight = WeightFromDisplay(ParseTypedDecimal(text), state_.settings.metric);
   if (weight == 0.0 || weight == state_.settings.weight) return;
   // An absurd weight whose text does not fit, or one that would read back as no number at
   // all ("inf"), is not taken: what is held is always what the store will give back.
@@ -383,6 +373,16 @@ void MainWindow::EditWeight() {
   if (!std::isfinite(weight) || !stored) return;
   state_.settings.weight = weight;
   services_.store.WriteSettingText(setting::kWeight, *stored);
+}
+
+// Tells the user why the log did not open; the reason may come later from the event loop, when
+// the window may be gone, so the text is made now and only the message box is reached then.
+TextFileViewer::Failed MainWindow::LogNotShown() const {
+  std::string text(TextOrMissing(kStrLogNotShown, state_.language));
+  MessageBoxView& message_box = services_.message_box;
+  return [text, &message_box](const std::string& why) {
+    message_box.ShowMessage(why.empty() ? text : text + "\r\n" + why, "Tarvik");
+  };
 }
 
 void MainWindow::CloseRequested() { view_.EndDialog(0); }

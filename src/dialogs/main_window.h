@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/dialog_view.h"
@@ -91,8 +92,8 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   // during the exchange are completed as shots, and the next tick refreshes again.
   void TabRefresh();
   void ShowTabStatus();
-  // Completes the readings among bytes an exchange took besides its reply.
-  void CompleteStrays(const std::string& strays);
+  // Completes readings that the line brought, each as a shot.
+  void CompleteReadings(const std::vector<Reading>& readings);
   // "Back" and "Back 10": step back, take the short reply, refresh.
   void StepBack(std::string_view command);
   // "All" goes on firing while the tab holds shots: one more "n" after each fired shot is back.
@@ -105,6 +106,7 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void ToggleStatisticsWindow();
   void ToggleLogging();
   void LoadLogIntoSeries();
+  TextFileViewer::Failed LogNotShown() const;
   void PlayShotSound(double energy);
   static std::optional<std::string> MeasurementSetting(double value);
   void StoreMeasurement(std::string_view name, double value);
@@ -117,7 +119,6 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   int tick_count_ = 0;              // ticks since the last look at the tab
   bool in_tick_ = false;
   bool refresh_owed_ = false;  // shots were completed inside an exchange
-  bool snap_active_ = false;   // the memory snap has the port
   bool firing_all_ = false;    // "All" is draining the tab
   int shots_since_fire_ = 0;   // shots completed since the last "n" of "All"
   int ticks_since_fire_ = 0;   // and ticks

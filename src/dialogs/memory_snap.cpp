@@ -3,42 +3,36 @@
 namespace tarvik {
 
 void MemorySnap::Initialize() {
-  chronoscope_.receive_buffer().fill = 0;
-  chronoscope_.DropReadingInProgress();
+  chronoscope_.BeginSnap();
   view_.StartTimer(kTimerId, kTimerPeriodMs);
   ShowCount();
 }
 
 void MemorySnap::Tick(int /*timer_id*/) {
-  ReceiveBuffer& buffer = chronoscope_.receive_buffer();
-  const int n = SerialRead(chronoscope_.current_link(), buffer.FreeSpace());
-  if (n <= 0) return;
-  buffer.fill += n;
-  ShowCount();
+  if (chronoscope_.SnapPoll(clock_.NowMs())) ShowCount();
 }
 
 void MemorySnap::ShowCount() {
   view_.SetItemUnsigned(SnapId::kByteCount,
-                        static_cast<std::uint32_t>(chronoscope_.receive_buffer().fill));
+                        static_cast<std::uint32_t>(chronoscope_.SnapBytes().size()));
 }
 
 // Leaves the buffer empty, so that the main window's timer starts afresh.
 void MemorySnap::End() {
-  chronoscope_.receive_buffer().fill = 0;
+  chronoscope_.EndSnap();
   view_.EndDialog(0);
 }
 
 void MemorySnap::OnCommand(SnapId id, Notification) {
   switch (id) {
     case SnapId::kSaveAndClose: {
-      const ReceiveBuffer& buffer = chronoscope_.receive_buffer();
-      files_.ReplaceWhole(kSnapFile,
-                          std::string(buffer.bytes.begin(), buffer.bytes.begin() + buffer.fill));
+      const std::span<const std::uint8_t> bytes = chronoscope_.SnapBytes();
+      files_.ReplaceWhole(kSnapFile, std::string(bytes.begin(), bytes.end()));
       End();
       break;
     }
     case SnapId::kClear:
-      chronoscope_.receive_buffer().fill = 0;
+      chronoscope_.ClearSnap();
       ShowCount();
       break;
     case SnapId::kGiveUp:

@@ -1,11 +1,12 @@
 // The memory snap: collects the raw bytes the instrument sends (a memory dump it is waiting for,
-// not asking for) in the shared receive buffer, at most 200, with a running count, and saves
-// them unchanged to "snap.dmp". While it runs the main window's timer leaves the port alone.
+// not asking for) through the chronoscope, at most 200, with a running count, and saves them
+// unchanged to "snap.dmp". While it runs the main window's timer leaves the port alone.
 #ifndef TARVIK_DIALOGS_MEMORY_SNAP_H_
 #define TARVIK_DIALOGS_MEMORY_SNAP_H_
 
 #include <string>
 
+#include "base/clock.h"
 #include "base/dialog_view.h"
 #include "base/files.h"
 #include "link/chronoscope.h"
@@ -20,17 +21,20 @@ class MemorySnap final : public DialogLogic<SnapId> {
   static constexpr int kTimerId = 1;
   static constexpr int kTimerPeriodMs = 20;
 
-  MemorySnap(DialogSurface& surface, Chronoscope& chronoscope, Files& files)
-      : view_(surface), chronoscope_(chronoscope), files_(files) {}
+  MemorySnap(DialogSurface& surface, Chronoscope& chronoscope, Clock& clock, Files& files)
+      : view_(surface), chronoscope_(chronoscope), clock_(clock), files_(files) {}
 
-  // Empties the buffer and drops the reading in progress, whose rest will be part of the
-  // snap, and starts counting.
+  // Takes the line for the snap and starts counting.
   void Initialize() override;
-  // Reads what has arrived into the rest of the buffer and shows the count.
+  // Takes what has arrived and shows the count.
   void Tick(int timer_id) override;
   // The close box gives up, as Escape does.
   void CloseRequested() override { End(); }
-  void Destroyed() override { view_.StopTimer(kTimerId); }
+  // The line goes back to the main window however the window ends.
+  void Destroyed() override {
+    view_.StopTimer(kTimerId);
+    chronoscope_.EndSnap();
+  }
 
  protected:
   void OnCommand(SnapId id, Notification notification) override;
@@ -41,6 +45,7 @@ class MemorySnap final : public DialogLogic<SnapId> {
 
   DialogView<SnapId> view_;
   Chronoscope& chronoscope_;
+  Clock& clock_;
   Files& files_;
 };
 

@@ -1,6 +1,6 @@
 #include "link/serial_link.h"
 
-#include <array>
+#include <algorithm>
 
 namespace tarvik {
 namespace {
@@ -34,23 +34,20 @@ void CloseSerialLink(std::unique_ptr<SerialLink>& link) {
   link.reset();
 }
 
+LineRead ReadLine(SerialLink* current, std::span<std::uint8_t> destination) {
+  if (current == nullptr || !current->open || destination.empty()) return {};
+  const int result = current->port->Read(destination);
+  const int n = Counted(*current, result);
+  return {std::min(n, static_cast<int>(destination.size())), result >= 0};
+}
+
 int SerialRead(SerialLink* current, std::span<std::uint8_t> destination) {
-  if (current == nullptr || !current->open || destination.empty()) return 0;
-  const int n = Counted(*current, current->port->Read(destination));
-  if (n == 0) return 0;
-  return n > static_cast<int>(destination.size()) ? static_cast<int>(destination.size()) : n;
+  return ReadLine(current, destination).count;
 }
 
 int SerialWrite(SerialLink* current, std::string_view text) {
   if (current == nullptr || !current->open || text.empty()) return 0;
   return Counted(*current, current->port->Write(text));
-}
-
-std::string DrainReply(SerialLink* current, Clock& clock) {
-  clock.SleepMs(kDrainWaitMs);
-  std::array<std::uint8_t, kDrainBytes> reply;
-  const int n = SerialRead(current, reply);
-  return std::string(reply.begin(), reply.begin() + n);
 }
 
 std::string ComposeSerialFailureText(std::string_view title, std::string_view port_name,

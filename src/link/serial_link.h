@@ -11,7 +11,6 @@
 #include <string>
 #include <string_view>
 
-#include "base/clock.h"
 #include "link/serial_port.h"
 
 namespace tarvik {
@@ -25,9 +24,6 @@ struct SerialLink {
 
 // Size, terminator included, of the failure message's text buffer.
 inline constexpr std::size_t kFailureTextSize = 100;
-// How long DrainReply waits before reading, and how much it reads.
-inline constexpr int kDrainWaitMs = 50;
-inline constexpr std::size_t kDrainBytes = 20;
 
 // Opens and configures the named port. The result always exists; `open` tells whether it is
 // usable, and a caller reports a failed open to the user straight away.
@@ -41,9 +37,14 @@ void CloseSerialLink(std::unique_ptr<SerialLink>& link);
 // again: the link is then marked lost and no longer open, for its owner to replace.
 int SerialRead(SerialLink* current, std::span<std::uint8_t> destination);
 int SerialWrite(SerialLink* current, std::string_view text);
-// Waits for an instrument's short reply, then reads it: what was read is returned for the
-// caller to pick any reading from; the reply itself is of no interest.
-std::string DrainReply(SerialLink* current, Clock& clock);
+
+// One read as SerialRead makes it, telling a line that had nothing to give (the port answered
+// with no bytes) from a read that was not made or failed, which says nothing about the line.
+struct LineRead {
+  int count = 0;
+  bool answered = false;
+};
+LineRead ReadLine(SerialLink* current, std::span<std::uint8_t> destination);
 
 // "<title> <port>\r\n<system text>", cut so that it fits a buffer of kFailureTextSize with its
 // terminator; a cut text ends in "..." and never splits a character.

@@ -2,13 +2,9 @@
 
 #include <limits>
 
+#include "link/line_bytes.h"
+
 namespace tarvik {
-namespace {
-
-constexpr std::uint8_t kCarriageReturn = 13;
-constexpr std::uint8_t kLineFeed = 10;
-
-}  // namespace
 
 void ShotDecoder::StartNewReading() {
   reading_count_ = 0;
@@ -27,20 +23,65 @@ void ShotDecoder::AddDigit(std::int32_t digit) {
   }
 }
 
+void ShotDecoder::StartLine(bool seen) {
+  StartNewReading();
+  spoiled_ = !seen;
+  after_digit_ = false;
+  line_length_ = 0;
+  line_seen_ = seen;
+  after_reply_ = false;
+}
+
+void ShotDecoder::EndLine() { StartLine(true); }
+
+void ShotDecoder::SpoilLine() { StartLine(false); }
+
+// The version reply's line is two bytes, not both digits; the pointer reply's line is fourteen,
+// with "n:" at 1 and "e:" at 8. Both end in CR LF.
+bool ShotDecoder::LineIsAReply() const {
+  if (!line_seen_) return false;
+  const auto& line = line_start_;
+  if (line_length_ == 2) return !IsDigitByte(line[0]) || !IsDigitByte(line[1]);
+  return line_length_ == kLineStart && line[1] == 'n' && line[2] == ':' && line[8] == 'e' &&
+         line[9] == ':';
+}
+
+void ShotDecoder::Take(char byte, std::vector<Reading>& readings) {
+  if (after_reply_ && !IsDigitByte(byte)) return;  // line ends and what came with the reply
+  after_reply_ = false;
+  if (!IsLineEnd(byte)) {
+    if (line_length_ < kLineStart) line_start_[line_length_] = byte;
+    if (line_length_ <= kLineStart) ++line_length_;  // one more stands for "longer"
+  }
+  after_digit_ = IsDigitByte(byte);
+  if (after_digit_) {
+    if (!spoiled_) AddDigit(byte - '0');
+    return;
+  }
+  if (!IsLineEnd(byte)) {
+    StartNewReading();
+    spoiled_ = true;
+    return;
+  }
+  if (byte == kCarriageReturn && !spoiled_ && !overlong_ && reading_count_ != 0) {
+    readings.push_back({reading_count_, digit_tally_});
+  }
+  const bool late_reply = byte == kCarriageReturn && late_reply_expected_ && LineIsAReply();
+  EndLine();
+  if (late_reply) {
+    late_reply_expected_ = false;
+    after_reply_ = true;
+  }
+}
+
+void ShotDecoder::Decode(std::string_view bytes, std::vector<Reading>& readings) {
+  for (const char byte : bytes) Take(byte, readings);
+}
+
 std::vector<Reading> ShotDecoder::DecodeReceived(ReceiveBuffer& buffer) {
   std::vector<Reading> readings;
-  for (std::int32_t i = 0; i < buffer.fill; ++i) {
-    const std::uint8_t byte = buffer.bytes[static_cast<std::size_t>(i)];
-    if (byte >= '0' && byte <= '9') {
-      if (!spoiled_) AddDigit(byte - '0');
-      continue;
-    }
-    if (byte == kCarriageReturn && !overlong_ && reading_count_ != 0) {
-      readings.push_back({reading_count_, digit_tally_});
-    }
-    StartNewReading();
-    spoiled_ = byte != kCarriageReturn && byte != kLineFeed;
-  }
+  const auto fill = static_cast<std::size_t>(buffer.fill);
+  Decode(std::string_view(reinterpret_cast<const char*>(buffer.bytes.data()), fill), readings);
   buffer.fill = 0;
   return readings;
 }

@@ -1,15 +1,12 @@
 #include "link/tab_protocol.h"
 
-#include <array>
-#include <optional>
+#include "link/line_bytes.h"
 
 namespace tarvik {
 namespace {
 
-constexpr char kCarriageReturn = '\r';
-constexpr char kLineFeed = '\n';
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr std::size_t kVersionReplyLength = 4;
+constexpr std::size_t kPointerReplyLength = 16;
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -18,19 +15,38 @@ int HexValue(char c) {
   return 0;
 }
 
-// One non-blocking read of at most `size` bytes.
-std::string Read(SerialLink* link, std::size_t size) {
-  std::array<std::uint8_t, kTabReplyRead> bytes;
-  const int n = SerialRead(link, std::span<std::uint8_t>(bytes).first(size));
-  return std::string(bytes.begin(), bytes.begin() + n);
+// Bytes right after a reply that are neither digits nor line ends came with the reply.
+std::size_t SkipReplyTail(std::string_view read, std::size_t from) {
+  while (from < read.size() && !IsDigitByte(read[from]) && !IsLineEnd(read[from])) ++from;
+  return from;
 }
 
-bool IsLineEnd(char c) { return c == kLineFeed || c == kCarriageReturn; }
+// Passes on the bytes of a read around its reply at [at, at + length): those before it as they
+// came; the reply ends their line; then the rest, less what came with the reply.
+void PassOnAround(TabLine& line, std::string_view read, std::size_t at, std::size_t length) {
+  line.PassOn(0, at);
+  line.ReplyTaken();
+  line.PassOn(SkipReplyTail(read, at + length), read.size());
+}
 
-// Takes the reply at [at, at + length) out of the read; the bytes around it are strays.
-void TakeReply(std::string_view read, std::size_t at, std::size_t length, std::string& strays) {
-  strays += read.substr(0, at);
-  strays += read.substr(at + length);
+// A reply that is not picked out of its read (the answers to "r", "b" and "B") is taken for the
+// first line in it that is no reading. Everything is passed on as it came, since a reading may
+// stand beside the reply, but for what came right after that line with the reply.
+void PassOnUnexaminedReply(TabLine& line, std::string_view read) {
+  bool reading = true;  // the line so far has nothing but digits
+  for (std::size_t i = 0; i < read.size(); ++i) {
+    if (!IsLineEnd(read[i])) {
+      reading = reading && IsDigitByte(read[i]);
+      continue;
+    }
+    if (reading) continue;
+    std::size_t end = i + 1;
+    while (end < read.size() && IsLineEnd(read[end])) ++end;
+    line.PassOn(0, end);
+    line.PassOn(SkipReplyTail(read, end), read.size());
+    return;
+  }
+  line.PassOn(0, read.size());
 }
 
 }  // namespace
@@ -43,68 +59,77 @@ std::uint16_t ParseHex4(std::string_view four) {
   return value;
 }
 
-bool JudgeVersionReply(std::string_view read, bool starts_line, TabStatus& status,
-                       std::string& strays) {
+std::optional<std::size_t> FindVersionReply(std::string_view read, bool after_digit) {
   std::optional<std::size_t> reply;
   std::optional<std::size_t> digits_only;  // "12", CR, LF could be a reading as well
-  for (std::size_t at = 0; at + 4 <= read.size(); ++at) {
-    const bool line_start = at == 0 ? starts_line : IsLineEnd(read[at - 1]);
-    if (read[at + 2] != kCarriageReturn || read[at + 3] != kLineFeed || !line_start) continue;
-    (IsDigit(read[at]) && IsDigit(read[at + 1]) ? digits_only : reply) = at;
+  for (std::size_t at = 0; at + kVersionReplyLength <= read.size(); ++at) {
+    if (read[at + 2] != kCarriageReturn || read[at + 3] != kLineFeed) continue;
+    if (!IsDigitByte(read[at]) || !IsDigitByte(read[at + 1])) {
+      reply = at;
+      continue;
+    }
+    const bool goes_on = at == 0 ? after_digit : IsDigitByte(read[at - 1]);
+    if (!goes_on) digits_only = at;
   }
-  if (!reply) reply = digits_only;
-  if (!reply) {
-    strays += read;
-    return false;
-  }
-  status.version = read[*reply + 1];
-  TakeReply(read, *reply, 4, strays);
-  return true;
+  return reply ? reply : digits_only;
 }
 
-bool JudgePointerReply(std::string_view read, TabStatus& status, std::string& strays) {
+std::optional<std::size_t> FindPointerReply(std::string_view read) {
   std::optional<std::size_t> reply;
-  for (std::size_t at = 0; at + 16 <= read.size(); ++at) {
+  for (std::size_t at = 0; at + kPointerReplyLength <= read.size(); ++at) {
     if (read[at + 1] == 'n' && read[at + 2] == ':' && read[at + 8] == 'e' && read[at + 9] == ':' &&
         read[at + 14] == kCarriageReturn && read[at + 15] == kLineFeed) {
       reply = at;
     }
   }
-  if (!reply) {
-    strays += read;
+  return reply;
+}
+
+bool QueryTabStatus(TabLine& line, TabStatus& status) {
+  if (!line.IsOpen()) return false;
+  line.PassOn(0, line.Read(kTabReplyRead).size());  // what waited before the question
+  line.Write("p");
+  line.Wait(kVersionWaitMs);
+  std::string read = line.Read(kTabReplyRead);
+  std::optional<std::size_t> at = FindVersionReply(read, line.AfterDigit());
+  if (!at) {
+    line.ReplyMissing();
+    line.PassOn(0, read.size());
     return false;
   }
-  status.next = ParseHex4(read.substr(*reply + 3, 4));
-  status.empty = ParseHex4(read.substr(*reply + 10, 4));
+  status.version = read[*at + 1];
+  PassOnAround(line, read, *at, kVersionReplyLength);
+  status.capacity = kTabCapacity;
+  line.Write("t");
+  line.Wait(kPointerWaitMs);
+  read = line.Read(kTabReplyRead);
+  at = FindPointerReply(read);
+  if (!at) {
+    line.ReplyMissing();
+    line.PassOn(0, read.size());
+    return false;
+  }
+  status.next = ParseHex4(read.substr(*at + 3, 4));
+  status.empty = ParseHex4(read.substr(*at + 10, 4));
   status.counts = CountTabShots(status.next, status.empty, status.capacity);
-  TakeReply(read, *reply, 16, strays);
+  PassOnAround(line, read, *at, kPointerReplyLength);
   return true;
 }
 
-bool QueryTabStatus(SerialLink* link, Clock& clock, bool in_mid_line, TabStatus& status,
-                    std::string& strays) {
-  if (link == nullptr || !link->open) return false;
-  const std::string waited = Read(link, kTabReplyRead);  // what waited before the question
-  strays += waited;
-  // The reply's read goes on from where the bytes taken so far stopped.
-  const bool starts_line = waited.empty() ? !in_mid_line : IsLineEnd(waited.back());
-  SerialWrite(link, "p");
-  clock.SleepMs(kVersionWaitMs);
-  if (!JudgeVersionReply(Read(link, kTabReplyRead), starts_line, status, strays)) return false;
-  status.capacity = kTabCapacity;
-  SerialWrite(link, "t");
-  clock.SleepMs(kPointerWaitMs);
-  return JudgePointerReply(Read(link, kTabReplyRead), status, strays);
+ResetOutcome ResetTab(TabLine& line) {
+  if (!line.IsOpen()) return ResetOutcome::kNoLink;
+  line.PassOn(0, line.Read(kResetReplyRead).size());
+  line.Write("r");
+  line.Wait(kResetWaitMs);
+  const std::string reply = line.Read(kResetReplyRead);
+  PassOnUnexaminedReply(line, reply);  // a reading may have come with it
+  return ResetReplySaysDone(reply) ? ResetOutcome::kReset : ResetOutcome::kNotReset;
 }
 
-ResetOutcome ResetTab(SerialLink* link, Clock& clock, std::string& strays) {
-  if (link == nullptr || !link->open) return ResetOutcome::kNoLink;
-  strays += Read(link, kResetReplyRead);
-  SerialWrite(link, "r");
-  clock.SleepMs(kResetWaitMs);
-  const std::string reply = Read(link, kResetReplyRead);
-  strays += reply;  // a reading may have come with it; the decoder takes no reply for one
-  return ResetReplySaysDone(reply) ? ResetOutcome::kReset : ResetOutcome::kNotReset;
+void StepTabBack(TabLine& line, std::string_view letter) {
+  line.Write(letter);
+  line.Wait(kBackWaitMs);
+  PassOnUnexaminedReply(line, line.Read(kBackReplyRead));
 }
 
 bool ResetReplySaysDone(std::string_view reply) {

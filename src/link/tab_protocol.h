@@ -1,22 +1,23 @@
 // The exchanges with the instrument's shot-memory tab: the status query ("p", wait 40 ms, the
 // version reply; "t", wait 100 ms, the pointer reply), the reset ("r", wait 30 ms, a reply with
-// a K) and the short reply after "b" and "B". Every exchange writes a letter, waits a fixed time
-// and takes what the port holds then, judged by fixed byte positions.
+// a K), the steps back ("b" and "B", wait 50 ms, a short reply) and the fire ("n", no reply).
+// Every exchange writes a letter, waits a fixed time and takes what the port holds then, judged
+// by fixed byte positions.
 //
 // A reading may land in any of those reads: the instrument does not stop firing while the
 // program asks about its tab. Nothing of it is dropped: every byte of a read that is not the
-// reply itself is handed back as a stray, to go to the shot decoder in the order it came, and a
-// reply is judged on its own bytes. The decoder takes only lines of digits for readings, so
-// what is left of a reply that came late or was cut by a read is never a shot.
+// reply itself is passed on to the shot decoder in the order it came, and a reply is judged on
+// its own bytes, wherever it stands in its read. A reply ends a line; bytes that are neither
+// digits nor line ends right after it came with it and are dropped, so that an instrument that
+// adds something to its replies costs no reading after them.
 #ifndef TARVIK_LINK_TAB_PROTOCOL_H_
 #define TARVIK_LINK_TAB_PROTOCOL_H_
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "base/clock.h"
-#include "link/serial_link.h"
 #include "link/tab_counts.h"
 
 namespace tarvik {
@@ -29,35 +30,52 @@ struct TabStatus {
   TabCounts counts;
 };
 
+// The line as an exchange uses it.
+class TabLine {
+ public:
+  virtual ~TabLine() = default;
+  virtual bool IsOpen() const = 0;
+  virtual void Write(std::string_view letter) = 0;
+  virtual void Wait(int ms) = 0;
+  // One read of at most `size` bytes, never waiting. Waiting with Wait does not lose what
+  // arrives meanwhile: it is the next read's.
+  virtual std::string Read(std::size_t size) = 0;
+  // Bytes [from, to) of the latest read, which are no reply, for the shot decoder; each part of
+  // a read is passed on once, in the order it came.
+  virtual void PassOn(std::size_t from, std::size_t to) = 0;
+  // A reply was taken out of the line here; it ended the line it stood on.
+  virtual void ReplyTaken() = 0;
+  // The reply to the latest question is not in its read; it may still come, late.
+  virtual void ReplyMissing() = 0;
+  // The bytes passed on so far end with a digit of a line that goes on: digits at the start of
+  // the latest read may be the rest of a reading.
+  virtual bool AfterDigit() const = 0;
+};
+
 // Four hexadecimal digits, most significant first, either case; any other character counts as
 // a 0 digit.
 std::uint16_t ParseHex4(std::string_view four);
 
-// The version reply in a read: the last group of four bytes ending in CR LF that starts a line
-// (one whose first two bytes are digits, a reading's look, only when there is no other). The
-// read's first byte starts a line only when `starts_line` says so: otherwise it continues a line
-// that came before it, and "34" CR LF there is the tail of a reading. Its version character goes
-// to `status`, the read's other bytes to `strays`. False, and the whole read to `strays`, when
-// there is no such reply.
-bool JudgeVersionReply(std::string_view read, bool starts_line, TabStatus& status,
-                       std::string& strays);
+// Where the version reply stands in a read: four bytes ending in CR LF, the last such group that
+// is not all digits, or else the last one of digits. Two digits that go on from a digit before
+// them (in the read, or before the read when `after_digit`) are the tail of a reading.
+std::optional<std::size_t> FindVersionReply(std::string_view read, bool after_digit);
+// Where the pointer reply stands in a read: the last 16 bytes with "n:" at 1, "e:" at 8 and
+// CR LF at 14.
+std::optional<std::size_t> FindPointerReply(std::string_view read);
 
-// The pointer reply in a read: the last 16 bytes with "n:" at 1, "e:" at 8 and CR LF at 14.
-// Its pointers and counts go to `status`, the read's other bytes to `strays`.
-bool JudgePointerReply(std::string_view read, TabStatus& status, std::string& strays);
-
-// Reads of the exchanges, in bytes.
+// Reads of the exchanges, in bytes, and their waits.
 inline constexpr std::size_t kTabReplyRead = 50;
 inline constexpr std::size_t kResetReplyRead = 30;
+inline constexpr std::size_t kBackReplyRead = 20;
 inline constexpr int kVersionWaitMs = 40;
 inline constexpr int kPointerWaitMs = 100;
 inline constexpr int kResetWaitMs = 30;
+inline constexpr int kBackWaitMs = 50;
 
-// The status query. False, and nothing written, when the link is not open; false too when a
-// reply is missing or malformed. Readings met on the way are added to `strays`; `in_mid_line`
-// tells whether the bytes taken before the query ended in the middle of a line.
-bool QueryTabStatus(SerialLink* link, Clock& clock, bool in_mid_line, TabStatus& status,
-                    std::string& strays);
+// The status query. False, and nothing written, when the line is not open; false too when a
+// reply is missing or malformed.
+bool QueryTabStatus(TabLine& line, TabStatus& status);
 
 enum class ResetOutcome { kReset, kNotReset, kNoLink };
 
@@ -65,7 +83,10 @@ enum class ResetOutcome { kReset, kNotReset, kNoLink };
 bool ResetReplySaysDone(std::string_view reply);
 
 // The reset: reset when a K stands in the reply before any zero byte.
-ResetOutcome ResetTab(SerialLink* link, Clock& clock, std::string& strays);
+ResetOutcome ResetTab(TabLine& line);
+
+// "b" (one back) or "B" (ten back): the letter, the wait, and the short reply passed on.
+void StepTabBack(TabLine& line, std::string_view letter);
 
 }  // namespace tarvik
 

@@ -134,7 +134,9 @@ TEST_F(MainWindowTest, FailedPortIsReportedAtEachOpenAndSetUpClosesTheOldLinkFir
 
   // A reading cut off by the new link is dropped, not joined to the next one.
   platform_.open_error = {};
+  Command(Id::kSetUp);
   Receive("0012");
+  ASSERT_TRUE(platform_.line->to_program.empty()) << "the open link took the reading's head";
   Command(Id::kSetUp);
   Receive("001234\r");
   EXPECT_EQ(Text(Id::kCounts), "1234");
@@ -214,6 +216,14 @@ TEST_F(MainWindowTest, TypedWeightIsHeldAndStoredButNotZeroUnchangedOrAbsurd) {
   view_.Type(Id::kWeight, "1", window_);
   EXPECT_NEAR(state_.settings.weight, 15.435, 1e-3);
   EXPECT_EQ(Stored("Weight"), "  15.43");
+
+  // A comma is the decimal point a German user types: the weight is what the field shows.
+  view_.Type(Id::kWeight, "1,03", window_);
+  EXPECT_NEAR(state_.settings.weight, 1.03 / 0.06478782, 1e-9);
+  state_.settings.metric = false;
+  view_.Type(Id::kWeight, "8,44", window_);
+  EXPECT_EQ(state_.settings.weight, 8.44);
+  EXPECT_EQ(Stored("Weight"), "   8.44");
 }
 
 TEST_F(MainWindowTest, LoggingFromTheMenuLogsEveryShotInImperialUnitsEvenWhenMetric) {
@@ -236,6 +246,16 @@ TEST_F(MainWindowTest, LoggingFromTheMenuLogsEveryShotInImperialUnitsEvenWhenMet
 
   Command(Id::kViewLog);
   EXPECT_EQ(services_.viewer.shown, Strings{"Tarvik.log"});
+  EXPECT_TRUE(services_.message_box.shown.empty());
+  // Where no program shows text files, the user is told so, and why.
+  services_.viewer.refusal = "xdg-open: no program to open text files was found.";
+  state_.language = UiLanguage::kGerman;
+  Command(Id::kViewLog);
+  EXPECT_EQ(services_.message_box.shown,
+            Strings{"Die Aufzeichnung kann nicht gezeigt werden: kein Programm öffnet hier "
+                    "Textdateien.\r\nxdg-open: no program to open text files was found."});
+  EXPECT_EQ(services_.message_box.captions, Strings{"Tarvik"});
+  state_.language = UiLanguage::kNeutral;
   Command(Id::kLoadLog);
   EXPECT_EQ(Text(Id::kShotCount), "6");
   Command(Id::kDeleteLog);
@@ -389,8 +409,86 @@ TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpWhereverItLandsInTheExchanges) 
   EXPECT_GE(instrument_.written.size(), 60u) << "the tab was asked while readings came";
 }
 
+// A line at 9600 baud, one byte a millisecond: readings 113 to 197 ms apart with a burst of noise
+// between each two, a tab that adds bytes after each reply, and replies that come so late that a
+// read cuts them. Every reading is decoded once; nothing else is.
+TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpAmidNoiseLateRepliesAndTheirTails) {
+  sim::InstrumentOptions options;
+  options.byte_time = sim::Millis(1);
+  options.reply_tail = "\xFF~";
+  instrument_.instrument.set_options(options);
+  window_.Initialize();
+  Counts sent;
+  const auto fire_with_noise = [&](int shots) {
+    std::int64_t at = clock_.NowMs() + 7;
+    for (int i = 0; i < shots; ++i) {
+      sent.push_back(Fire(1000 + std::ssize(sent), at));
+      const int gap = 113 + 19 * (i % 5);
+      const auto noise = sim::NoiseBytes(1 + i % 3, sent.size());
+      instrument_.instrument.SendRaw(noise, sim::Millis(at + 30 + i % 7));
+      at += gap;
+    }
+    Run(static_cast<int>(at - clock_.NowMs()) + 500);
+  };
+  fire_with_noise(60);
+  // Version replies that come as the program reads them, then pointer replies.
+  options.delays.version = sim::Millis(38);
+  instrument_.instrument.set_options(options);
+  fire_with_noise(40);
+  options.delays = {};
+  options.delays.pointers = sim::Millis(93);
+  instrument_.instrument.set_options(options);
+  fire_with_noise(40);
+  EXPECT_EQ(Decoded(), sent);
+  EXPECT_GE(std::ranges::count(instrument_.written, 'p'), 100) << "the tab was asked";
+}
+
+// A memory dump of any length while the snap waits for it, a byte a millisecond. What the snap's
+// 200 bytes cannot hold is the decoder's, as if it had waited in the port: a reading fired after
+// the dump, while the snap is still up, is a shot once, after the snap; the rest of the dump and
+// a reading whose head went into the snap are none; the reading after the snap is whole.
+TEST_F(MainWindowTabTest, ASnapOfAnyLengthCostsNoReadingAfterTheDumpAndMakesNone) {
+  sim::InstrumentOptions options;
+  options.byte_time = sim::Millis(1);
+  instrument_.instrument.set_options(options);
+  window_.Initialize();
+  Run(100);
+  Counts sent;
+  for (const std::int64_t length : {0, 150, 192, 196, 200, 201, 450, 1200}) {
+    services_.windows.script = [&](DialogEvents& snap, testing::FakeDialog& dialog) {
+      const std::int64_t start = clock_.NowMs();
+      instrument_.instrument.SendDump(static_cast<std::size_t>(length), sim::Millis(start + 10));
+      const std::int64_t dump_end = start + 10 + length;
+      // Past the snap's room, a reading is the decoder's; within it, the snap's, and a reading
+      // that the snap's room cuts is nobody's.
+      const std::int32_t during = Fire(3000 + length, dump_end + 100);
+      if (length >= 200) sent.push_back(during);
+      // The snap closes while a reading arrives: its head is the snap's when there is room.
+      const std::int32_t cut = Fire(4000 + length, dump_end + 400 - 4);
+      if (length + 8 >= 200) sent.push_back(cut);
+      while (clock_.NowMs() < dump_end + 400) {
+        clock_.SleepMs(MemorySnap::kTimerPeriodMs);
+        snap.Tick(MemorySnap::kTimerId);
+        window_.Tick(MainWindow::kTimerId);  // leaves the port to the snap
+      }
+      const int count = std::stoi(dialog.Text(SnapId::kByteCount));
+      EXPECT_TRUE(count >= std::min<std::int64_t>(length + 8, 200) && count <= 200) << length;
+      Press(snap, SnapId::kSaveAndClose);
+    };
+    window_.Command(static_cast<int>(Id::kSnap), Notification::kMenu);
+    EXPECT_TRUE(services_.files.files[kSnapFile].starts_with(
+        sim::DumpBytes(static_cast<std::size_t>(std::min<std::int64_t>(length, 200)))))
+        << length;
+    sent.push_back(Fire(5000 + length, clock_.NowMs() + 50));
+    Run(1100);
+  }
+  EXPECT_EQ(Decoded(), sent);
+}
+
 TEST_F(MainWindowTabTest, InstrumentWithoutTabGreysTheGroupAndALayoutWithoutItStillAsks) {
-  instrument_.instrument.set_options({.tab_present = false, .version_char = '3', .delays = {}});
+  sim::InstrumentOptions no_tab;
+  no_tab.tab_present = false;
+  instrument_.instrument.set_options(no_tab);
   for (const Id id : {Id::kTabGroup, Id::kFire, Id::kAll, Id::kBuffered}) view_.RemoveControl(id);
   window_.Initialize();
   Run(1020);

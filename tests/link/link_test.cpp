@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 #include <tuple>
@@ -27,11 +30,9 @@ TEST(SerialLinkTest, LinkThatFailedToOpenNeverTouchesThePortAndFailuresLaterGive
   ASSERT_FALSE(failed->open);
   ASSERT_NE(failed->port, nullptr);  // held until the close
   std::array<std::uint8_t, 10> buffer{};
-  testing::FakeClock clock;
   EXPECT_EQ(std::pair(SerialRead(failed.get(), buffer), SerialWrite(failed.get(), "n")),
             std::pair(0, 0));
-  EXPECT_EQ(DrainReply(failed.get(), clock), "");
-  EXPECT_EQ(clock.NowMs(), 50);  // only the pause
+  EXPECT_FALSE(ReadLine(failed.get(), buffer).answered) << "a read not made says nothing";
   EXPECT_EQ(platform.line->reads + platform.line->writes, 0);
   auto line = platform.line;
   CloseSerialLink(failed);
@@ -42,11 +43,14 @@ TEST(SerialLinkTest, LinkThatFailedToOpenNeverTouchesThePortAndFailuresLaterGive
   platform.line->fail_reads = platform.line->fail_writes = true;
   EXPECT_EQ(std::pair(SerialRead(link.get(), buffer), SerialWrite(link.get(), "t")),
             std::pair(0, 0));
+  EXPECT_FALSE(ReadLine(link.get(), buffer).answered) << "a failed read says nothing either";
   EXPECT_TRUE(link->open);
   platform.line->fail_reads = false;  // later calls try again
+  const LineRead quiet = ReadLine(link.get(), buffer);
+  EXPECT_TRUE(quiet.answered && quiet.count == 0);
   platform.line->to_program = std::string(25, 'x');
-  EXPECT_EQ(DrainReply(link.get(), clock), std::string(20, 'x'));
-  EXPECT_EQ(platform.line->to_program, std::string(5, 'x'));
+  EXPECT_EQ(SerialRead(link.get(), buffer), 10);
+  EXPECT_EQ(platform.line->to_program, std::string(15, 'x'));
 }
 
 TEST(SerialFailureTextTest, CutNeverSplitsACharacterOrALineBreak) {
@@ -64,75 +68,170 @@ TEST(SerialFailureTextTest, CutNeverSplitsACharacterOrALineBreak) {
   }
 }
 
-TEST(TabProtocolTest, RepliesAreJudgedOnTheirOwnBytesAndEverythingElseGoesToTheDecoder) {
+TEST(TabProtocolTest, RepliesAreFoundByTheirLayoutWhereverTheyStandButNotInAReading) {
   // Pointers are four hex digits of either case; other characters count as zero.
   EXPECT_EQ(std::tuple(ParseHex4("0FF0"), ParseHex4("80aF"), ParseHex4(" a!1")),
             std::tuple(0x0FF0, 0x80AF, 0x0A01));
-  TabStatus status;
-  status.capacity = kTabCapacity;
-  std::string strays;
-  EXPECT_FALSE(JudgeVersionReply("x3\r", true, status, strays));  // three bytes are no reply
-  EXPECT_TRUE(JudgeVersionReply("001234\r\nx3\r\n0012", true, status, strays));
-  EXPECT_EQ(status.version, '3');
-  EXPECT_EQ(strays, "x3\r001234\r\n0012");
-  // The tail of a reading begun before the read is none; a line of two digits may be one.
-  strays.clear();
-  EXPECT_FALSE(JudgeVersionReply("34\r\n", false, status, strays));
-  EXPECT_TRUE(JudgeVersionReply("34\r\n", true, status, strays));
-  EXPECT_EQ(strays, "34\r\n");
-
-  strays.clear();
-  EXPECT_FALSE(JudgePointerReply(" n:0005 e:000A\r", status, strays));  // fifteen bytes
-  EXPECT_TRUE(JudgePointerReply("1\r\n n:0FF0 e:8005\r\n4", status, strays));
-  EXPECT_EQ(status.next, 0x0FF0);
-  EXPECT_EQ(status.empty, 0x8005);
-  EXPECT_EQ(status.counts, (TabCounts{20, 4080}));
-  EXPECT_EQ(strays, " n:0005 e:000A\r1\r\n4");
+  using At = std::optional<std::size_t>;
+  struct Case {
+    std::string_view read;
+    bool after_digit;
+    At version;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"x3\r", false, {}},                 // three bytes are no reply
+           {"001234\r\nx3\r\n0012", false, 8},  // readings around it
+           {"\xFFzzv3\r\n", false, 3},          // junk before it
+           {"v3\r\nzz12", false, 0},            // and after it
+           {"34\r\n", true, {}},                // the tail of a reading begun before
+           {"34\r\n", false, 0},                // a line of two digits may be one
+           {"1226\r\n", false, {}},             // a whole reading is none
+           {"1226\r\nv3\r\n", true, 6},
+       }) {
+    EXPECT_EQ(FindVersionReply(c.read, c.after_digit), c.version)
+        << ::testing::PrintToString(std::string(c.read));
+  }
+  EXPECT_EQ(FindPointerReply(" n:0005 e:000A\r"), At{});  // fifteen bytes
+  EXPECT_EQ(FindPointerReply("1\r\n n:0FF0 e:8005\r\n4"), At{3});
+  EXPECT_EQ(FindPointerReply("zz n:0010 e:0010\r\nzz"), At{2});
   // The reset's reply needs "K" before any zero byte.
   EXPECT_TRUE(ResetReplySaysDone("OK\r\n"));
   EXPECT_FALSE(ResetReplySaysDone(std::string_view("O\0K\r\n", 5)) || ResetReplySaysDone(""));
 }
 
-TEST(TabProtocolTest, ExchangesWithTheInstrumentKeepWhatWaitedBeforeThem) {
-  testing::FakeClock clock;
-  testing::SimulatedPlatform instrument(clock);
-  auto link = OpenSerialLink(instrument, "COM2");
-  instrument.instrument.SendRaw("001234\r\n", sim::Millis(0));
-  TabStatus status;
-  std::string strays;
-  ASSERT_TRUE(QueryTabStatus(link.get(), clock, false, status, strays));
-  EXPECT_EQ(strays, "001234\r\n");
-  EXPECT_EQ(ResetTab(link.get(), clock, strays), ResetOutcome::kReset);
-  EXPECT_EQ(instrument.written, "ptr");
+using Readings = std::vector<Reading>;
 
-  link->open = false;  // a link that did not open asks nothing
-  EXPECT_FALSE(QueryTabStatus(link.get(), clock, false, status, strays));
-  EXPECT_EQ(ResetTab(link.get(), clock, strays), ResetOutcome::kNoLink);
-  EXPECT_EQ(instrument.written, "ptr");
+// The chronoscope on the simulated instrument's model, on the test's clock.
+class ChronoscopeTest : public ::testing::Test {
+ protected:
+  ChronoscopeTest() { chronoscope_.OpenLink("COM2"); }
+  void Send(std::string bytes, std::int64_t at) {
+    instrument_.instrument.SendRaw(std::move(bytes), sim::Millis(at));
+  }
+  void SetOptions(const std::function<void(sim::InstrumentOptions&)>& change) {
+    sim::InstrumentOptions options = instrument_.instrument.options();
+    change(options);
+    instrument_.instrument.set_options(options);
+  }
+  // Looks at the port every 20 ms for `ms`, as the main window's timer does.
+  Readings Poll(int ms) {
+    Readings readings;
+    for (const std::int64_t end = clock_.NowMs() + ms; clock_.NowMs() < end;) {
+      clock_.SleepMs(20);
+      for (const Reading& reading : chronoscope_.Poll(clock_.NowMs())) readings.push_back(reading);
+    }
+    return readings;
+  }
+  Readings Query(bool expect_answer = true) {
+    TabStatus status;
+    auto [answered, readings] = chronoscope_.QueryTab(clock_, status);
+    EXPECT_EQ(answered, expect_answer) << "at " << clock_.NowMs();
+    return readings;
+  }
+
+  testing::FakeClock clock_;
+  testing::SimulatedPlatform instrument_{clock_};
+  Chronoscope chronoscope_{instrument_};
+};
+
+TEST_F(ChronoscopeTest, ExchangesPassOnEverythingButTheReplyAndWhatCameWithIt) {
+  // A reading that waited before the question is no reply; the query goes on.
+  Send("001234\r\n", 0);
+  EXPECT_EQ(Query(), (Readings{{1234, 6}}));
+  // Firmware that adds bytes after its replies is answered every time, and a reading right
+  // after such a reply is whole.
+  SetOptions([](sim::InstrumentOptions& options) { options.reply_tail = "\xFF?"; });
+  for (int i = 0; i < 3; ++i) {
+    Send("001000\r\n", clock_.NowMs() + 130);  // after the pointer reply, in the same read
+    EXPECT_EQ(Query(), (Readings{{1000, 6}})) << i;
+    Send("002000\r\n", clock_.NowMs() + 5);  // and in the next
+    EXPECT_EQ(Poll(20), (Readings{{2000, 6}})) << i;
+  }
+  // Junk before a reply in the same read.
+  Send("\x80\x81", clock_.NowMs() + 5);
+  EXPECT_EQ(Query(), Readings{});
+  // The reset and the steps back hand on the readings among their replies.
+  Send("002000\r\n", clock_.NowMs() + 20);
+  auto [outcome, readings] = chronoscope_.ResetTab(clock_);
+  EXPECT_EQ(outcome, ResetOutcome::kReset);
+  EXPECT_EQ(readings, (Readings{{2000, 6}}));
+  Send("003000\r\n", clock_.NowMs() + 12);
+  EXPECT_EQ(chronoscope_.StepTabBack(clock_, "b"), (Readings{{3000, 6}}));
+  EXPECT_EQ(instrument_.written, "ptptptptptrb");
+
+  chronoscope_.CloseLink();  // a link that is not open asks nothing
+  Query(false);
+  EXPECT_EQ(chronoscope_.ResetTab(clock_).result, ResetOutcome::kNoLink);
+  EXPECT_EQ(instrument_.written, "ptptptptptrb");
 }
 
 // Without a tab nothing answers "p": a reading's tail arriving in the wait, after a head that the
 // timer took or that waited before the question, is handed on and completes the reading.
-TEST(TabProtocolTest, AReadingCutByTheQuestionIsNoReplyWhereverItsHeadWas) {
-  testing::FakeClock clock;
-  testing::SimulatedPlatform instrument(clock);
-  sim::InstrumentOptions no_tab;
-  no_tab.tab_present = false;
-  instrument.instrument.set_options(no_tab);
-  Chronoscope chronoscope(instrument);
-  chronoscope.OpenLink("COM2");
+TEST_F(ChronoscopeTest, AReadingCutByTheQuestionIsNoReplyWhereverItsHeadWas) {
+  SetOptions([](sim::InstrumentOptions& options) { options.tab_present = false; });
   for (const bool head_taken : {true, false}) {
-    instrument.instrument.SendRaw("0012", sim::Millis(clock.NowMs()));
+    Send("0012", clock_.NowMs());
     if (head_taken) {
-      EXPECT_TRUE(chronoscope.Poll(clock.NowMs()).empty());
+      EXPECT_TRUE(chronoscope_.Poll(clock_.NowMs()).empty());
     }
-    instrument.instrument.SendRaw("34\r\n", sim::Millis(clock.NowMs() + 10));
-    TabStatus status;
-    std::string strays;
-    EXPECT_FALSE(
-        QueryTabStatus(chronoscope.current_link(), clock, chronoscope.InMidLine(), status, strays));
-    EXPECT_EQ(chronoscope.DecodeStrays(strays), (std::vector<Reading>{{1234, 6}})) << head_taken;
+    Send("34\r\n", clock_.NowMs() + 5);
+    EXPECT_EQ(Query(false), (Readings{{1234, 6}})) << head_taken;
   }
+}
+
+// A stray byte, the head of a reading whose tail never came or the end of something else is over
+// once the line has been quiet: the next whole reading is a shot, whenever it comes. Bytes that
+// come without such a pause go on with their line.
+TEST_F(ChronoscopeTest, QuietLineEndsWhatCameBeforeButNoReadingIsSplitOrMadeUp) {
+  struct Case {
+    std::string_view what;
+    std::vector<std::pair<std::string, int>> sent;  // bytes and when, from the case's start
+    Readings expected;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"noise, then quiet", {{"\xFF", 0}, {"1226\r\n", 50}}, {{1226, 4}}},
+           {"a stray letter", {{"x", 0}, {"1226\r\n", 500}}, {{1226, 4}}},
+           {"a cut reading", {{"0012", 0}, {"001234\r\n", 45}}, {{1234, 6}}},
+           {"the end of a dump",
+            {{sim::DumpBytes(300).substr(150), 0}, {"5678\r", 60}},
+            {{5678, 4}}},
+           {"noise inside a burst", {{"12a34\r\n", 0}}, {}},
+           {"noise right before", {{"x", 0}, {"1226\r\n", 1}}, {}},
+           {"a late version reply", {{"v3\r\n", 0}}, {}},
+           {"a pointer reply cut by a read", {{" n:0010 e:", 0}, {"0010\r\n", 25}}, {}},
+           {"a reading cut by a read", {{"00", 0}, {"1234\r\n", 25}}, {{1234, 6}}},
+       }) {
+    const std::int64_t start = clock_.NowMs() + 5;
+    for (const auto& [bytes, at] : c.sent) Send(bytes, start + at);
+    EXPECT_EQ(Poll(600), c.expected) << c.what;
+  }
+}
+
+// While the program waits in an exchange it listens to the line: a stray byte and a reading that
+// both arrive inside one wait, after the pointer reply, are read together, yet the quiet between
+// them is known.
+TEST_F(ChronoscopeTest, QuietInsideAnExchangesWaitIsHeardToo) {
+  for (const int noise_at : {71, 78, 85, 99}) {
+    const std::int64_t asked = clock_.NowMs();
+    Send("7\xFF", asked + noise_at);
+    Send("001226\r\n", asked + noise_at + 40);
+    Readings readings = Query();
+    for (const Reading& reading : Poll(100)) readings.push_back(reading);
+    EXPECT_EQ(readings, (Readings{{1226, 6}})) << noise_at;
+  }
+}
+
+TEST(ChronoscopeReadTest, AReadThatFailedIsNoQuietLine) {
+  testing::FakeSerialPlatform platform;
+  Chronoscope chronoscope(platform);
+  chronoscope.OpenLink("COM2");
+  platform.line->to_program = "0012";
+  EXPECT_EQ(chronoscope.Poll(0), Readings{});
+  platform.line->fail_reads = true;
+  for (int now = 20; now <= 200; now += 20) chronoscope.Poll(now);
+  platform.line->fail_reads = false;
+  platform.line->to_program = "34\r";
+  EXPECT_EQ(chronoscope.Poll(220), (Readings{{1234, 6}}));
 }
 
 TEST(CountTabShotsTest, EveryRowOfThePointerTable) {
@@ -145,8 +244,6 @@ TEST(CountTabShotsTest, EveryRowOfThePointerTable) {
   EXPECT_EQ(CountTabShots(0x8010, 0x0005), (TabCounts{4084, 11}));
   EXPECT_EQ(CountTabShots(0x0010, 0x0005), (TabCounts{65525, 16}));  // -11 wraps, shown that way
 }
-
-using Readings = std::vector<Reading>;
 
 class ShotDecoderTest : public ::testing::Test {
  protected:
@@ -172,6 +269,21 @@ TEST_F(ShotDecoderTest, ReadingsKeepTheirDigitCountAndAnyOtherByteSpoilsItsLineB
   EXPECT_EQ(Feed("2147483648\r99999999999999999999\r2147483647\r"), (Readings{{2147483647, 10}}));
   EXPECT_EQ(Feed(std::string(150, '0') + "1234\r"), (Readings{{1234, 154}}));  // zeros: no overflow
   EXPECT_EQ(Feed("12345678901\r1234\r001000\r\n"), (Readings{{1234, 4}, {1000, 6}}));
+}
+
+TEST_F(ShotDecoderTest, EndingOrSpoilingTheLineInProgressDecidesWhatFollows) {
+  EXPECT_EQ(Feed("0012"), Readings{});
+  EXPECT_TRUE(decoder_.AfterDigit());
+  decoder_.EndLine();  // the line was quiet: its rest never comes
+  EXPECT_FALSE(decoder_.AfterDigit());
+  EXPECT_EQ(Feed("34\r"), (Readings{{34, 2}}));
+  EXPECT_EQ(Feed("x12"), Readings{});
+  EXPECT_TRUE(decoder_.AfterDigit()) << "digits of a spoiled line may still go on";
+  decoder_.EndLine();
+  EXPECT_EQ(Feed("1226\r"), (Readings{{1226, 4}}));
+  decoder_.SpoilLine();  // what follows goes on with a line the decoder did not see
+  EXPECT_EQ(Feed("34\r"), Readings{});
+  EXPECT_EQ(Feed("1226\r"), (Readings{{1226, 4}}));
 }
 
 // An independent reading of the byte stream: the readings that must come out of it.

@@ -37,6 +37,7 @@ namespace tarvik::ui {
 class PlatformWithSimulator : public SerialPlatform {
  public:
   PortOpenResult OpenPort(std::string_view port_name) override {
+    ++opens;
     return machine_.OpenPort(port_name);
   }
   std::vector<std::string> EnumeratePorts(std::string_view configured) override {
@@ -45,6 +46,7 @@ class PlatformWithSimulator : public SerialPlatform {
     return ports;
   }
   std::string simulator;
+  int opens = 0;  // opens and tries to open again
 
  private:
   posix::PosixSerialPlatform machine_;

@@ -91,11 +91,13 @@ TEST_F(MainWindowUiTest, InstrumentPulledOutAndPutBackIsReadAgainByItself) {
   Open(UiLanguage::kNeutral);
   Shoot(1234, 6, "1");
   ASSERT_TRUE(QTest::qWaitFor([&] { return Text(Id::kBuffered) == "0"; }, 3000));  // a tab
-  instrument_->SendRaw("0010");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return state_.chronoscope.InMidLine(); }, 3000));
+  instrument_->SendRaw("0010");  // the head of a reading, cut by the loss
+  ASSERT_TRUE(instrument_->WaitUntilSent(sim::Millis(3000)));
   instrument_.reset();
   fs::remove(port);
-  QTest::qWait(2500);  // two or three quiet tries
+  const int opens = serial_.opens;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return serial_.opens >= opens + 2; }, 5000))
+      << "the port is tried again by itself";
   EXPECT_TRUE(state_.chronoscope.IsLost());
   EXPECT_TRUE(quiet_.message_box.shown.empty());
   EXPECT_EQ(Text(Id::kBuffered), "") << "a tab that is gone shows no counts";

@@ -21,12 +21,16 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "base/number_text.h"
+#include "link/hardware_mark.h"
+#include "link/quiet_line.h"
 #include "link/reading.h"
 #include "measure/shot.h"
 #include "measure/shot_series.h"
@@ -109,20 +113,71 @@ class StressTest : public MainWindowUiTest {
   std::mt19937 random_{20261207};
 };
 
-// 10,000 readings back to back at 9600 baud, cut into writes of 1 to 50 bytes at random points:
-// each is taken once and in order, and the window answers throughout.
+// Whether `decoded` holds the readings of `sent` in order, once each, and nothing else, but for
+// readings that the test's own writer held up in the middle (`stalled`): a line quiet for that
+// long ends a reading, so such a reading may be lost and its tail taken for one.
+using ShotKey = std::pair<std::int32_t, HardwareMark>;  // a reading as a shot shows it
+ShotKey KeyOf(const Reading& reading) { return {reading.count, MarkForDigits(reading.digits)}; }
+
+bool TakenOnceEach(const std::vector<ShotKey>& decoded, const std::vector<Reading>& sent,
+                   const std::vector<std::optional<Reading>>& stalled_tails) {
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < sent.size(); ++i) {
+    if (next < decoded.size() && decoded[next] == KeyOf(sent[i])) {
+      ++next;
+    } else if (!stalled_tails[i]) {
+      return false;
+    } else if (next < decoded.size() && decoded[next] == KeyOf(*stalled_tails[i])) {
+      ++next;
+    }
+  }
+  return next == decoded.size();
+}
+
+// 10,000 readings back to back at 9600 baud, cut into writes of 1 to 15 bytes at random points
+// and paced as the line would carry them: each is taken once and in order, and the window
+// answers throughout. An instrument's bytes follow each other a millisecond apart; the test's
+// writer may be held up by a loaded machine, and a reading it was held up inside for longer than
+// the line's quiet rule allows is forgiven, and counted.
 TEST_F(StressTest, BurstAtTheLinesFullRateIsTakenWholeWhileTheWindowAnswers) {
   ASSERT_FALSE(line_.path().empty());
   state_.settings.port_name = line_.path();
   Open(UiLanguage::kNeutral);
   const Stream stream = MakeStream(10000, random_, true);
+  std::vector<std::optional<Reading>> stalled(stream.readings.size());
+  std::vector<ShotKey> decoded;
+  window_->set_shot_observer([&](const Shot& shot) { decoded.push_back({shot.count, shot.mark}); });
   std::thread instrument([&] {
     std::mt19937 cuts(7);
-    std::uniform_int_distribution<std::size_t> piece(1, 50);
+    std::uniform_int_distribution<std::size_t> piece(1, 15);
     const auto start = steady_clock::now();
+    auto last_write = start;
+    std::size_t reading = 0;  // the reading the next byte belongs to
+    std::size_t reading_start = 0;
     for (std::size_t sent = 0; sent < stream.bytes.size();) {
       const std::size_t n = std::min(piece(cuts), stream.bytes.size() - sent);
+      const auto now = steady_clock::now();
+      const bool inside =
+          sent > reading_start && stream.bytes[sent - 1] != '\r' && stream.bytes[sent - 1] != '\n';
+      if (inside && now - last_write >= std::chrono::milliseconds(QuietLine::kQuietMs - 2)) {
+        // The digits after the cut could come as a reading of their own.
+        const std::string tail = stream.bytes.substr(sent, stream.bytes.find('\r', sent) - sent);
+        std::optional<Reading> phantom;
+        if (!tail.empty() && std::stoi(tail) != 0) {
+          phantom = Reading{std::stoi(tail), static_cast<std::int32_t>(tail.size())};
+        }
+        stalled[reading] = phantom.value_or(Reading{-1, 0});
+      }
       line_.Write(std::string_view(stream.bytes).substr(sent, n));
+      last_write = steady_clock::now();
+      for (std::size_t i = sent; i < sent + n; ++i) {
+        if (stream.bytes[i] == '\r') {
+          ++reading;
+          reading_start = i + 1;
+        } else if (stream.bytes[i] == '\n') {
+          reading_start = i + 1;
+        }
+      }
       sent += n;
       std::this_thread::sleep_until(
           start + std::chrono::duration<double>(static_cast<double>(sent) / kLineBytesPerSecond));
@@ -137,7 +192,10 @@ TEST_F(StressTest, BurstAtTheLinesFullRateIsTakenWholeWhileTheWindowAnswers) {
   watch.start(5);
   elapsed.start();
   since_watch.start();
-  const bool all = QTest::qWaitFor([&] { return state_.series.count() == 10000; }, 150000);
+  const auto last_is_in = [&] {
+    return !decoded.empty() && decoded.back() == KeyOf(stream.readings.back());
+  };
+  const bool all = QTest::qWaitFor(last_is_in, 150000);
   line_.Stop();
   instrument.join();
   ASSERT_TRUE(all) << state_.series.count() << " shots";
@@ -145,11 +203,15 @@ TEST_F(StressTest, BurstAtTheLinesFullRateIsTakenWholeWhileTheWindowAnswers) {
   const double line_ms = static_cast<double>(stream.bytes.size()) / kLineBytesPerSecond * 1e3;
   EXPECT_LT(static_cast<double>(elapsed.elapsed()), line_ms + 15000);
   QTest::qWait(500);  // nothing more comes
-  EXPECT_EQ(SeriesVelocities(state_.series), Velocities(stream.readings, state_.settings));
+  window_->set_shot_observer(nullptr);
+  const auto stalls =
+      std::ranges::count_if(stalled, [](const auto& tail) { return tail.has_value(); });
+  EXPECT_TRUE(TakenOnceEach(decoded, stream.readings, stalled))
+      << decoded.size() << " shots for 10000 readings, " << stalls << " held up by the writer";
   EXPECT_LT(longest_ms, 1000) << "the window stopped answering";
   std::cout << "[ burst ] " << stream.bytes.size() << " bytes, 10000 readings in "
-            << elapsed.elapsed() << " ms; the event loop's longest pause " << longest_ms << " ms"
-            << std::endl;
+            << elapsed.elapsed() << " ms; the event loop's longest pause " << longest_ms
+            << " ms; readings the writer was held up inside: " << stalls << std::endl;
 }
 
 long ResidentKb() {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/number_text.h"
+#include "qm307sim/byte_text.h"
 #include "qm307sim/error_text.h"
 #include "qm307sim/text_number.h"
 
@@ -10,6 +11,8 @@ namespace tarvik::sim {
 namespace {
 
 constexpr std::uint64_t kMaxDelayMs = 600'000;
+constexpr std::uint64_t kMaxNoiseBytes = 1000;
+constexpr std::uint64_t kMaxByteTimeMs = 1000;
 
 // Walks the arguments; an option's value may follow it or be joined to it with "=".
 class ArgumentReader {
@@ -71,9 +74,10 @@ bool ParseDelay(std::string_view text, ReplyDelays* delays, std::string* error) 
 
 bool TakesValue(std::string_view name) {
   for (const std::string_view option :
-       {"--script", "--auto", "--mean", "--spread", "--mark", "--seed", "--tab", "--version-char",
-        "--delay", "--delay-p", "--delay-t", "--delay-b", "--delay-r", "--delay-n", "--drop-unread",
-        "--link", "--trace"}) {
+       {"--script",     "--auto",      "--mean",        "--spread",       "--mark",
+        "--seed",       "--noise",     "--tab",         "--version-char", "--delay",
+        "--delay-p",    "--delay-t",   "--delay-b",     "--delay-r",      "--delay-n",
+        "--reply-tail", "--byte-time", "--drop-unread", "--link",         "--trace"}) {
     if (name == option) return true;
   }
   return false;
@@ -99,6 +103,21 @@ bool ApplyOption(std::string_view name, std::string_view value, CliOptions* opti
   } else if (name == "--seed") {
     options->seed = ParseUnsigned(value);
     if (!options->seed) return SetError(error, "--seed needs a whole number");
+  } else if (name == "--noise") {
+    const auto count = ParseUnsigned(value);
+    if (!count || *count == 0 || *count > kMaxNoiseBytes) {
+      return SetError(error, "--noise needs a number of bytes from 1 to 1000");
+    }
+    options->noise_bytes = *count;
+  } else if (name == "--reply-tail") {
+    std::string reason;
+    const auto bytes = UnescapeBytes(value, &reason);
+    if (!bytes) return SetError(error, "--reply-tail: " + reason);
+    options->instrument.reply_tail = *bytes;
+  } else if (name == "--byte-time") {
+    const auto ms = ParseUnsigned(value);
+    if (!ms || *ms > kMaxByteTimeMs) return SetError(error, "--byte-time needs 0 to 1000 ms");
+    options->instrument.byte_time = Millis(static_cast<Millis::rep>(*ms));
   } else if (name == "--tab") {
     if (value != "on" && value != "off") return SetError(error, "--tab is on or off");
     options->instrument.tab_present = value == "on";
@@ -195,7 +214,10 @@ Modes (any combination; with neither --script nor --auto, interactive is on):
                          (default 10)
     --mark M             mark of the automatic shots and of "shot" without one: 1/2, 3 or 4
                          (default 1/2; readings have 4-5, 6 and 7 digits)
-    --seed N             seed of the velocities, for a repeatable run (default: random)
+    --seed N             seed of the velocities and the noise, for a repeatable run
+                         (default: random)
+    --noise N            send N bytes of line noise (random bytes, never CR or LF)
+                         halfway between automatic shots
   --keep-open            keep running when no mode has anything left to do
 
 The simulator ends on "quit", on SIGINT or SIGTERM, or once no mode keeps it alive: the
@@ -212,6 +234,11 @@ Instrument:
                          program reads the replies after p 40, t 100, b/B 50, r 30 ms.
   --delay-p MS, --delay-t MS, --delay-b MS, --delay-r MS, --delay-n MS
                          the same, one command each
+  --reply-tail TEXT      add TEXT after every reply to p, t, b, B and r, as some firmware
+                         does (escapes \r \n \t \\ \xHH)
+  --byte-time MS         each byte takes MS milliseconds on the line (1 is about 9600 baud):
+                         outputs go out byte by byte and wait while the line is busy
+                         (default 0: each output is written at once)
 
 Output:
   --link PATH            make PATH a symbolic link to the device (an existing symbolic link

@@ -25,6 +25,7 @@ struct CliOptions {
   double spread_fps = 10.0;
   Mark mark = Mark::kMark12;  // of the automatic shots and of "shot" without a mark
   std::optional<std::uint64_t> seed;
+  std::uint64_t noise_bytes = 0;  // sent halfway between automatic shots
   InstrumentOptions instrument;
   Millis drop_unread_after{2000};  // see PtyOptions
   std::string link_path;

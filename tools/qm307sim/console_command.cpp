@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::uint64_t kMaxRepeat = 1'000'000;
 constexpr std::uint64_t kMaxDelayMs = 600'000;
+constexpr std::uint64_t kMaxPaceMs = 1000;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -154,9 +155,18 @@ std::optional<ConsoleCommand> ParseConsoleCommand(std::string_view line, Mark de
       command.bytes = *bytes;
       ok = true;
     }
-  } else if (name == "dump") {
-    command.kind = CommandKind::kDump;
+  } else if (name == "dump" || name == "noise") {
+    command.kind = name == "dump" ? CommandKind::kDump : CommandKind::kNoise;
     ok = parser.ArgumentCount(1, 1) && parser.Unsigned(1, 1, kMaxRepeat, &command.amount);
+  } else if (name == "tail") {
+    command.kind = CommandKind::kTail;
+    std::string reason;
+    const auto bytes = UnescapeBytes(RestOfLine(line, name), &reason);
+    ok = bytes ? true : parser.Fail(reason);
+    if (ok) command.bytes = *bytes;
+  } else if (name == "pace") {
+    command.kind = CommandKind::kPace;
+    ok = parser.ArgumentCount(1, 1) && parser.Unsigned(1, 0, kMaxPaceMs, &command.amount);
   } else if (name == "tab") {
     command.kind = CommandKind::kTab;
     command.on = parser.HasArgument(1) && parser.Word(1) == "on";
@@ -203,6 +213,12 @@ std::string_view ConsoleHelp() {
   fill N FPS [MARK]           store N shots at once (the ring wraps after 4095 places)
   raw TEXT                    send TEXT as it is; escapes \r \n \t \\ \xHH
   dump N                      send N bytes of memory dump (0, 1, ... 255, 0, 1, ...)
+  noise N                     send N bytes of line noise: random bytes, never CR or LF
+  tail [TEXT]                 add TEXT (escapes as for raw) after every reply from now on;
+                              without TEXT, replies end in CR LF again
+  pace MS                     each byte takes MS ms on the line (1 is about 9600 baud): an
+                              output goes out byte by byte and waits while the line is busy;
+                              0 sends each output at once (the default)
   tab on|off                  plug the shot-memory tab in, or pull it out (no replies)
   version C                   answer "p" with the version character C
   delay CMD MS                reply to CMD (p, t, b, r or n; B goes with b) after MS ms

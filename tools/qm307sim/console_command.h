@@ -19,6 +19,9 @@ enum class CommandKind {
   kStore,    // store `reading` in the tab, `repeat` times
   kRaw,      // send `bytes`
   kDump,     // send `amount` dump bytes
+  kNoise,    // send `amount` bytes of line noise
+  kTail,     // add `bytes` after every reply from now on
+  kPace,     // each byte takes `amount` ms on the line
   kTab,      // plug the tab in (`on`) or pull it out
   kVersion,  // answer "p" with `letter`
   kDelay,    // reply to command `letter` after `amount` ms

@@ -35,6 +35,11 @@ struct InstrumentOptions {
   bool tab_present = true;  // without a tab the instrument answers no command
   char version_char = '3';  // byte 1 of the reply to "p"
   ReplyDelays delays;
+  // Bytes the instrument adds after each reply to p, t, b, B and r, as some firmware does.
+  std::string reply_tail;
+  // The time each byte takes on the line: zero sends each output whole at its time; 1 ms is
+  // about 9600 baud, where an output goes out byte by byte and waits while the line is busy.
+  Millis byte_time{0};
 };
 
 // The replies, byte for byte.
@@ -42,6 +47,9 @@ std::string VersionReply(char version_char);                        // "v", the 
 std::string PointerReply(std::uint16_t next, std::uint16_t empty);  // " n:XXXX e:XXXX", CR, LF
 // `count` bytes of the memory dump: 0, 1, ... 255, 0, 1, ...
 std::string DumpBytes(std::size_t count);
+// `count` bytes of line noise from `seed`: any byte but CR and LF, so that noise never ends a
+// line and never completes a reading of its own.
+std::string NoiseBytes(std::size_t count, std::uint64_t seed);
 
 class Instrument {
  public:
@@ -59,10 +67,10 @@ class Instrument {
   void SendRaw(std::string bytes, Millis now);
   void SendDump(std::size_t count, Millis now);
 
-  // Removes and returns, in time order, the bytes due at or before `now`; output due at the
-  // same time keeps the order in which it was scheduled.
+  // Removes and returns, in time order, the bytes that have gone out on the line by `now`;
+  // output due at the same time keeps the order in which it was scheduled.
   std::string TakeDue(Millis now);
-  // When the earliest output still waiting is due.
+  // When the next byte still waiting goes out.
   std::optional<Millis> NextDue() const;
 
   const ShotTab& tab() const { return tab_; }
@@ -76,10 +84,13 @@ class Instrument {
   };
 
   void Schedule(Millis due, std::string bytes);
+  void ScheduleReply(Millis due, std::string reply);
 
   InstrumentOptions options_;
   ShotTab tab_;
-  std::vector<Output> pending_;  // ordered by due time
+  std::vector<Output> pending_;      // ordered by due time
+  std::size_t sent_ = 0;             // bytes of the first output already on the line
+  std::optional<Millis> last_byte_;  // when the line's latest byte went out
 };
 
 }  // namespace tarvik::sim

@@ -64,6 +64,7 @@ void PtyInstrument::SendShot(const Reading& reading) {
   {
     std::lock_guard lock(mutex_);
     instrument_.FireShot(reading, Now());
+    all_sent_ = false;
   }
   Wake();
 }
@@ -77,6 +78,7 @@ void PtyInstrument::SendRaw(std::string bytes) {
   {
     std::lock_guard lock(mutex_);
     instrument_.SendRaw(std::move(bytes), Now());
+    all_sent_ = false;
   }
   Wake();
 }
@@ -85,6 +87,7 @@ void PtyInstrument::SendDump(std::size_t count) {
   {
     std::lock_guard lock(mutex_);
     instrument_.SendDump(count, Now());
+    all_sent_ = false;
   }
   Wake();
 }
@@ -92,6 +95,11 @@ void PtyInstrument::SendDump(std::size_t count) {
 std::string PtyInstrument::Received() const {
   std::lock_guard lock(mutex_);
   return received_;
+}
+
+bool PtyInstrument::WaitUntilSent(Millis timeout) const {
+  std::unique_lock lock(mutex_);
+  return sent_changed_.wait_for(lock, timeout, [&] { return all_sent_; });
 }
 
 bool PtyInstrument::WaitForReceived(std::size_t count, Millis timeout) const {
@@ -157,7 +165,13 @@ void PtyInstrument::Run() {
       outgoing += instrument_.TakeDue(Now());
       next_due = instrument_.NextDue();
     }
-    if (!WriteLine(outgoing) || !AwaitLine(next_due, !outgoing.empty())) return;
+    if (!WriteLine(outgoing)) return;
+    {
+      std::lock_guard lock(mutex_);
+      all_sent_ = outgoing.empty() && !instrument_.NextDue();
+    }
+    sent_changed_.notify_all();
+    if (!AwaitLine(next_due, !outgoing.empty())) return;
   }
 }
 
@@ -231,6 +245,7 @@ bool PtyInstrument::ReadLine() {
     std::lock_guard lock(mutex_);
     received_ += received;
     for (const char byte : received) instrument_.Receive(byte, now);
+    all_sent_ = all_sent_ && !instrument_.NextDue();
   }
   received_changed_.notify_all();
   if (trace_) trace_(now, Direction::kIn, received);

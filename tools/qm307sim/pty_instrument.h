@@ -63,6 +63,10 @@ class PtyInstrument {
   void SendRaw(std::string bytes);
   void SendDump(std::size_t count);
 
+  // Waits until every output scheduled so far (shots, raw bytes, replies) is on the line, or
+  // `timeout` has passed; true in the first case.
+  bool WaitUntilSent(Millis timeout) const;
+
   // Every byte the computer has written so far, in order.
   std::string Received() const;
   // Waits until at least `count` bytes have been received or `timeout` has passed; true in
@@ -116,6 +120,8 @@ class PtyInstrument {
 
   mutable std::mutex mutex_;
   mutable std::condition_variable received_changed_;
+  mutable std::condition_variable sent_changed_;
+  bool all_sent_ = true;    // guarded by mutex_
   Instrument instrument_;   // guarded by mutex_
   std::string received_;    // guarded by mutex_
   std::string line_error_;  // guarded by mutex_

@@ -83,6 +83,11 @@ int SimulatorSession::Run(std::vector<ConsoleCommand> script,
       FireAutomaticShot();
       // After a long stall, carry on from now rather than fire the missed shots in a burst.
       next_shot_ = std::max(next_shot_ + ShotInterval(), now);
+      if (options_.noise_bytes > 0) next_noise_ = now + ShotInterval() / 2;
+    }
+    if (next_noise_ && now >= *next_noise_) {
+      SendNoise(options_.noise_bytes);
+      next_noise_.reset();
     }
     if (!ScriptRunning() && !generator_ && !input_open_ && !options_.keep_open) return 0;
     if (AwaitInput() == Step::kQuit) return 0;
@@ -116,6 +121,7 @@ SimulatorSession::Step SimulatorSession::AwaitInput() {
   const Clock::time_point now = Clock::now();
   Clock::time_point wake = now + kLongestSleep;
   if (generator_) wake = std::min(wake, next_shot_);
+  if (next_noise_) wake = std::min(wake, *next_noise_);
   if (ScriptRunning()) wake = std::min(wake, script_resumes_);
   const auto timeout = std::max(milliseconds(0), std::chrono::ceil<milliseconds>(wake - now));
   if (!input_open_) {
@@ -167,6 +173,17 @@ SimulatorSession::Step SimulatorSession::Execute(const ConsoleCommand& command, 
       instrument_.SendDump(command.amount);
       Print("sent " + FormatUnsigned(command.amount) + " dump bytes\n");
       break;
+    case CommandKind::kNoise:
+      SendNoise(command.amount);
+      break;
+    case CommandKind::kTail:
+      instrument_options.reply_tail = command.bytes;
+      instrument_.SetOptions(instrument_options);
+      break;
+    case CommandKind::kPace:
+      instrument_options.byte_time = milliseconds(static_cast<milliseconds::rep>(command.amount));
+      instrument_.SetOptions(instrument_options);
+      break;
     case CommandKind::kTab:
       instrument_options.tab_present = command.on;
       instrument_.SetOptions(instrument_options);
@@ -194,6 +211,12 @@ SimulatorSession::Step SimulatorSession::Execute(const ConsoleCommand& command, 
       return Step::kQuit;
   }
   return Step::kGoOn;
+}
+
+void SimulatorSession::SendNoise(std::uint64_t count) {
+  const std::string noise = NoiseBytes(count, seed_ + noise_sent_++);
+  instrument_.SendRaw(noise);
+  Print("sent noise " + EscapeBytes(noise) + "\n");
 }
 
 void SimulatorSession::FireAutomaticShot() {
@@ -246,6 +269,9 @@ std::string SimulatorSession::StatusText() const {
   const ReplyDelays& delays = options.delays;
   text += "delays: p " + ms(delays.version) + ", t " + ms(delays.pointers) + ", b/B " +
           ms(delays.back) + ", r " + ms(delays.reset) + ", n " + ms(delays.fire) + "\n";
+  text += "replies end in CR LF" +
+          (options.reply_tail.empty() ? std::string() : " and " + EscapeBytes(options.reply_tail)) +
+          "; each byte takes " + ms(options.byte_time) + " on the line\n";
   const std::string received = instrument_.Received();
   const std::size_t shown = std::min<std::size_t>(40, received.size());
   text += "received " + FormatUnsigned(received.size()) +

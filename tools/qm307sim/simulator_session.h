@@ -57,6 +57,7 @@ class SimulatorSession {
   Step AwaitInput();
   Step Execute(const ConsoleCommand& command, bool from_script);
   void FireAutomaticShot();
+  void SendNoise(std::uint64_t count);
   // Reads what standard input has; false at its end.
   bool ReadInput(std::chrono::milliseconds timeout, std::vector<std::string>* lines);
   void Print(const std::string& text);
@@ -72,8 +73,10 @@ class SimulatorSession {
   std::size_t script_index_ = 0;  // the next script command to run
   Clock::time_point script_resumes_;
   Clock::time_point next_shot_;
-  bool input_open_ = false;    // interactive and standard input not ended
-  std::string partial_input_;  // a line typed without its end yet
+  std::optional<Clock::time_point> next_noise_;  // halfway to the next automatic shot
+  std::uint64_t noise_sent_ = 0;                 // noise bursts so far, each of its own seed
+  bool input_open_ = false;                      // interactive and standard input not ended
+  std::string partial_input_;                    // a line typed without its end yet
 };
 
 }  // namespace tarvik::sim

@@ -10,9 +10,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
+#include "link/chronoscope.h"
 #include "link/serial_link.h"
 #include "link/tab_protocol.h"
 #include "measure/shot_log.h"
@@ -119,31 +122,25 @@ TEST(Win32SerialPortTest, OpensTheInstrumentsPortAndExchangesBytesWithIt) {
   if (port == nullptr) GTEST_SKIP() << "TARVIK_TEST_PORT names no simulated instrument";
   Win32SerialPlatform platform;
   EXPECT_FALSE(OpenSerialLink(platform, "COM39")->open);  // a port nobody mapped
-  auto link = OpenSerialLink(platform, port);
-  ASSERT_TRUE(link->open) << link->error.code << " " << link->error.text;
+  Chronoscope chronoscope(platform);
+  const std::optional<PortError> error = chronoscope.OpenLink(port);
+  ASSERT_FALSE(error) << error->code << " " << error->text;
 
   SystemClock clock;  // the "p" and "t" exchanges with their real waits
   TabStatus status;
-  std::string strays;
-  ASSERT_TRUE(QueryTabStatus(link.get(), clock, false, status, strays));
+  EXPECT_TRUE(chronoscope.QueryTab(clock, status).result);
   EXPECT_EQ(status.version, '3');
   EXPECT_EQ(status.capacity, 4095);
 
-  // The simulator fires a shot every half second: a reading arrives whole, digits then CR LF.
-  std::array<std::uint8_t, 64> buffer{};
-  std::string received;
+  // The simulator fires a shot every half second: it arrives as a reading of its digits.
+  std::vector<Reading> readings;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-  while (received.find("\r\n") == std::string::npos &&
-         std::chrono::steady_clock::now() < deadline) {
-    const int read = SerialRead(link.get(), buffer);
-    ASSERT_GE(read, 0);
-    received.append(buffer.begin(), buffer.begin() + read);
+  while (readings.empty() && std::chrono::steady_clock::now() < deadline) {
     clock.SleepMs(20);
+    readings = chronoscope.Poll(clock.NowMs());
   }
-  const std::size_t end = received.find("\r\n");
-  ASSERT_NE(end, std::string::npos) << received;
-  EXPECT_GE(end, 4u);
-  EXPECT_EQ(received.find_first_not_of("0123456789"), end) << received;
+  ASSERT_FALSE(readings.empty());
+  EXPECT_GE(readings.front().digits, 4);
 }
 
 }  // namespace

@@ -87,11 +87,38 @@ TEST(InstrumentTest, OnlyTheTabsCommandsAreAnsweredAndOnlyWithATab) {
   Instrument with_tab;
   EXPECT_EQ(Ask(with_tab, std::string("xPT\r\n\0 ", 7), Millis(1000)), "");
 
-  Instrument without_tab({.tab_present = false, .version_char = '3', .delays = {}});
+  InstrumentOptions no_tab;
+  no_tab.tab_present = false;
+  Instrument without_tab(no_tab);
   EXPECT_EQ(Ask(without_tab, "ptnbBr", Millis(1000)), "");
   EXPECT_FALSE(without_tab.StoreShot(Shot(1000)));
   without_tab.FireShot(Shot(1000), Millis(5));  // live shots still go out
   EXPECT_EQ(without_tab.TakeDue(Millis(5)), "001000\r\n");
+}
+
+// At 9600 baud a byte takes about a millisecond: each output goes out byte by byte, in the order
+// of its time, and one that is due while the line is busy waits for it; replies carry the tail
+// the firmware adds.
+TEST(InstrumentTest, APacedLineSendsByteByByteOneOutputAfterTheOther) {
+  InstrumentOptions options;
+  options.reply_tail = "\xFF~";
+  options.byte_time = Millis(1);
+  Instrument instrument(options);
+  instrument.FireShot(Shot(1000), Millis(0));  // "001000\r\n", bytes at 0 to 7 ms
+  instrument.Receive('p', Millis(0));          // "v3\r\n" + tail, due at 10 ms
+  instrument.SendRaw("xy", Millis(3));         // due while the reading goes out
+  EXPECT_EQ(instrument.TakeDue(Millis(2)), "001");
+  EXPECT_EQ(instrument.NextDue(), Millis(3));
+  EXPECT_EQ(instrument.TakeDue(Millis(9)), "000\r\nxy");  // the line was free at 8
+  EXPECT_EQ(instrument.TakeDue(Millis(12)), "v3\r");
+  EXPECT_EQ(instrument.TakeDue(Millis(100)), "\n\xFF~");
+  EXPECT_FALSE(instrument.NextDue());
+  // Noise never ends a line, and a seed gives the same noise again.
+  const std::string noise = NoiseBytes(5000, 7);
+  EXPECT_EQ(noise.size(), 5000u);
+  EXPECT_EQ(noise.find_first_of("\r\n"), std::string::npos);
+  EXPECT_EQ(NoiseBytes(5000, 7), noise);
+  EXPECT_NE(NoiseBytes(5000, 8), noise);
 }
 
 // The next and the empty pointer of the reply to "t", and what the program's tab group shows.

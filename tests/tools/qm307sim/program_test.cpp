@@ -50,7 +50,8 @@ TEST(QmSimProgramTest, PrintsTheDeviceLinksItAnswersAfterAReopenAndStopsOnSigter
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     dup2(out[1], STDOUT_FILENO);
     execl(QM307SIM_PROGRAM, QM307SIM_PROGRAM, "--auto", "0.05", "--mark", "3", "--seed", "1",
-          "--link", link.c_str(), "--quiet", nullptr);
+          "--noise", "3", "--reply-tail", "\\xFF~", "--byte-time", "1", "--link", link.c_str(),
+          "--quiet", nullptr);
     _exit(127);
   }
   ASSERT_GT(pid, 0);  // never signal pid -1: that would reach every process
@@ -63,7 +64,10 @@ TEST(QmSimProgramTest, PrintsTheDeviceLinksItAnswersAfterAReopenAndStopsOnSigter
   EXPECT_EQ(std::string(target), device);
   const std::string reading = Port(link).Ask("", milliseconds(5), 8);  // a raw line: CR stays CR
   EXPECT_TRUE(reading.size() == 8 && reading.ends_with("\r\n")) << reading;  // mark 3: 6 digits
-  EXPECT_NE(Port(link).Ask("p", milliseconds(40)).find("v3\r\n"), std::string::npos);
+  EXPECT_NE(Port(link).Ask("p", milliseconds(40)).find("v3\r\n\xFF~"), std::string::npos);
+  // Between the shots, noise: bytes that are no part of a reading and no line end.
+  const std::string line = Port(link).Ask("", milliseconds(200));
+  EXPECT_NE(line.find_first_not_of("0123456789\r\n"), std::string::npos) << line;
 
   kill(pid, SIGTERM);  // always reached: the checks above are not fatal
   int status = -1;
