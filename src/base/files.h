@@ -4,6 +4,7 @@
 #ifndef TARVIK_BASE_FILES_H_
 #define TARVIK_BASE_FILES_H_
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -36,8 +37,11 @@ class Files {
 // Shows a text file to the user in the desktop's text editor, without waiting for it.
 class TextFileViewer {
  public:
+  // Told why no program showed the file, in the system's words.
+  using Failed = std::function<void(const std::string& why)>;
   virtual ~TextFileViewer() = default;
-  virtual void ShowTextFile(const std::string& path) = 0;
+  // `failed` is called, at once or later from the event loop, when no program could show it.
+  virtual void ShowTextFile(const std::string& path, const Failed& failed) = 0;
 };
 
 }  // namespace tarvik

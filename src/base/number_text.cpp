@@ -115,6 +115,12 @@ double ParseDecimal(std::string_view text) {
   return negative ? -value : value;
 }
 
+double ParseTypedDecimal(std::string_view text) {
+  std::string typed(text);
+  std::replace(typed.begin(), typed.end(), ',', '.');
+  return ParseDecimal(typed);
+}
+
 std::int32_t ParseInteger(std::string_view text) {
   std::size_t i = SkipBlanks(text);
   bool negative = false;

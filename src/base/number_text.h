@@ -33,6 +33,11 @@ std::optional<std::string> FitText(std::string text, std::size_t buffer_size);
 // a magnitude beyond the double range gives an infinity, one below it gives 0.
 double ParseDecimal(std::string_view text);
 
+// A number the user types into a field for a weight or a limit, read as ParseDecimal reads it
+// but with a comma taken for the decimal point, as a German user types it: these fields never
+// hold thousands, and "8,44" must not become 8. Stored texts keep ParseDecimal's rule.
+double ParseTypedDecimal(std::string_view text);
+
 // The same with an optional sign and digits only; values beyond the 32-bit range give the
 // nearer end of the range.
 std::int32_t ParseInteger(std::string_view text);

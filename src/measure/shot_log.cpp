@@ -84,9 +84,11 @@ void LoadLog(Files& files, const std::string& log_file, ShotSeries& series) {
   }
 }
 
-void ViewLog(Files& files, TextFileViewer& viewer, const std::string& log_file) {
+void ViewLog(Files& files, TextFileViewer& viewer, const std::string& log_file,
+             const TextFileViewer::Failed& failed) {
   if (files.OpenForReading(log_file) == nullptr) return;
-  viewer.ShowTextFile(log_file);
+  viewer.ShowTextFile(
+      log_file, failed ? failed : [](const std::string&) {});
 }
 
 }  // namespace tarvik

@@ -54,7 +54,8 @@ class LogReader {
 void LoadLog(Files& files, const std::string& log_file, ShotSeries& series);
 
 // Opens the log in the text editor when the file can be read; otherwise nothing happens.
-void ViewLog(Files& files, TextFileViewer& viewer, const std::string& log_file);
+void ViewLog(Files& files, TextFileViewer& viewer, const std::string& log_file,
+             const TextFileViewer::Failed& failed = {});
 
 }  // namespace tarvik
 

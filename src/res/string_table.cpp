@@ -11,7 +11,7 @@ struct Entry {
   std::string_view german;  // empty: no German form
 };
 
-constexpr std::array<Entry, 9> kTable = {{
+constexpr std::array<Entry, 10> kTable = {{
     {kStrDragToResize, "Drag to resize", "Ziehen um die Grösse zu verändern"},
     {kStrSerialPortNotHappy, "Serial port not happy", "Serielle Schnittstelle unglücklich"},
     {kStrSelectLogFile, "Select Log file", "Selektieren Sie eine Aufzeichnungs Datei"},
@@ -21,6 +21,8 @@ constexpr std::array<Entry, 9> kTable = {{
     {kStrSound, "Sound", "Sound"},
     {kStrConfiguration, "Configuration", "Configuration"},
     {kStrTab, "Tab", ""},
+    {kStrLogNotShown, "The log cannot be shown: no program opens text files here.",
+     "Die Aufzeichnung kann nicht gezeigt werden: kein Programm öffnet hier Textdateien."},
 }};
 
 }  // namespace

@@ -19,6 +19,7 @@ inline constexpr int kStrLog = 1005;
 inline constexpr int kStrSound = 1006;
 inline constexpr int kStrConfiguration = 1007;
 inline constexpr int kStrTab = 1008;
+inline constexpr int kStrLogNotShown = 1009;
 
 // Shown wherever a text cannot be loaded.
 inline constexpr std::string_view kMissingText = "(internal error - missing text)";

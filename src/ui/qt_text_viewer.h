@@ -1,4 +1,5 @@
-// Shows a text file in the desktop's default application for it, not waiting for it.
+// Shows a text file in the desktop's default application for it, not waiting for it, and says
+// why when no program shows it.
 #ifndef TARVIK_UI_QT_TEXT_VIEWER_H_
 #define TARVIK_UI_QT_TEXT_VIEWER_H_
 
@@ -8,7 +9,7 @@ namespace tarvik::ui {
 
 class QtTextViewer final : public TextFileViewer {
  public:
-  void ShowTextFile(const std::string& path) override;
+  void ShowTextFile(const std::string& path, const Failed& failed) override;
 };
 
 }  // namespace tarvik::ui

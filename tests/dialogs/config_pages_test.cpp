@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "doubles/quiet_services.h"
@@ -88,6 +89,20 @@ TEST_F(ConfigPagesTest, SwitchingUnitsRoundsTheLimitToTwoDecimalsOfTheUnitChosen
   RunSheet(switch_units(2, "12.00 "));
   EXPECT_EQ(state_.settings.legal_limit, 12.0);
   EXPECT_FALSE(Written("law"));
+}
+
+// A German user types a comma for the decimal point: the limit is the number the field shows.
+TEST_F(ConfigPagesTest, TypedLimitWithACommaIsTakenAsShown) {
+  for (const auto& [typed, metric, limit] :
+       {std::tuple("12,5", false, 12.5), std::tuple("16,27", true, 16.27 / 1.3557)}) {
+    state_.settings.metric = metric;
+    RunSheet([typed](PropertySheet& sheet, Sheet& view) {
+      view.pages[0].Type(C::kLimit, typed, *sheet.page(0));
+      sheet.Ok();
+    });
+    EXPECT_NEAR(state_.settings.legal_limit, limit, 1e-12) << typed;
+  }
+  EXPECT_EQ(Stored("Law"), "12.00");
 }
 
 TEST_F(ConfigPagesTest, EmptyOrAbsurdLimitLeavesTheLimitAsItWas) {

@@ -57,8 +57,12 @@ class MemoryFiles : public Files {
 
 class RecordingViewer : public TextFileViewer {
  public:
-  void ShowTextFile(const std::string& path) override { shown.push_back(path); }
+  void ShowTextFile(const std::string& path, const Failed& failed) override {
+    shown.push_back(path);
+    if (!refusal.empty()) failed(refusal);
+  }
   std::vector<std::string> shown;
+  std::string refusal;  // when set, no program shows the file, for this reason
 };
 
 }  // namespace tarvik::testing

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/win32/win32_error_text.h"
+
 namespace tarvik::win32 {
 namespace {
 
@@ -105,8 +107,9 @@ bool StartProcess(const std::string& command_line) {
   return true;
 }
 
-void NotepadViewer::ShowTextFile(const std::string& path) {
-  StartProcess("NOTEPAD.EXE \"" + path + "\"");
+void NotepadViewer::ShowTextFile(const std::string& path, const Failed& failed) {
+  if (!StartProcess("NOTEPAD.EXE \"" + path + "\""))
+    failed("NOTEPAD.EXE: " + SystemErrorText(GetLastError()));
 }
 
 }  // namespace tarvik::win32

@@ -21,7 +21,7 @@ bool StartProcess(const std::string& command_line);
 
 class NotepadViewer final : public TextFileViewer {
  public:
-  void ShowTextFile(const std::string& path) override;
+  void ShowTextFile(const std::string& path, const Failed& failed) override;
 };
 
 }  // namespace tarvik::win32

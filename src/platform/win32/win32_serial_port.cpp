@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/number_text.h"
+#include "platform/win32/win32_error_text.h"
 
 namespace tarvik::win32 {
 namespace {
@@ -18,13 +19,8 @@ constexpr DWORD kOutputQueueSize = 10;
 // sets their low bits: both fields read "enable", so DTR and RTS stay on while the port is open.
 constexpr DWORD kFlagsToClear = 0x2323;
 constexpr DWORD kFlagsToSet = 0x1010;
-constexpr DWORD kSystemTextSize = 200;
-
 PortError ErrorFromCode(DWORD code) {
-  char text[kSystemTextSize] = {};
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, code, 0, text, kSystemTextSize, nullptr);
-  return PortError{static_cast<int>(code), std::string(text, length)};
+  return PortError{static_cast<int>(code), SystemErrorText(code)};
 }
 
 PortError LastError() { return ErrorFromCode(GetLastError()); }
