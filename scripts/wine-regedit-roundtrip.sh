@@ -51,7 +51,7 @@ set_value /v "Big x" /t REG_DWORD /d 300
 set_value /v "Path" /t REG_EXPAND_SZ \
   /d '%USERPROFILE%\Schüsse\a folder with a name long enough to go on over lines\Jörg'
 set_value /v "Lanes" /t REG_MULTI_SZ /d 'eins\0zwei\0drei'
-set_value /v "Not Ours" /d 'Grüße \\ "quoted" \'
+set_value /v "Not Ours" /d "Grüße \\\\ \"quoted\" \\"
 set_value /ve /d 'default'
 quietly "$wine" reg add "$key\\Sub" /v Inner /d inner /f || fail "reg add of the subkey"
 regedit /e first.reg "$key" || fail "regedit /e failed"

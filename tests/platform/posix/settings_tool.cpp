@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
       i += 2;
     } else if (step == "read-number") {
       const std::int32_t number = store->ReadSettingDword(name, kDefaultNumber);
-      std::printf("%s\n", number == kDefaultNumber ? kDefault.data()
-                                                   : tarvik::FormatInt(number).c_str());
+      const std::string text =
+          number == kDefaultNumber ? std::string(kDefault) : tarvik::FormatInt(number);
+      std::printf("%s\n", text.c_str());
       i += 2;
     } else if (i + 2 >= argc) {
       return Fail("a write lacks its value");
