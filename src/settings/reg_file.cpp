@@ -1,6 +1,9 @@
 #include "settings/reg_file.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "settings/utf16_text.h"
 
 namespace tarvik {
 namespace {
@@ -8,6 +11,9 @@ namespace {
 constexpr std::string_view kOldHeader = "REGEDIT4";
 constexpr std::string_view kUtf16Mark = "\xFF\xFE";
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// Line feed and carriage return as UTF-16 little-endian code units.
+constexpr std::string_view kUtf16LineFeed("\n\0", 2);
+constexpr std::string_view kUtf16LineEnd("\r\0\n\0", 4);
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -23,55 +29,36 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
+struct Line {
+  std::string text;   // without its line end
+  std::string utf16;  // a UTF-16 file's line: its bytes as read, with its line end
+};
 
-// UTF-16 little-endian to UTF-8; a surrogate without its partner becomes U+FFFD.
-std::string Utf16LeToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() / 2);
-  auto unit = [&](std::size_t i) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]) |
-                                      (static_cast<unsigned char>(bytes[i + 1]) << 8));
-  };
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    std::uint32_t code = unit(i);
-    if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
-        unit(i + 2) < 0xE000) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
-      i += 2;
-    } else if (code >= 0xD800 && code < 0xE000) {
-      code = 0xFFFD;
-    }
-    AppendUtf8(out, code);
-  }
-  return out;
-}
-
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
+std::vector<Line> SplitLines(std::string_view text) {
+  std::vector<Line> lines;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
+    lines.push_back({std::string(line), {}});
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+// The lines of UTF-16 little-endian bytes, split at each line-feed code unit. The bytes of each
+// are kept, an odd last byte with the last line.
+std::vector<Line> SplitUtf16Lines(std::string_view bytes) {
+  std::vector<Line> lines;
+  for (std::size_t start = 0; start < bytes.size();) {
+    std::size_t end = start;
+    while (end + 1 < bytes.size() && bytes.substr(end, 2) != kUtf16LineFeed) end += 2;
+    const std::size_t next = end + 1 < bytes.size() ? end + 2 : bytes.size();
+    std::string_view content = bytes.substr(start, end - start);
+    if (content.ends_with(std::string_view("\r\0", 2))) content.remove_suffix(2);
+    lines.push_back({Utf16LeToUtf8(content), std::string(bytes.substr(start, next - start))});
+    start = next;
   }
   return lines;
 }
@@ -98,6 +85,11 @@ std::optional<Quoted> ParseQuoted(std::string_view text) {
     }
   }
   return std::nullopt;
+}
+
+// Whether a text would break its line, or end it early for a reader of C strings.
+bool HasLineBreak(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 std::string Quote(std::string_view text) {
@@ -131,6 +123,27 @@ int HexDigit(char c) {
   return -1;
 }
 
+// Bytes as binary data is exported: hexadecimal pairs separated by commas ("2c,01,00,00"), a
+// comma after the last allowed. Nothing when the text is anything else.
+std::optional<std::string> ParseHexBytes(std::string_view text) {
+  std::string bytes;
+  for (text = Trim(text); !text.empty();) {
+    const std::size_t comma = text.find(',');
+    const std::string_view item = Trim(text.substr(0, comma));
+    if (item.empty() || item.size() > 2) return std::nullopt;
+    int byte = 0;
+    for (const char c : item) {
+      const int digit = HexDigit(c);
+      if (digit < 0) return std::nullopt;
+      byte = byte * 16 + digit;
+    }
+    bytes += static_cast<char>(byte);
+    if (comma == std::string_view::npos) break;
+    text.remove_prefix(comma + 1);
+  }
+  return bytes;
+}
+
 // What a value's data says; nothing when the line is not understood.
 std::optional<std::optional<SettingValue>> ParseData(std::string_view data) {
   if (data == "-") return std::optional<SettingValue>();  // a deletion
@@ -149,6 +162,16 @@ std::optional<std::optional<SettingValue>> ParseData(std::string_view data) {
     }
     return SettingValue{SettingValue::Type::kNumber, "", number};
   }
+  // A DWORD as the editor exports one of another size than four bytes: read when it has four.
+  if (data.starts_with("hex(4):")) {
+    const std::optional<std::string> bytes = ParseHexBytes(data.substr(7));
+    if (!bytes || bytes->size() != 4) return SettingValue{};
+    std::uint32_t number = 0;
+    for (std::size_t i = 4; i-- > 0;) {
+      number = number << 8 | static_cast<unsigned char>((*bytes)[i]);
+    }
+    return SettingValue{SettingValue::Type::kNumber, "", number};
+  }
   if (data.starts_with("hex")) return SettingValue{};  // binary, expandable, multi-text, ...
   return std::nullopt;
 }
@@ -161,12 +184,24 @@ std::string NumberData(std::uint32_t value) {
   return data;
 }
 
+// The data of a value continued over several lines as one text: each line but the last ends in
+// a backslash, and the next one's leading blanks are left out.
+std::string JoinContinued(std::string_view first_data, const std::vector<std::string>& lines) {
+  std::string data(first_data);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (data.ends_with('\\')) data.pop_back();
+    data.append(Trim(lines[i]));
+  }
+  return data;
+}
+
 }  // namespace
 
-RegFile::Entry RegFile::ParseEntry(std::vector<std::string> lines) {
+RegFile::Entry RegFile::ParseEntry(std::vector<std::string> lines, std::string utf16) {
   Entry entry;
   const std::string_view line = Trim(lines.front());
   entry.lines = std::move(lines);
+  entry.utf16 = std::move(utf16);
   if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
     entry.kind = Entry::Kind::kSection;
     entry.key_path = std::string(line.substr(1, line.size() - 2));
@@ -174,7 +209,8 @@ RegFile::Entry RegFile::ParseEntry(std::vector<std::string> lines) {
   }
   const std::optional<NameAndData> split = SplitValueLine(line);
   if (!split) return entry;
-  std::optional<std::optional<SettingValue>> value = ParseData(split->data);
+  std::optional<std::optional<SettingValue>> value =
+      ParseData(entry.lines.size() > 1 ? JoinContinued(split->data, entry.lines) : split->data);
   if (!value) return entry;  // kept as it stands, and never read
   entry.kind = Entry::Kind::kValue;
   entry.name = split->name;
@@ -183,29 +219,31 @@ RegFile::Entry RegFile::ParseEntry(std::vector<std::string> lines) {
 }
 
 std::optional<RegFile> RegFile::Parse(std::string_view bytes) {
-  std::string text;
+  RegFile file;
+  std::vector<Line> lines;
   if (bytes.starts_with(kUtf16Mark)) {
-    text = Utf16LeToUtf8(bytes.substr(kUtf16Mark.size()));
+    file.encoding_ = Encoding::kUtf16Le;
+    lines = SplitUtf16Lines(bytes.substr(kUtf16Mark.size()));
   } else {
     if (bytes.starts_with(kUtf8Mark)) bytes.remove_prefix(kUtf8Mark.size());
-    text = std::string(bytes);
+    lines = SplitLines(bytes);
   }
-  std::vector<std::string> lines = SplitLines(text);
-  RegFile file;
   if (lines.empty()) return file;
-  const std::string_view header = Trim(lines.front());
+  const std::string_view header = Trim(lines.front().text);
   if (header != kHeader && header != kOldHeader) return std::nullopt;
 
   for (std::size_t i = 0; i < lines.size();) {
-    std::vector<std::string> entry_lines = {std::move(lines[i++])};
+    std::vector<std::string> entry_lines = {std::move(lines[i].text)};
+    std::string utf16 = std::move(lines[i++].utf16);
     // Binary data runs on over the following lines while a line ends in a backslash.
     const std::optional<NameAndData> split = SplitValueLine(entry_lines.front());
     if (split && split->data.starts_with("hex")) {
       while (i < lines.size() && Trim(entry_lines.back()).ends_with('\\')) {
-        entry_lines.push_back(std::move(lines[i++]));
+        entry_lines.push_back(std::move(lines[i].text));
+        utf16 += lines[i++].utf16;
       }
     }
-    file.entries_.push_back(ParseEntry(std::move(entry_lines)));
+    file.entries_.push_back(ParseEntry(std::move(entry_lines), std::move(utf16)));
   }
   return file;
 }
@@ -225,17 +263,26 @@ std::optional<SettingValue> RegFile::Find(std::string_view key_path, std::string
 }
 
 bool RegFile::SetText(std::string_view key_path, std::string_view name, std::string_view text) {
-  if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return false;
-  Set(key_path, name, Quote(text), SettingValue{SettingValue::Type::kText, std::string(text), 0});
-  return true;
+  return !HasLineBreak(text) && Set(key_path, name, Quote(text));
 }
 
-void RegFile::SetNumber(std::string_view key_path, std::string_view name, std::uint32_t value) {
-  Set(key_path, name, NumberData(value), SettingValue{SettingValue::Type::kNumber, "", value});
+bool RegFile::SetNumber(std::string_view key_path, std::string_view name, std::uint32_t value) {
+  return Set(key_path, name, NumberData(value));
 }
 
-void RegFile::Set(std::string_view key_path, std::string_view name, std::string data,
-                  const SettingValue& value) {
+std::optional<RegFile::Entry> RegFile::MakeEntry(std::string line) const {
+  std::string utf16;
+  if (encoding_ == Encoding::kUtf16Le) {
+    std::optional<std::string> encoded = Utf8ToUtf16Le(line);
+    if (!encoded) return std::nullopt;
+    utf16 = std::move(*encoded);
+    utf16.append(kUtf16LineEnd);
+  }
+  return ParseEntry({std::move(line)}, std::move(utf16));
+}
+
+bool RegFile::Set(std::string_view key_path, std::string_view name, std::string data) {
+  if (HasLineBreak(key_path) || HasLineBreak(name)) return false;
   Entry* found = nullptr;
   std::optional<std::size_t> insert_at;
   bool in_key = false;
@@ -250,38 +297,49 @@ void RegFile::Set(std::string_view key_path, std::string_view name, std::string 
     }
   }
   const std::string stored_name = found != nullptr ? found->name : std::string(name);
-  Entry line;
-  line.kind = Entry::Kind::kValue;
-  line.name = stored_name;
-  line.value = value;
-  line.lines = {(stored_name.empty() ? std::string("@") : Quote(stored_name)) + "=" + data};
+  std::optional<Entry> line =
+      MakeEntry((stored_name.empty() ? std::string("@") : Quote(stored_name)) + "=" + data);
+  if (!line) return false;
   if (found != nullptr) {
-    *found = std::move(line);
-    return;
+    *found = std::move(*line);
+    return true;
   }
   if (insert_at) {
     auto at = entries_.begin() + static_cast<std::ptrdiff_t>(*insert_at);
     // Binary data cut off in the middle would run on into the new line: a blank line ends it.
     if (Trim(std::prev(at)->lines.back()).ends_with('\\'))
-      at = entries_.insert(at, ParseEntry({""})) + 1;
-    entries_.insert(at, std::move(line));
-    return;
+      at = entries_.insert(at, MakeEntry("").value()) + 1;
+    entries_.insert(at, std::move(*line));
+    return true;
   }
-  auto append_line = [this](std::string text) {
-    entries_.push_back(ParseEntry({std::move(text)}));
-  };
-  if (entries_.empty()) append_line(std::string(kHeader));
-  if (!Trim(entries_.back().lines.back()).empty()) append_line("");
-  std::string section = "[";
-  section.append(key_path).append("]");
-  append_line(std::move(section));
-  entries_.push_back(std::move(line));
+  std::string section_line = "[";
+  section_line.append(key_path).append("]");
+  std::optional<Entry> section = MakeEntry(std::move(section_line));
+  if (!section) return false;
+  if (entries_.empty()) entries_.push_back(MakeEntry(std::string(kHeader)).value());
+  if (!Trim(entries_.back().lines.back()).empty()) entries_.push_back(MakeEntry("").value());
+  entries_.push_back(std::move(*section));
+  entries_.push_back(std::move(*line));
+  return true;
 }
 
 std::string RegFile::Serialize() const {
   std::string out;
+  if (encoding_ == Encoding::kEightBit) {
+    for (const Entry& entry : entries_) {
+      for (const std::string& line : entry.lines) out.append(line).append("\r\n");
+    }
+    return out;
+  }
+  out = kUtf16Mark;
   for (const Entry& entry : entries_) {
-    for (const std::string& line : entry.lines) out.append(line).append("\r\n");
+    // A last line read without its line end (a file cut short) gets one when a line follows,
+    // without the half code unit it may end in, which would shift every later character.
+    if (out.size() % 2 != 0) out.pop_back();
+    if (out.size() > kUtf16Mark.size() && !out.ends_with(kUtf16LineFeed)) {
+      out.append(out.ends_with(kUtf16LineEnd.substr(0, 2)) ? kUtf16LineFeed : kUtf16LineEnd);
+    }
+    out.append(entry.utf16);
   }
   return out;
 }

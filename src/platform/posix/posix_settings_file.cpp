@@ -16,9 +16,10 @@
 namespace tarvik::posix {
 namespace {
 
-// A settings file is a few hundred bytes; anything beyond this is not one. Every read parses
-// the whole file, and a file of nothing but line ends costs a few hundred bytes of memory for
-// each byte: at 64 KiB that is some 25 MB and a few tens of milliseconds at worst.
+// A settings file is a few hundred bytes (twice that in UTF-16); anything beyond this is not one.
+// The limit counts bytes, before any decoding. Every read parses the whole file, and a file of
+// nothing but line ends costs a few hundred bytes of memory for each byte: at 64 KiB that is some
+// 25 MB and a few tens of milliseconds at worst.
 constexpr off_t kMaxFileSize = 64 << 10;
 
 class UniqueFd {
@@ -132,8 +133,7 @@ void SettingsFile::SetText(std::string_view name, std::string_view text) {
 
 void SettingsFile::SetNumber(std::string_view name, std::uint32_t value) {
   Apply([name = std::string(name), value](RegFile& file) {
-    file.SetNumber(kSettingsKeyPath, name, value);
-    return true;
+    return file.SetNumber(kSettingsKeyPath, name, value);
   });
 }
 

@@ -6,8 +6,9 @@
 // complete new file in place of the old one (written beside it, flushed to the disk, renamed
 // over it), so two running programs never undo each other's writes and a crash or a full disk
 // leaves either the old file or the new one. A file that is not in the format at all, or is far
-// larger (64 KiB) than a settings file ever is, is read as empty and moved aside to
-// Tarvik.reg.bad before the first write makes a new one.
+// larger (64 KiB, counted in bytes, UTF-16 or not) than a settings file ever is, is read as empty
+// and moved aside to Tarvik.reg.bad before the first write makes a new one. A UTF-16 file stays
+// UTF-16 (see RegFile).
 //
 // The writes of a batch (a shot's last-shot values) make one new file, so that they cost one
 // flush to the disk, and the folder is not flushed after its rename: a power cut right after it

@@ -27,6 +27,8 @@
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
+#include "settings/settings_store.h"
+#include "settings/utf16_file.h"
 
 namespace tarvik::posix {
 namespace {
@@ -307,6 +309,74 @@ TEST_F(SettingsFileTest, FilesFoundInItsPlaceAreNeverDestroyed) {
   file.SetText("Port Name", "COM6");
   EXPECT_TRUE(fs::is_symlink(path_));
   EXPECT_EQ(Read("Port Name"), "COM6");
+}
+
+// The program's key exported by the registry editor on Windows (UTF-16, as it always exports),
+// dropped in place of the settings file.
+constexpr std::u16string_view kWindowsExport =
+    u"Windows Registry Editor Version 5.00\r\n\r\n"
+    u"[HKEY_CURRENT_USER\\Software\\Dorvex\\Tarvik]\r\n"
+    u"\"Big w\"=hex(4):2c,01,00,00\r\n"
+    u"\"Big x\"=dword:00000014\r\n"
+    u"\"Path\"=hex(2):25,00,55,00,53,00,45,00,52,00,50,00,52,00,4f,00,46,00,49,00,4c,\\\r\n"
+    u"  00,45,00,25,00,5c,00,53,00,63,00,68,00,fc,00,73,00,73,00,65,00,00,00\r\n"
+    u"\"Port Name\"=\"COM7\"\r\n"
+    u"\"Sound Legal\"=\"C:\\\\Sch\u00fcsse.wav\"\r\n\r\n";
+
+TEST_F(SettingsFileTest, AWindowsExportStaysUtf16ThroughTheStoresReadsWritesAndHandEdits) {
+  fs::create_directories(path_.parent_path());
+  std::ofstream(path_, std::ios::binary) << Utf16File(kWindowsExport);
+  std::unique_ptr<SettingsStore> store = OpenSettingsStore(std::make_unique<SettingsFile>(path_));
+  EXPECT_EQ(store->ReadSettingText("Sound Legal", ""), "C:\\Sch\xc3\xbcsse.wav");
+  EXPECT_EQ(store->ReadSettingDword("Big w", 200), 300);
+  EXPECT_EQ(store->ReadSettingText("Big w", "200"), "200");  // a number is no text
+  EXPECT_EQ(store->ReadSettingText("Path", "none"), "none");
+  store->WriteSettingText("Port Name", "/dev/ttyUSB0");
+  store->BeginBatch();
+  store->WriteSettingText("Sound FAC", "Gr\xc3\xbcn.wav");
+  store->WriteSettingDword("Big y", -1);
+  store->EndBatch();
+  const std::u16string_view hand = u"; by hand \u00e4\n\"Mine\"=\"kept\"\r\n";
+  std::ofstream(path_, std::ios::app | std::ios::binary) << Utf16Bytes(hand);
+  store->WriteSettingDword("Big x", 40);
+  const std::string written = ReadFile(path_);
+  store->WriteSettingText("Log File", "J\xf6rg.log");  // Latin-1: no UTF-16 text, not written
+  EXPECT_EQ(ReadFile(path_), written);
+
+  std::u16string expected(kWindowsExport);
+  const auto replace = [&](std::u16string_view from, std::u16string_view to) {
+    expected.replace(expected.find(from), from.size(), to);
+  };
+  replace(u"\"COM7\"", u"\"/dev/ttyUSB0\"");
+  replace(u"00000014", u"00000028");
+  replace(u".wav\"\r\n",
+          u".wav\"\r\n\"Sound FAC\"=\"Gr\u00fcn.wav\"\r\n\"Big y\"=dword:ffffffff\r\n");
+  expected += hand;
+  EXPECT_EQ(written, Utf16File(expected));
+}
+
+TEST_F(SettingsFileTest, AUtf16FileInNoKnownFormatOrOver64KiBIsMovedAsideAndTheLimitCountsBytes) {
+  fs::create_directories(path_.parent_path());
+  const std::string good = Utf16File(kWindowsExport);
+  // Padded with a comment to 64 KiB exactly: read. One byte more is too large.
+  const std::string full =
+      good + Utf16Bytes(u"; " + std::u16string((65536 - good.size()) / 2 - 4, u'x') + u"\r\n");
+  ASSERT_EQ(full.size(), 65536u);
+  std::ofstream(path_, std::ios::binary) << full;
+  EXPECT_EQ(Read("Port Name"), "COM7");
+  const std::string found[] = {full + "x", Utf16File(u"Windows Registry Ed"),
+                               Utf16File(u"my shopping list\r\n")};
+  for (const std::string& bytes : found) {
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
+    EXPECT_EQ(Read("Port Name"), "(none)");
+    SettingsFile(path_).SetText("Port Name", "COM6");
+    EXPECT_EQ(ReadFile(path_), std::string("Windows Registry Editor Version 5.00\r\n\r\n"
+                                           "[HKEY_CURRENT_USER\\Software\\Dorvex\\Tarvik]\r\n"
+                                           "\"Port Name\"=\"COM6\"\r\n"));  // made anew, 8-bit
+  }
+  EXPECT_EQ(ReadFile(path_.string() + ".bad"), found[0]);
+  EXPECT_EQ(ReadFile(path_.string() + ".bad.2"), found[1]);
+  EXPECT_EQ(ReadFile(path_.string() + ".bad.3"), found[2]);
 }
 
 TEST_F(SettingsFileTest, StoresAndProcessesSharingTheFileKeepEachOthersWrites) {
