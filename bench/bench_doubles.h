@@ -54,7 +54,7 @@ class NullFiles final : public Files {
 
 class NullViewer final : public TextFileViewer {
  public:
-  void ShowTextFile(const std::string&) override {}
+  void ShowTextFile(const std::string&, const Failed&) override {}
 };
 
 class NullWindows final : public WindowFactory {

@@ -14,6 +14,7 @@
 #include "doubles/fake_clock.h"
 #include "doubles/fake_serial_port.h"
 #include "link/chronoscope.h"
+#include "link/line_queue.h"
 #include "link/serial_link.h"
 #include "link/shot_decoder.h"
 #include "link/tab_counts.h"
@@ -219,6 +220,29 @@ TEST_F(ChronoscopeTest, QuietInsideAnExchangesWaitIsHeardToo) {
     for (const Reading& reading : Poll(100)) readings.push_back(reading);
     EXPECT_EQ(readings, (Readings{{1226, 6}})) << noise_at;
   }
+}
+
+// What was listened to is taken in the order it came, in parts of any size, each quiet moment
+// before the byte it preceded, and a quiet moment after the last byte waits for the next.
+TEST(LineQueueTest, PartsTakenKeepTheQuietMomentsInTheirPlaces) {
+  LineQueue queue;
+  queue.Add("x");
+  queue.AddQuiet();
+  queue.AddQuiet();  // once is enough
+  queue.Add("1226\r\n");
+  queue.AddQuiet();
+  const LineBytes head = queue.Take(3);
+  EXPECT_EQ(head.bytes, "x12");
+  EXPECT_EQ(head.quiet_before, std::vector<std::size_t>{1});
+  const LineBytes rest = queue.Take(100);
+  EXPECT_EQ(rest.bytes, "26\r\n");
+  EXPECT_EQ(rest.quiet_before, std::vector<std::size_t>{4}) << "the quiet after the last byte";
+  EXPECT_TRUE(queue.empty());
+  queue.AddQuiet();
+  EXPECT_FALSE(queue.empty()) << "quiet waits for the bytes that follow it";
+  queue.Add("5");
+  EXPECT_EQ(queue.Take(0).bytes, "");
+  EXPECT_EQ(queue.Take(1).quiet_before, std::vector<std::size_t>{0});
 }
 
 TEST(ChronoscopeReadTest, AReadThatFailedIsNoQuietLine) {
