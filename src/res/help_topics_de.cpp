@@ -166,9 +166,9 @@ niedrig, lesen Sie unter <a href="topic:1104">Kalibrierung</a> nach.</p>
     {1202, R"html(
 <h2>Energie</h2>
 <p>Die Mündungsenergie des letzten Schusses in Foot-Pound (<b>ft.lbs</b>) oder mit
-<a href="topic:1222">metrischen Einheiten</a> in Joule (<b>joules</b>). Tarvik berechnet sie aus der auf
-ganze fps abgerundeten Geschwindigkeit und dem <a href="topic:1204">Geschossgewicht</a>; geben
-Sie also das Gewicht der Diabolos ein, die Sie schießen.</p>
+<a href="topic:1222">metrischen Einheiten</a> in Joule (<b>joules</b>). Tarvik berechnet sie aus
+der auf ganze fps abgerundeten Geschwindigkeit und dem <a href="topic:1204">Geschossgewicht</a>;
+geben Sie also das Gewicht der Diabolos ein, die Sie schießen.</p>
 <p>Ein Schuss über der <a href="topic:1221">gesetzlichen Grenze</a> erscheint in der
 <a href="topic:1101">Großanzeige</a> rot.</p>
 )html"},
@@ -185,9 +185,9 @@ selten, aber sie helfen beim Prüfen des Geräts.</p>
     {1204, R"html(
 <h2>Geschossgewicht</h2>
 <p>Geben Sie hier das Gewicht eines Diabolos ein: in Grain (<b>grains</b>) oder mit
-<a href="topic:1222">metrischen Einheiten</a> in Gramm (<b>grammes</b>). Tarvik übernimmt die Eingabe
-sofort; bestätigen müssen Sie nichts. Ein Gewicht von 0 oder ein Text, der keine Zahl ist, wird
-nicht übernommen.</p>
+<a href="topic:1222">metrischen Einheiten</a> in Gramm (<b>grammes</b>). Tarvik übernimmt die
+Eingabe sofort; bestätigen müssen Sie nichts. Ein Gewicht von 0 oder ein Text, der keine Zahl
+ist, wird nicht übernommen.</p>
 <p>Aus dem Gewicht ergeben sich von da an die <a href="topic:1202">Energie</a> jedes Schusses
 und die <a href="topic:1208">mittlere Energie</a>.</p>
 )html"},
@@ -238,8 +238,9 @@ Schnittstelle und Ihre Einheiten.</p>
 )html"},
     {1210, R"html(
 <h2>Webadresse</h2>
-<p>Die Zeile unter den Durchschnitten im Hauptfenster ist die Webadresse von Dorvex, dem Hersteller
-des qm-307 Chronoskops. Dort finden Sie Neuigkeiten, Anleitungen und Aktualisierungen.</p>
+<p>Die Zeile unter den Durchschnitten im Hauptfenster ist die Webadresse von Dorvex, dem
+Hersteller des qm-307 Chronoskops. Dort finden Sie Neuigkeiten, Anleitungen und
+Aktualisierungen.</p>
 )html"},
     {1220, R"html(
 <h2>Serielle Schnittstelle</h2>
@@ -262,8 +263,7 @@ Ein Schuss genau auf der Grenze erscheint nicht rot, spielt aber den FAC-Ton.</p
 <h2>Metrische Einheiten</h2>
 <p>Kreuzen Sie <b>Benutze Metrische Einheiten</b> auf der Seite <b>Generell</b> an, um
 Geschwindigkeiten in m/s, Energien in Joule und das Geschossgewicht in Gramm zu sehen, überall
-in Tarvik. Ohne Häkchen gelten fps, ft.lbs und
-Grain.</p>
+in Tarvik. Ohne Häkchen gelten fps, ft.lbs und Grain.</p>
 <p>Das ändert nur, was Sie sehen und eingeben: Tarvik speichert Einstellungen, den letzten Schuss
 und die Aufzeichnung in imperialen Einheiten, beim Hin- und Herschalten geht also nichts
 verloren.</p>

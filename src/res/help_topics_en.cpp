@@ -231,8 +231,8 @@ instrument the last reading came from.</p>
 )html"},
     {1210, R"html(
 <h2>Web address</h2>
-<p>The line below the projectile weight in the main window is the web address of Dorvex, the maker of the
-qm-307 chronoscope. Visit it for news, manuals and updates.</p>
+<p>The line below the projectile weight in the main window is the web address of Dorvex, the
+maker of the qm-307 chronoscope. Visit it for news, manuals and updates.</p>
 )html"},
     {1220, R"html(
 <h2>Serial port</h2>
@@ -253,7 +253,8 @@ limit is not shown red, but it does play the FAC sound.</p>
     {1222, R"html(
 <h2>Metric units</h2>
 <p>Tick <b>Use Metric units</b> on the <b>General</b> page to see velocities in m/s, energies in
-joules and the projectile weight in grammes throughout Tarvik. Clear it for fps, ft.lbs and grains.</p>
+joules and the projectile weight in grammes throughout Tarvik. Clear it for fps, ft.lbs and
+grains.</p>
 <p>Only what you see and type changes: Tarvik keeps its settings, the last shot and the log in
 imperial units, so switching back and forth loses nothing.</p>
 )html"},

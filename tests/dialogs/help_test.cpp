@@ -162,13 +162,12 @@ TEST(HelpPagesTest, EveryNameAPageQuotesIsShownInItsLanguage) {
       for (auto at = html.find("<b>"); at != std::string_view::npos; at = html.find("<b>", at)) {
         at += 3;
         // A menu path names each of its steps; a name may run over a line end.
-        std::string quoted(html.substr(at, html.find("</b>", at) - at));
-        for (std::size_t gt; (gt = quoted.find("&gt;")) != std::string::npos;) {
-          quoted.replace(gt, 4, ">");
-        }
-        std::istringstream path(quoted);
-        for (std::string step; std::getline(path, step, '>');) {
-          std::istringstream words(step);
+        std::string_view path = html.substr(at, html.find("</b>", at) - at);
+        for (bool more = true; more;) {
+          const std::size_t gt = path.find("&gt;");
+          std::istringstream words{std::string(path.substr(0, gt))};
+          more = gt != std::string_view::npos;
+          if (more) path.remove_prefix(gt + 4);
           std::string name;
           for (std::string word; words >> word;) name += (name.empty() ? "" : " ") + word;
           EXPECT_TRUE(shown.contains(name))
