@@ -2,6 +2,7 @@
 // reading of the whole text at once, each line's number read from the whole line, and nothing
 // is read past the input. Runs in the input stand for long stretches, so that lines far longer
 // than the fuzzer's inputs, and than any buffer of the reading, are tried too.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -15,18 +16,18 @@
 
 namespace {
 
-// Byte 0xFF, then a count c and a byte b, stand for (c + 1) · 64 copies of b, up to 64 KiB of
+// Byte 0xFF, then a count c and a byte b, stand for (c + 1) · 64 copies of b, up to 16 KiB of
 // text in all; any other byte stands for itself.
 constexpr unsigned char kRun = 0xFF;
 constexpr std::size_t kRunUnit = 64;
-constexpr std::size_t kMaxText = 1 << 16;
+constexpr std::size_t kMaxText = 1 << 14;
 
 std::string Stretch(std::string_view input) {
   std::string text;
   for (std::size_t i = 0; i < input.size(); ++i) {
     if (static_cast<unsigned char>(input[i]) == kRun && i + 2 < input.size()) {
       const std::size_t count = (static_cast<unsigned char>(input[i + 1]) + 1) * kRunUnit;
-      if (text.size() + count <= kMaxText) text.append(count, input[i + 2]);
+      text.append(std::min(count, kMaxText - std::min(kMaxText, text.size())), input[i + 2]);
       i += 2;
     } else {
       text += input[i];
