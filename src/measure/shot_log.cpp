@@ -127,15 +127,19 @@ double LeadingDecimal::Value() const {
 }
 
 void LogReader::TakeLine(std::vector<double>& velocities) {
-  if (line_start_ == '\0') return;  // between two LF, or before the first
-  if (first_line_ || IsDigit(line_start_)) {
-    velocities.push_back(number_.Value());
+  if (start_size_ == 0) return;  // between two LF, or before the first
+  if (first_line_ || IsDigit(start_.front())) {
+    velocities.push_back(long_line_ ? number_.Value()
+                                    : ParseDecimal(std::string_view(start_.data(), start_size_)));
     first_line_ = false;
   } else {
     ended_ = true;
   }
-  line_start_ = '\0';
-  number_ = LeadingDecimal();
+  start_size_ = 0;
+  if (long_line_) {
+    long_line_ = false;
+    number_ = LeadingDecimal();
+  }
 }
 
 bool LogReader::Feed(std::string_view part, std::vector<double>& velocities) {
@@ -145,9 +149,17 @@ bool LogReader::Feed(std::string_view part, std::vector<double>& velocities) {
       Finish(velocities);
     } else if (c == '\n') {
       TakeLine(velocities);
-    } else {
-      if (line_start_ == '\0') line_start_ = c;
+    } else if (start_size_ < start_.size()) {
+      start_[start_size_++] = c;
+    } else if (!number_.ended()) {
+      if (!long_line_) {
+        long_line_ = true;
+        for (const char kept : start_) number_.Add(kept);
+      }
       number_.Add(c);
+    } else {
+      // Past its number the line tells nothing more: on to its end.
+      while (i + 1 < part.size() && part[i + 1] != '\n' && part[i + 1] != '\0') ++i;
     }
   }
   return !ended_;

@@ -5,6 +5,7 @@
 #ifndef TARVIK_MEASURE_SHOT_LOG_H_
 #define TARVIK_MEASURE_SHOT_LOG_H_
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,6 +37,7 @@ class LeadingDecimal {
  public:
   // Takes the next character. Once the number has ended, later characters change nothing.
   void Add(char c);
+  bool ended() const { return stage_ == Stage::kEnded; }
   // The number so far, as if the text ended here; 0 when it holds none.
   double Value() const;
 
@@ -79,8 +81,11 @@ class LogReader {
  private:
   void TakeLine(std::vector<double>& velocities);
 
-  // Of the line read so far: its first character (0 while it has none) and its number.
-  char line_start_ = '\0';
+  // The line's first bytes as they came, read with ParseDecimal at its end (a log's lines are
+  // about 20 bytes); the number of a longer line is read as it comes instead.
+  std::array<char, 64> start_;
+  std::size_t start_size_ = 0;
+  bool long_line_ = false;
   LeadingDecimal number_;
   bool first_line_ = true;
   bool ended_ = false;

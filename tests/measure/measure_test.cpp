@@ -131,6 +131,11 @@ TEST(ShotLogTest, AFirstFieldOfAnyLengthReadsAsTheWholeLineDoes) {
     double velocity;
   } cases[] = {
       {std::string(5000, '0') + "123,1,1", 123.0},
+      // Across the end of the line's beginning the reader keeps whole (64 bytes), and past it.
+      {std::string(62, '0') + "812.5,21.32,15.00", 812.5},
+      {"812.5," + std::string(100, 'x'), 812.5},
+      {"1234567890123456789012345678901234567890123456789012345678901234567890",
+       1234567890123456789012345678901234567890123456789012345678901234567890.0},
       {far + "812.5,21.32,15.00", 812.5},
       {std::string(70'000, ' ') + "-812.5", -812.5},
       {"0." + far + "1e1000001,1", 1.0},
