@@ -1,12 +1,56 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Tarvik needs, only when some are missing,
-# and generates the German locale that the locale tests run under.
+# Installs the Debian packages Tarvik needs, only when some are missing.
+#   scripts/install-deps.sh          what building and running the program needs (./run)
+#   scripts/install-deps.sh --tests  that and what the tests need on top (./test), and the German
+#                                    locale the locale tests run under
 set -euo pipefail
 
-packages=(git cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libudev-dev
-  clang-format locales g++-mingw-w64-x86-64-posix googletest wine64 clang libclang-rt-14-dev
-  qt6-base-dev qt6-multimedia-dev libgl-dev xvfb xauth fonts-dejavu-core desktop-file-utils
-  xdotool x11-apps netpbm dpkg-dev librsvg2-bin appstream gzip)
+# Building the program and the simulator, and running them, on a display or on a virtual X server.
+run_packages=(
+  cmake
+  fonts-dejavu-core
+  g++
+  libgl-dev
+  libudev-dev
+  make
+  pkg-config
+  qt6-base-dev
+  qt6-multimedia-dev
+  xauth
+  xvfb
+)
+
+# The tests on top: GoogleTest and Google Benchmark, the format check, the Windows cross-build and
+# Wine, the fuzzers, the checks of the windows on a virtual X server and of the Debian package.
+test_packages=(
+  appstream
+  clang
+  clang-format
+  desktop-file-utils
+  dpkg-dev
+  g++-mingw-w64-x86-64-posix
+  git
+  googletest
+  gzip
+  libbenchmark-dev
+  libclang-rt-14-dev
+  libgmock-dev
+  libgtest-dev
+  librsvg2-bin
+  locales
+  netpbm
+  wine64
+  x11-apps
+  xdotool
+)
+
+packages=("${run_packages[@]}")
+tests=no
+case "${1:-}" in
+  --tests) tests=yes; packages+=("${test_packages[@]}") ;;
+  "") ;;
+  *) echo "Usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -20,13 +64,13 @@ for p in "${packages[@]}"; do
 done
 
 if [ "${#missing[@]}" -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
+  echo "Installing (through apt-get; this can take a few minutes): ${missing[*]}"
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 # Number texts must not change under a German locale; the tests need that locale to exist.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "$tests" = yes ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   echo "Generating the de_DE.UTF-8 locale"
   if ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
     echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null

@@ -24,7 +24,7 @@ if [ "${1:-}" = --snap ]; then
   exit 0
 fi
 
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw --target tarvik >/dev/null
 cmake --preset release >/dev/null

@@ -1,5 +1,6 @@
 #include "measure/shot_log.h"
 
+#include <algorithm>
 #include <array>
 
 #include "base/number_text.h"
@@ -7,11 +8,22 @@
 namespace tarvik {
 namespace {
 
-// A line's beginning is all a number is read from; lines of a real log are about 20 bytes.
-constexpr std::size_t kMaxLineKept = 4096;
 constexpr std::size_t kReadSize = 64 * 1024;
 
+// A decimal text rounds to the same double as its first 768 significant digits followed by one
+// more digit that is not 0 when any of the rest is not: the digits past those change nothing.
+constexpr std::size_t kSignificantDigits = 800;
+// Places and exponents are counted up to here: far past where a double becomes 0 or infinite,
+// and far from the ends of 64 bits, so that adding the two cannot overflow.
+constexpr std::int64_t kPlaceLimit = std::int64_t{1} << 50;
+// The exponent written for ParseDecimal: already past every double, still an ordinary text.
+constexpr std::int64_t kWrittenExponentLimit = 100000;
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 }  // namespace
 
@@ -30,15 +42,104 @@ void AppendLogLine(Files& files, const std::string& log_file, double velocity, d
   }
 }
 
+void LeadingDecimal::AddDigit(char c, bool in_fraction) {
+  has_digits_ = true;
+  if (significant_.empty() && c == '0') {
+    // A zero before the first significant digit: only a fraction's zeros move the place.
+    if (in_fraction && scale_ > -kPlaceLimit) --scale_;
+    return;
+  }
+  if (significant_.size() < kSignificantDigits) {
+    significant_ += c;
+  } else if (c != '0') {
+    dropped_nonzero_ = true;
+  }
+  if (!in_fraction && scale_ < kPlaceLimit) ++scale_;
+}
+
+void LeadingDecimal::Add(char c) {
+  const bool digit = IsDigit(c);
+  const bool exponent_mark = (c == 'e' || c == 'E') && has_digits_;
+  switch (stage_) {
+    case Stage::kBlanks:
+      if (IsBlank(c)) return;
+      if (c == '+' || c == '-') {
+        negative_ = c == '-';
+        stage_ = Stage::kSigned;
+        return;
+      }
+      [[fallthrough]];
+    case Stage::kSigned:
+    case Stage::kInteger:
+      if (digit) {
+        stage_ = Stage::kInteger;
+        AddDigit(c, false);
+      } else if (c == '.') {
+        stage_ = Stage::kFraction;
+      } else {
+        stage_ = exponent_mark ? Stage::kExponentMark : Stage::kEnded;
+      }
+      return;
+    case Stage::kFraction:
+      if (digit) {
+        AddDigit(c, true);
+      } else {
+        stage_ = exponent_mark ? Stage::kExponentMark : Stage::kEnded;
+      }
+      return;
+    case Stage::kExponentMark:
+      if (c == '+' || c == '-') {
+        exponent_negative_ = c == '-';
+        stage_ = Stage::kExponentSign;
+        return;
+      }
+      [[fallthrough]];
+    case Stage::kExponentSign:
+    case Stage::kExponent:
+      if (!digit) {
+        stage_ = Stage::kEnded;
+        return;
+      }
+      stage_ = Stage::kExponent;
+      has_exponent_digits_ = true;
+      if (exponent_ < kPlaceLimit) exponent_ = exponent_ * 10 + (c - '0');
+      return;
+    case Stage::kEnded:
+      return;
+  }
+}
+
+double LeadingDecimal::Value() const {
+  if (!has_digits_) return 0.0;
+  double magnitude = 0.0;
+  if (!significant_.empty()) {
+    // An exponent without digits ("12e", "12e+") is no exponent.
+    const std::int64_t exponent =
+        has_exponent_digits_ ? (exponent_negative_ ? -exponent_ : exponent_) : 0;
+    const std::int64_t place =
+        std::clamp(scale_ + exponent, -kWrittenExponentLimit, kWrittenExponentLimit);
+    std::string text = "0.";
+    text.append(significant_).append(dropped_nonzero_ ? "1" : "");
+    text.append("e").append(FormatInt(place));
+    magnitude = ParseDecimal(text);
+  }
+  return negative_ ? -magnitude : magnitude;
+}
+
 void LogReader::TakeLine(std::vector<double>& velocities) {
-  if (line_.empty()) return;  // between two LF, or before the first
-  if (first_line_ || IsDigit(line_.front())) {
-    velocities.push_back(ParseDecimal(line_));
+  if (start_size_ == 0) return;  // between two LF, or before the first
+  if (first_line_ || IsDigit(start_.front())) {
+    velocities.push_back(long_line_ ? number_.Value()
+                                    : ParseDecimal(std::string_view(start_.data(), start_size_)));
     first_line_ = false;
   } else {
     ended_ = true;
   }
-  line_.clear();
+  start_size_ = 0;
+  if (long_line_) {
+    long_line_ = false;
+    number_ = LeadingDecimal();
+  }
 }
 
 bool LogReader::Feed(std::string_view part, std::vector<double>& velocities) {
@@ -48,8 +149,17 @@ bool LogReader::Feed(std::string_view part, std::vector<double>& velocities) {
       Finish(velocities);
     } else if (c == '\n') {
       TakeLine(velocities);
-    } else if (line_.size() < kMaxLineKept) {
-      line_ += c;
+    } else if (start_size_ < start_.size()) {
+      start_[start_size_++] = c;
+    } else if (!number_.ended()) {
+      if (!long_line_) {
+        long_line_ = true;
+        for (const char kept : start_) number_.Add(kept);
+      }
+      number_.Add(c);
+    } else {
+      // Past its number the line tells nothing more: on to its end.
+      while (i + 1 < part.size() && part[i + 1] != '\n' && part[i + 1] != '\0') ++i;
     }
   }
   return !ended_;

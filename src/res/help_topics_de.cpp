@@ -14,11 +14,10 @@ jedes Diabolos, die Durchschnitte Ihrer Serie und mehr.</p>
 <ul>
 <li><a href="topic:1209">Das Hauptfenster und Ihre Schussserie</a></li>
 <li><a href="topic:1200">Letzter Schuss</a>: <a href="topic:1201">Geschwindigkeit</a>,
-<a href="topic:1202">Energie</a>, <a href="topic:1203">Zählwerte</a></li>
+<a href="topic:1202">Energie</a></li>
 <li><a href="topic:1204">Geschossgewicht</a></li>
 <li><a href="topic:1205">Durchschnitte</a>: <a href="topic:1206">Schüsse</a>,
 <a href="topic:1207">mittlere Geschwindigkeit</a>, <a href="topic:1208">mittlere Energie</a></li>
-<li><a href="topic:1103">Der Speicher-Tab</a></li>
 <li><a href="topic:1210">Die Webadresse</a></li>
 </ul>
 <h3>Set up</h3>
@@ -30,7 +29,8 @@ jedes Diabolos, die Durchschnitte Ihrer Serie und mehr.</p>
 <li>Log: <a href="topic:1240">Aufzeichnung einschalten</a>,
 <a href="topic:1241">Aufzeichnungsdatei</a></li>
 <li>Sound: <a href="topic:1260">Töne einschalten</a>, <a href="topic:1261">Tondateien</a>,
-<a href="topic:1262">Durchsuchen</a>, <a href="topic:1263">Abspielen</a></li>
+<a href="topic:1262">Suchen</a>, <a href="topic:1263">Abspielen</a></li>
+<li>Tab: <a href="topic:1103">das Speichermodul</a></li>
 </ul>
 <h3>Weiteres</h3>
 <ul>
@@ -38,6 +38,7 @@ jedes Diabolos, die Durchschnitte Ihrer Serie und mehr.</p>
 <li><a href="topic:1101">Großanzeige</a></li>
 <li><a href="topic:1102">Grafik</a></li>
 <li><a href="topic:1105">Aufzeichnen</a></li>
+<li><a href="topic:1203">Zählwerte</a>, aus denen die Geschwindigkeit entsteht</li>
 <li><a href="topic:1005">Hilfe benutzen</a></li>
 </ul>
 )html";
@@ -56,8 +57,10 @@ das Element.</li>
 <li>Klicken Sie das Element mit der rechten Maustaste an.</li>
 <li>Wählen Sie <b>Hilfe &gt; Inhalt</b> für die Liste aller Themen.</li>
 </ul>
-<p>Ein Klick auf einen unterstrichenen Link öffnet das Thema. <b>Zurück</b> führt Schritt für
-Schritt zu den Themen, die Sie vorher gelesen haben, <b>Inhalt</b> zeigt die Liste der Themen.
+<p>Die Themen, zu denen eine Seite weiterführt, sind ihre Links. Steht ein Link unterstrichen im
+Text, öffnet ein Klick darauf das Thema; stehen die Links in einer Liste unter der Seite, öffnet
+ein Doppelklick auf einen Eintrag das Thema. <b>Zurück</b> führt Schritt für Schritt zu den
+Themen, die Sie vorher gelesen haben, <b>Inhalt</b> zeigt die Liste der Themen.
 Hat ein Element keine eigene Hilfe, erscheint der Inhalt mit einem kurzen Hinweis.</p>
 )html"},
     {1100, R"html(
@@ -86,30 +89,20 @@ rot.</p>
 )html"},
     {1102, R"html(
 <h2>Grafik</h2>
-<p>Das Grafikfenster zeigt die Geschwindigkeiten Ihrer Serie als Grafik. Ein Rechtsklick in die
-Grafik öffnet ihr Menü:</p>
-<ul>
-<li><b>Sequential Graph</b>: die Schüsse der Reihe nach.</li>
-<li><b>Histogram</b>: wie viele Schüsse auf jede Geschwindigkeit fielen.</li>
-<li><b>Selected Only</b>: nur die Schüsse, die die
-<a href="topic:1100">ausführliche Statistik</a> nimmt, alle oder die letzten N.</li>
-<li><b>Show Markers</b>: markiert jeden Schuss in der Grafik.</li>
-</ul>
+<p>Das Grafikfenster zeichnet die Geschwindigkeiten Ihrer Serie Schuss für Schuss oder als
+Histogramm. Es gehört zur englischen Oberfläche von Tarvik: Das Menü <b>Durchschnitte</b> hat
+in der deutschen keinen Eintrag dafür.</p>
+<p>Die Streuung Ihrer Serie zeigt Ihnen hier die
+<a href="topic:1100">ausführliche Statistik</a> in Zahlen.</p>
 )html"},
     {1103, R"html(
-<h2>Der Speicher-Tab</h2>
-<p>Das qm-307 speichert bis zu 4095 Schüsse in seinem Speicher-Tab, auch während Tarvik nicht
-läuft. Die Gruppe <b>Tab</b> zeigt, wie viele Schüsse gespeichert, aber noch nicht an Tarvik
-gesendet sind (<b>buffered</b>), und zu wie vielen früheren der Tab zurückgehen kann
-(<b>previous</b>). Die Gruppe bleibt grau, bis der Tab antwortet.</p>
-<ul>
-<li><b>Fire</b> sendet den nächsten gespeicherten Schuss, als hätten Sie ihn eben
-abgegeben.</li>
-<li><b>All</b> sendet die gespeicherten Schüsse nacheinander, bis keiner mehr übrig ist. Eine
-andere Tab-Schaltfläche hält das an.</li>
-<li><b>Back</b> geht einen Schuss zurück, <b>Back 10</b> zehn, damit sie erneut gesendet werden
-können.</li>
-</ul>
+<h2>Das Speichermodul</h2>
+<p>Mit seinem Speichermodul, dem Tab, speichert das qm-307 bis zu 4095 Schüsse, auch während
+Tarvik nicht läuft. Die Seite <b>Tab</b> von <a href="topic:1106">Set up</a> zeigt die Version
+des Moduls und seine beiden Zeiger (<b>Next</b> und <b>Empty</b>); <b>Reset Tab</b> leert
+es.</p>
+<p>Gespeicherte Schüsse abrufen und zu früheren zurückgehen können Sie in der englischen
+Oberfläche von Tarvik: Nur ihr Hauptfenster hat dafür eine eigene Gruppe.</p>
 )html"},
     {1104, R"html(
 <h2>Kalibrierung</h2>
@@ -132,8 +125,8 @@ genau wie <a href="topic:1240">Benutze Aufzeihnen</a> in Set up.</li>
 <li><b>Aufzeichnung Löschen</b> löscht die Datei sofort, ohne Rückfrage.</li>
 </ul>
 <p><b>Durchschnitte &gt; Aufzeichnung Laden</b> liest die Geschwindigkeiten aus der Datei und
-fügt sie Ihrer Serie hinzu, etwa um eine frühere Sitzung in Statistik und Grafik
-anzusehen.</p>
+fügt sie Ihrer Serie hinzu, etwa um eine frühere Sitzung in der
+<a href="topic:1100">ausführlichen Statistik</a> anzusehen.</p>
 )html"},
     {1106, R"html(
 <h2>Set up</h2>
@@ -157,8 +150,7 @@ Schnittstelle wird geöffnet, wenn das Fenster sich schließt.</p>
     {1200, R"html(
 <h2>Letzter Schuss</h2>
 <p>Die Gruppe <b>Letzter Schuss</b> zeigt den Schuss, den das Chronoskop zuletzt gemessen hat:
-seine <a href="topic:1201">Geschwindigkeit</a>, seine <a href="topic:1202">Energie</a> und die
-<a href="topic:1203">Zählwerte</a>, aus denen beide stammen.</p>
+seine <a href="topic:1201">Geschwindigkeit</a> und seine <a href="topic:1202">Energie</a>.</p>
 <p>Jeder neue Schuss ersetzt diese Werte und geht in die
 <a href="topic:1205">Durchschnitte</a> ein. Beim nächsten Start zeigt Tarvik den letzten Schuss
 wieder an.</p>
@@ -174,9 +166,9 @@ niedrig, lesen Sie unter <a href="topic:1104">Kalibrierung</a> nach.</p>
     {1202, R"html(
 <h2>Energie</h2>
 <p>Die Mündungsenergie des letzten Schusses in Foot-Pound (<b>ft.lbs</b>) oder mit
-<a href="topic:1222">metrischen Einheiten</a> in <b>Joule</b>. Tarvik berechnet sie aus der auf
-ganze fps abgerundeten Geschwindigkeit und dem <a href="topic:1204">Geschossgewicht</a>; geben
-Sie also das Gewicht der Diabolos ein, die Sie schießen.</p>
+<a href="topic:1222">metrischen Einheiten</a> in Joule (<b>joules</b>). Tarvik berechnet sie aus
+der auf ganze fps abgerundeten Geschwindigkeit und dem <a href="topic:1204">Geschossgewicht</a>;
+geben Sie also das Gewicht der Diabolos ein, die Sie schießen.</p>
 <p>Ein Schuss über der <a href="topic:1221">gesetzlichen Grenze</a> erscheint in der
 <a href="topic:1101">Großanzeige</a> rot.</p>
 )html"},
@@ -186,15 +178,16 @@ Sie also das Gewicht der Diabolos ein, die Sie schießen.</p>
 während das Diabolo vom ersten zum zweiten Sensor flog. Je schneller das Diabolo, desto weniger
 Takte.</p>
 <p>Tarvik macht daraus mit der Zeitkonstante des Geräts und Ihrer
-<a href="topic:1104">Kalibrierung</a> die <a href="topic:1201">Geschwindigkeit</a>. Sie brauchen
-diesen Wert selten, aber er hilft beim Prüfen des Geräts.</p>
+<a href="topic:1104">Kalibrierung</a> die <a href="topic:1201">Geschwindigkeit</a>. Das
+Hauptfenster zeigt die Zählwerte nur in der englischen Oberfläche von Tarvik; Sie brauchen sie
+selten, aber sie helfen beim Prüfen des Geräts.</p>
 )html"},
     {1204, R"html(
 <h2>Geschossgewicht</h2>
-<p>Geben Sie hier das Gewicht eines Diabolos ein: in <b>Grain</b> oder mit
-<a href="topic:1222">metrischen Einheiten</a> in <b>Gramm</b>. Tarvik übernimmt die Eingabe
-sofort; bestätigen müssen Sie nichts. Ein Gewicht von 0 oder ein Text, der keine Zahl ist, wird
-nicht übernommen.</p>
+<p>Geben Sie hier das Gewicht eines Diabolos ein: in Grain (<b>grains</b>) oder mit
+<a href="topic:1222">metrischen Einheiten</a> in Gramm (<b>grammes</b>). Tarvik übernimmt die
+Eingabe sofort; bestätigen müssen Sie nichts. Ein Gewicht von 0 oder ein Text, der keine Zahl
+ist, wird nicht übernommen.</p>
 <p>Aus dem Gewicht ergeben sich von da an die <a href="topic:1202">Energie</a> jedes Schusses
 und die <a href="topic:1208">mittlere Energie</a>.</p>
 )html"},
@@ -234,20 +227,20 @@ abweichen.</p>
 <h2>Das Hauptfenster</h2>
 <p>Tarvik liest jeden Schuss über die serielle Schnittstelle vom qm-307 Chronoskop, sobald Sie
 schießen. Das Hauptfenster zeigt den <a href="topic:1200">letzten Schuss</a> und die
-<a href="topic:1205">Durchschnitte</a>, darunter das <a href="topic:1204">Geschossgewicht</a>
-und den <a href="topic:1103">Speicher-Tab</a>. <b>Mk</b> zeigt, von welcher Gerätegeneration die
-letzte Messung kam.</p>
+<a href="topic:1205">Durchschnitte</a>, darunter links das
+<a href="topic:1204">Geschossgewicht</a> und rechts die <a href="topic:1210">Webadresse</a>.
+<b>Mk</b> darunter zeigt, von welcher Gerätegeneration die letzte Messung kam.</p>
 <p>Ihre <i>Serie</i> sind die Schüsse seit dem Start von Tarvik oder seit dem letzten
-<b>Durchschnitte &gt; Zurücksetzen</b>. Die Durchschnitte, die
-<a href="topic:1100">Statistik</a> und die <a href="topic:1102">Grafik</a> beziehen sich auf
-sie.</p>
+<b>Durchschnitte &gt; Zurücksetzen</b>. Die Durchschnitte und die
+<a href="topic:1100">Statistik</a> beziehen sich auf sie.</p>
 <p>Wählen Sie vor dem ersten Schuss in <a href="topic:1106">Set up</a> die serielle
 Schnittstelle und Ihre Einheiten.</p>
 )html"},
     {1210, R"html(
 <h2>Webadresse</h2>
-<p>Die Zeile am unteren Rand des Hauptfensters ist die Webadresse von Dorvex, dem Hersteller
-des qm-307 Chronoskops. Dort finden Sie Neuigkeiten, Anleitungen und Aktualisierungen.</p>
+<p>Die Zeile unter den Durchschnitten im Hauptfenster ist die Webadresse von Dorvex, dem
+Hersteller des qm-307 Chronoskops. Dort finden Sie Neuigkeiten, Anleitungen und
+Aktualisierungen.</p>
 )html"},
     {1220, R"html(
 <h2>Serielle Schnittstelle</h2>
@@ -268,9 +261,9 @@ Ein Schuss genau auf der Grenze erscheint nicht rot, spielt aber den FAC-Ton.</p
 )html"},
     {1222, R"html(
 <h2>Metrische Einheiten</h2>
-<p>Kreuzen Sie die metrischen Einheiten an, um Geschwindigkeiten in m/s, Energien in Joule und
-das Geschossgewicht in Gramm zu sehen, überall in Tarvik. Ohne Häkchen gelten fps, ft.lbs und
-Grain.</p>
+<p>Kreuzen Sie <b>Benutze Metrische Einheiten</b> auf der Seite <b>Generell</b> an, um
+Geschwindigkeiten in m/s, Energien in Joule und das Geschossgewicht in Gramm zu sehen, überall
+in Tarvik. Ohne Häkchen gelten fps, ft.lbs und Grain.</p>
 <p>Das ändert nur, was Sie sehen und eingeben: Tarvik speichert Einstellungen, den letzten Schuss
 und die Aufzeichnung in imperialen Einheiten, beim Hin- und Herschalten geht also nichts
 verloren.</p>

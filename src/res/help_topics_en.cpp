@@ -52,8 +52,10 @@ constexpr std::array<HelpPageText, 28> kTopics = {{
 <li>Right-click the item.</li>
 <li>Choose <b>Help &gt; Contents</b> for the list of all topics.</li>
 </ul>
-<p>Click an underlined link to open that topic. <b>Back</b> returns to the topics you read
-before, one at a time, and <b>Contents</b> shows the list of topics. When an item has no help of
+<p>The topics a page leads on to are its links. Where a link is underlined in the text, click it
+to open the topic; where the links stand in a list below the page, double-click one there.
+<b>Back</b> returns to the topics you read before, one at a time, and <b>Contents</b> shows the
+list of topics. When an item has no help of
 its own, you get the contents with a short note.</p>
 )html"},
     {1100, R"html(
@@ -229,8 +231,8 @@ instrument the last reading came from.</p>
 )html"},
     {1210, R"html(
 <h2>Web address</h2>
-<p>The line at the foot of the main window is the web address of Dorvex, the maker of the
-qm-307 chronoscope. Visit it for news, manuals and updates.</p>
+<p>The line below the projectile weight in the main window is the web address of Dorvex, the
+maker of the qm-307 chronoscope. Visit it for news, manuals and updates.</p>
 )html"},
     {1220, R"html(
 <h2>Serial port</h2>
@@ -250,8 +252,9 @@ limit is not shown red, but it does play the FAC sound.</p>
 )html"},
     {1222, R"html(
 <h2>Metric units</h2>
-<p>Tick <b>metric units</b> to see velocities in m/s, energies in joules and the projectile
-weight in grammes throughout Tarvik. Clear it for fps, ft.lbs and grains.</p>
+<p>Tick <b>Use Metric units</b> on the <b>General</b> page to see velocities in m/s, energies in
+joules and the projectile weight in grammes throughout Tarvik. Clear it for fps, ft.lbs and
+grains.</p>
 <p>Only what you see and type changes: Tarvik keeps its settings, the last shot and the log in
 imperial units, so switching back and forth loses nothing.</p>
 )html"},

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <limits>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/number_text.h"
@@ -116,6 +118,57 @@ TEST(ShotLogTest, LinesHoldThreeFiguresWithTwoDecimalsAndAreTakenWhileTheyBeginW
   EXPECT_EQ(Load(" 800.9\r\n 810\r\n"), Velocities{800.9});
   EXPECT_EQ(Load("800.9\r\nnotes\r\n810\r\n"), Velocities{800.9});
   EXPECT_EQ(Load(std::string("800.9\r\n810\0 900\r\n", 17)), (Velocities{800.9, 810.0}));
+}
+
+// A line of any length gives the velocity ParseDecimal reads from the whole line at once, however
+// the reads split it: far past the reader's parts (64 KiB) and past the digits a double can tell
+// apart. The line after it is read as usual.
+TEST(ShotLogTest, AFirstFieldOfAnyLengthReadsAsTheWholeLineDoes) {
+  const std::string far(1'000'000, '0');
+  const double infinity = std::numeric_limits<double>::infinity();
+  const struct {
+    std::string line;
+    double velocity;
+  } cases[] = {
+      {std::string(5000, '0') + "123,1,1", 123.0},
+      // Across the end of the line's beginning the reader keeps whole (64 bytes), and past it.
+      {std::string(62, '0') + "812.5,21.32,15.00", 812.5},
+      {"812.5," + std::string(100, 'x'), 812.5},
+      {"1234567890123456789012345678901234567890123456789012345678901234567890",
+       1234567890123456789012345678901234567890123456789012345678901234567890.0},
+      {far + "812.5,21.32,15.00", 812.5},
+      {std::string(70'000, ' ') + "-812.5", -812.5},
+      {"0." + far + "1e1000001,1", 1.0},
+      {"1" + far + "e-1000000", 1.0},
+      {"1e" + far + "2,1,1", 100.0},
+      {"1" + far, infinity},
+      {"0." + far + "1", 0.0},
+      {"1e" + std::string(5000, '9'), infinity},
+      {"1e-" + std::string(5000, '9'), 0.0},
+      // 2^53 + 1 lies halfway between two doubles: a digit a million places on decides the way.
+      {"9007199254740993." + far, 9007199254740992.0},
+      {"9007199254740993." + far + "1", 9007199254740994.0},
+  };
+  for (const auto& [line, velocity] : cases) {
+    SCOPED_TRACE(line.substr(0, 20) + "... (" + std::to_string(line.size()) + " bytes)");
+    EXPECT_EQ(ParseDecimal(line), velocity);
+    const std::string text = line + "\r\n800.5,21.32,15.00\r\n";
+    for (const std::size_t part : {4096, 4 << 20}) {
+      testing::MemoryFiles files;
+      files.files["Tarvik.log"] = text;
+      files.part_size = part;
+      ShotSeries series;
+      LoadLog(files, "Tarvik.log", series);
+      EXPECT_EQ(Velocities(series.velocities().begin(), series.velocities().end()),
+                (Velocities{velocity, 800.5}))
+          << "reads of " << part;
+    }
+    LogReader reader;
+    Velocities by_character;
+    for (const char c : text) reader.Feed(std::string_view(&c, 1), by_character);
+    reader.Finish(by_character);
+    EXPECT_EQ(by_character, (Velocities{velocity, 800.5}));
+  }
 }
 
 TEST(ShotLogTest, LoadingAddsAfterTheShotsHeldAndOnlyALogThatCanBeReadIsLoadedOrViewed) {

@@ -74,7 +74,7 @@ class SettingsStoreTest : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
     ASSERT_NE(std::setlocale(LC_ALL, GetParam()), nullptr)
-        << GetParam() << " is missing; scripts/install-deps.sh generates it";
+        << GetParam() << " is missing; scripts/install-deps.sh --tests generates it";
   }
   void TearDown() override {
     std::setlocale(LC_ALL, "C");  // as every program starts
