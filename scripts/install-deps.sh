@@ -7,6 +7,9 @@ packages=(git cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-d
   clang-format locales g++-mingw-w64-x86-64-posix googletest wine64 clang libclang-rt-14-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev xvfb xauth fonts-dejavu-core desktop-file-utils
   xdotool x11-apps netpbm dpkg-dev librsvg2-bin appstream gzip)
+# The windows' fonts: DejaVu Sans (fonts-dejavu-core, above) for the Qt windows, and Wine's own
+# "MS Sans Serif" and Tahoma, in which the Windows build's windows are measured and pictured.
+packages+=(fonts-wine)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
