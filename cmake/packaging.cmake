@@ -17,5 +17,7 @@ The package also holds qm307-sim, a simulated chronoscope on a pseudo-terminal."
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows' font, which no library names: the windows are laid out in it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

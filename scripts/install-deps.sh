@@ -21,13 +21,16 @@ run_packages=(
 )
 
 # The tests on top: GoogleTest and Google Benchmark, the format check, the Windows cross-build and
-# Wine, the fuzzers, the checks of the windows on a virtual X server and of the Debian package.
+# Wine with its own "MS Sans Serif" and Tahoma (fonts-wine), in which the Windows windows are
+# measured and pictured, the fuzzers, the checks of the windows on a virtual X server and of the
+# Debian package.
 test_packages=(
   appstream
   clang
   clang-format
   desktop-file-utils
   dpkg-dev
+  fonts-wine
   g++-mingw-w64-x86-64-posix
   git
   googletest

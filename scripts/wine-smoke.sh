@@ -41,6 +41,9 @@ export DISPLAY
 mkdir -p "$WINEPREFIX"
 "$wineserver" -p </dev/null >/dev/null 2>&1
 "$wine" wineboot -i </dev/null >/dev/null 2>&1
+# Wine's own fonts (package fonts-wine), which this Wine does not look for where Debian puts
+# them: the windows are drawn in its "MS Sans Serif", as Windows draws them.
+ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 # Wine draws the captions itself: there is no window manager.
 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 "$wine" reg delete "$key" /f >/dev/null 2>&1 || true

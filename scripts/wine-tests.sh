@@ -13,14 +13,28 @@ simulator=${QM307_SIM:-build/release/tools/qm307sim/qm307-sim}
 export WINEPREFIX="$PWD/build/mingw/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 simulator_pid=
+xvfb_pid=
+display_file=$(mktemp)
 finish() {
   if [ -n "$simulator_pid" ]; then
     kill "$simulator_pid" 2>/dev/null || true
     wait "$simulator_pid" 2>/dev/null || true
   fi
   "$wineserver" -k </dev/null >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -f "$display_file"
 }
 trap finish EXIT
+
+# The windows' tests make real dialogs, and Wine makes windows on an X server: a virtual one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [ -s "$display_file" ] && break
+  sleep 0.1
+done
+DISPLAY=":$(cat "$display_file")"
+export DISPLAY
 
 # A persistent server and the prefix's services started before CTest, with every standard stream
 # redirected: otherwise a test now and then loses its server connection, and CTest can wait
@@ -29,6 +43,9 @@ rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 "$wineserver" -p </dev/null >/dev/null 2>&1
 "$wine" wineboot -i </dev/null >/dev/null 2>&1
+# Wine's own fonts (package fonts-wine), which this Wine does not look for where Debian puts
+# them: the windows are measured in its "MS Sans Serif" and Tahoma.
+ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 
 # The simulated instrument, a shot every half second, its device linked as the prefix's COM5.
 port_env=()

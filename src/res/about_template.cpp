@@ -14,31 +14,39 @@ constexpr int Id(AboutId id) { return static_cast<int>(id); }
 constexpr std::string_view kNotice = "(c) 2026 Dorvex Instruments, Tarvik team";
 constexpr std::string_view kWebAddress = "www.dorvex.example";
 
+// A centred line, as wide as its text needs: the German lines are wider.
+struct Line {
+  std::string_view text;
+  int x, width;
+};
+
 struct AboutTexts {
-  std::string_view product, free, see_latest;
-  int see_x, see_width;
+  Line product, free, see_latest;
 };
 
 constexpr std::array<ControlTemplate, 8> Controls(const AboutTexts& t) {
   return {
       ControlTemplate{Id(AboutId::kOk), kPushButton, "OK", 102, 59, 50, 14},
-      ControlTemplate{kNoControlId, kTextCentered, t.product, 32, 4, 200, 8},
+      ControlTemplate{kNoControlId, kTextCentered, t.product.text, t.product.x, 4, t.product.width,
+                      8},
       ControlTemplate{kNoControlId, kTextCentered, kNotice, 32, 16, 200, 8},
-      ControlTemplate{kNoControlId, kTextCentered, t.free, 32, 24, 200, 8},
-      ControlTemplate{kNoControlId, kTextCentered, t.see_latest, t.see_x, 39, t.see_width, 8},
+      ControlTemplate{kNoControlId, kTextCentered, t.free.text, t.free.x, 24, t.free.width, 8},
+      ControlTemplate{kNoControlId, kTextCentered, t.see_latest.text, t.see_latest.x, 39,
+                      t.see_latest.width, 8},
       ControlTemplate{kNoControlId, kTextCentered, kWebAddress, 88, 47, 92, 8},
       ControlTemplate{kNoControlId, kTextCentered, "Build-G", 4, 40, 56, 8},
       ControlTemplate{Id(AboutId::kVersion), kTextCentered, "00.00.00", 4, 48, 56, 8},
   };
 }
 
-constexpr auto kNeutralControls = Controls({"Support software for DORVEX qm-307 chronoscope",
-                                            "This program may be copied and passed on freely",
-                                            "for most current version see", 80, 108});
+constexpr auto kNeutralControls =
+    Controls({{"Support software for DORVEX qm-307 chronoscope", 32, 200},
+              {"This program may be copied and passed on freely", 32, 200},
+              {"for most current version see", 80, 108}});
 constexpr auto kGermanControls =
-    Controls({"Unterstützungs Software für DORVEX qm-307 chronoscope",
-              "Dieses Programm darf frei kopiert und weitergegeben werden",
-              "für die aktuellste Version besuchen Sie bitte", 60, 164});
+    Controls({{"Unterstützungs Software für DORVEX qm-307 chronoscope", 30, 204},
+              {"Dieses Programm darf frei kopiert und weitergegeben werden", 11, 218},
+              {"für die aktuellste Version besuchen Sie bitte", 60, 164}});
 
 constexpr DialogTemplate kNeutral{"About", "", 240, 78, "MS Sans Serif", 8, kNeutralControls};
 constexpr DialogTemplate kGerman{"About", "", 240, 78, "MS Sans Serif", 8, kGermanControls};

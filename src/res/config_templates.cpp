@@ -21,24 +21,49 @@ constexpr GeneralTexts kGermanGeneral{
     "Verbindung", "Wähle die COM Schnittsetelle", "Gesetz",
     "Einheiten",  "Benutze Metrische Einheiten",  "100 no change"};
 
-constexpr std::array<ControlTemplate, 11> GeneralControls(const GeneralTexts& t) {
+// The German page's port label and tick box are longer: the port list and the Law group make
+// room for them.
+struct GeneralLayout {
+  int port_label_width, port_list_x;
+  int units_width, metric_width;
+  int law_x, law_width, limit_x, limit_unit_x;
+};
+constexpr GeneralLayout kNeutralGeneralLayout{.port_label_width = 72,
+                                              .port_list_x = 96,
+                                              .units_width = 116,
+                                              .metric_width = 100,
+                                              .law_x = 128,
+                                              .law_width = 128,
+                                              .limit_x = 136,
+                                              .limit_unit_x = 208};
+constexpr GeneralLayout kGermanGeneralLayout{.port_label_width = 106,
+                                             .port_list_x = 120,
+                                             .units_width = 124,
+                                             .metric_width = 118,
+                                             .law_x = 132,
+                                             .law_width = 124,
+                                             .limit_x = 140,
+                                             .limit_unit_x = 212};
+
+constexpr std::array<ControlTemplate, 11> GeneralControls(const GeneralTexts& t,
+                                                          const GeneralLayout& l) {
   return {
       ControlTemplate{Id(C::kCommunicationsGroup), kGroupBox, t.communications, 4, 4, 253, 32},
-      ControlTemplate{Id(C::kPortLabel), kText, t.select_port, 12, 16, 72, 8},
-      ControlTemplate{Id(C::kPortList), kDropDownList, "", 96, 12, 108, 83},
-      ControlTemplate{Id(C::kLawGroup), kGroupBox, t.law, 128, 41, 128, 28},
-      ControlTemplate{Id(C::kLimit), kEdit, "", 136, 51, 68, 12},
-      ControlTemplate{Id(C::kLimitUnit), kText, "ft.lbs", 208, 53, 28, 8},
-      ControlTemplate{Id(C::kUnitsGroup), kGroupBox, t.units, 4, 41, 116, 27},
-      ControlTemplate{Id(C::kMetric), kCheckBox, t.metric, 8, 50, 100, 12},
+      ControlTemplate{Id(C::kPortLabel), kText, t.select_port, 12, 16, l.port_label_width, 8},
+      ControlTemplate{Id(C::kPortList), kDropDownList, "", l.port_list_x, 12, 108, 83},
+      ControlTemplate{Id(C::kLawGroup), kGroupBox, t.law, l.law_x, 41, l.law_width, 28},
+      ControlTemplate{Id(C::kLimit), kEdit, "", l.limit_x, 51, 68, 12},
+      ControlTemplate{Id(C::kLimitUnit), kText, "ft.lbs", l.limit_unit_x, 53, 28, 8},
+      ControlTemplate{Id(C::kUnitsGroup), kGroupBox, t.units, 4, 41, l.units_width, 27},
+      ControlTemplate{Id(C::kMetric), kCheckBox, t.metric, 8, 50, l.metric_width, 12},
       ControlTemplate{kNoControlId, kGroupBox, "Calibration", 4, 72, 252, 31},
       ControlTemplate{Id(C::kCalibration), kEdit, "", 19, 83, 40, 14},
       ControlTemplate{kNoControlId, kText, t.no_change, 71, 86, 169, 8},
   };
 }
 
-constexpr auto kNeutralGeneralControls = GeneralControls(kNeutralGeneral);
-constexpr auto kGermanGeneralControls = GeneralControls(kGermanGeneral);
+constexpr auto kNeutralGeneralControls = GeneralControls(kNeutralGeneral, kNeutralGeneralLayout);
+constexpr auto kGermanGeneralControls = GeneralControls(kGermanGeneral, kGermanGeneralLayout);
 constexpr DialogTemplate kNeutralGeneralPage{"GeneralProp",          "", 260, 108, kFont, 8,
                                              kNeutralGeneralControls};
 constexpr DialogTemplate kGermanGeneralPage{"GeneralProp",         "", 260, 108, kFont, 8,
@@ -46,18 +71,19 @@ constexpr DialogTemplate kGermanGeneralPage{"GeneralProp",         "", 260, 108,
 
 struct LogTexts {
   std::string_view file, browse, use;
+  int file_width;
 };
 constexpr std::array<ControlTemplate, 4> LogControls(const LogTexts& t) {
   return {
-      ControlTemplate{Id(C::kLogFileLabel), kText, t.file, 9, 31, 60, 8},
+      ControlTemplate{Id(C::kLogFileLabel), kText, t.file, 9, 31, t.file_width, 8},
       ControlTemplate{Id(C::kLogFile), kEdit, "", 8, 39, 244, 12},
       ControlTemplate{Id(C::kBrowseLog), kPushButton, t.browse, 202, 54, 50, 14},
       ControlTemplate{Id(C::kUseLogging), kCheckBox, t.use, 12, 12, 119, 12},
   };
 }
-constexpr auto kNeutralLogControls = LogControls({"Logging file", "Browse", "Use Logging"});
+constexpr auto kNeutralLogControls = LogControls({"Logging file", "Browse", "Use Logging", 60});
 constexpr auto kGermanLogControls =
-    LogControls({"Aufzeichnungs Datei", "Suchen", "Benutze Aufzeihnen"});
+    LogControls({"Aufzeichnungs Datei", "Suchen", "Benutze Aufzeihnen", 76});
 constexpr DialogTemplate kNeutralLogPage{"LogProp", "", 260, 80, kFont, 8, kNeutralLogControls};
 constexpr DialogTemplate kGermanLogPage{"LogProp", "", 260, 80, kFont, 8, kGermanLogControls};
 
@@ -87,7 +113,7 @@ constexpr DialogTemplate kNeutralSoundPage{"SoundProp",          "", 260, 80, kF
 constexpr DialogTemplate kGermanSoundPage{"SoundProp", "", 280, 80, kFont, 8, kGermanSoundControls};
 
 constexpr std::array kTabControls = {
-    ControlTemplate{Id(C::kTabGroup), kGroupBox, "Current Tab Values", 5, 5, 75, 56},
+    ControlTemplate{Id(C::kTabGroup), kGroupBox, "Current Tab Values", 5, 5, 78, 56},
     ControlTemplate{kNoControlId, kText, "Version", 15, 15, 30, 8},
     ControlTemplate{Id(C::kTabVersion), kValueField, "", 45, 15, 30, 12},
     ControlTemplate{kNoControlId, kText, "Next", 15, 30, 30, 8},

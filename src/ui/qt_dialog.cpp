@@ -13,6 +13,7 @@
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
+#include "ui/dialog_font.h"
 #include "ui/qt_text.h"
 
 namespace tarvik::ui {
@@ -62,7 +63,7 @@ QtDialog::QtDialog(const DialogTemplate& dialog, const MenuTemplate* menu, QWidg
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::WindowContextHelpButtonHint);
-  setFont(QFont(FromUtf8(dialog.font_name), dialog.font_points));
+  setFont(DialogFont(dialog.font_points));
   base_units_ = MeasureBaseUnits(font());
 
   auto* layout = new QVBoxLayout(this);

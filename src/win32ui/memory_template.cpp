@@ -71,6 +71,9 @@ MemoryTemplate::MemoryTemplate(const DialogTemplate& dialog, DWORD style, DWORD 
   Word(0);  // no menu: the menu bar is set on the window
   Word(0);  // the dialog class
   Text(dialog.caption);
+  // The template's own font, "MS Sans Serif" 8, which Windows draws with its bitmap font of that
+  // name and in which the templates were laid out (DS_SHELLFONT would give Tahoma, whose texts
+  // run wider). The dialog units follow it, so a substitute keeps the proportions.
   Word(static_cast<WORD>(dialog.font_points));
   Word(FW_NORMAL);
   Word(MAKEWORD(FALSE, DEFAULT_CHARSET));  // italic, charset
