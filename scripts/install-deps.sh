@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(git cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libudev-dev
   clang-format locales g++-mingw-w64-x86-64-posix googletest wine64 clang libclang-rt-14-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev xvfb xauth fonts-dejavu-core desktop-file-utils
-  xdotool x11-apps netpbm dpkg-dev librsvg2-bin appstream gzip)
+  xdotool x11-apps netpbm dpkg-dev librsvg2-bin appstream gzip openbox x11-utils libxcb1-dev)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -62,6 +62,9 @@ class QtDialog : public QDialog, public DialogSurface {
   void StopTimer(int timer_id) override;
   void EndDialog(int result) override;
 
+  // A top-level window's empty caption stays empty, and its caption offers what its flags say.
+  void setVisible(bool visible) override;
+
  protected:
   void timerEvent(QTimerEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -69,6 +72,8 @@ class QtDialog : public QDialog, public DialogSurface {
   void reject() override;
   void paintEvent(QPaintEvent* event) override;
   // F1, a click after the caption's help button, and a right click on a control ask for help.
+  // The edit field that gets the window's first focus has its whole text selected, as the
+  // dialog manager does.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -83,6 +88,7 @@ class QtDialog : public QDialog, public DialogSurface {
   bool ending_ = false;  // the logic is ending the window
   bool ended_ = false;   // and has ended it, with this result
   int end_result_ = 0;
+  bool focused_ = false;  // a control has had the focus
   std::function<void()> first_paint_;
   DialogBaseUnits base_units_;
   QWidget* client_ = nullptr;
