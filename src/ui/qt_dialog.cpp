@@ -320,9 +320,10 @@ void QtDialog::setVisible(bool visible) {
   }
 }
 
-void QtDialog::Embed() {
+void QtDialog::Embed(QSize area) {
   embedded_ = true;
   setWindowFlags(Qt::Widget);
+  client_->setFixedSize(client_->minimumSize().expandedTo(area));
 }
 
 void QtDialog::AskHelp(QWidget* control, HelpGesture gesture) {

@@ -38,9 +38,9 @@ class QtDialog : public QDialog, public DialogSurface {
   DialogBaseUnits base_units() const { return base_units_; }
   // The client area, where the controls stand (below the menu bar).
   QWidget* client() const { return client_; }
-  // Makes the window a page inside another (a sheet's): Enter and Escape go to the window
-  // around it.
-  void Embed();
+  // Makes the window a page inside another (a sheet's), its client area at least `area`: Enter
+  // and Escape go to the window around it.
+  void Embed(QSize area = {});
   // Called once, when the window has been painted for the first time.
   void OnFirstPaint(std::function<void()> call) { first_paint_ = std::move(call); }
 
