@@ -12,6 +12,7 @@ run_packages=(
   g++
   libgl-dev
   libudev-dev
+  libxcb1-dev
   make
   pkg-config
   qt6-base-dev
@@ -22,8 +23,8 @@ run_packages=(
 
 # The tests on top: GoogleTest and Google Benchmark, the format check, the Windows cross-build and
 # Wine with its own "MS Sans Serif" and Tahoma (fonts-wine), in which the Windows windows are
-# measured and pictured, the fuzzers, the checks of the windows on a virtual X server and of the
-# Debian package.
+# measured and pictured, the fuzzers, the checks of the windows on a virtual X server (under openbox,
+# a real window manager, where placement and captions matter) and of the Debian package.
 test_packages=(
   appstream
   clang
@@ -42,8 +43,10 @@ test_packages=(
   librsvg2-bin
   locales
   netpbm
+  openbox
   wine64
   x11-apps
+  x11-utils
   xdotool
 )
 

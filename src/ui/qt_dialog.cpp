@@ -12,9 +12,12 @@
 #include <QPushButton>
 #include <QTimerEvent>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <utility>
 
 #include "ui/dialog_font.h"
 #include "ui/qt_text.h"
+#include "ui/x11_caption.h"
 
 namespace tarvik::ui {
 namespace {
@@ -302,9 +305,26 @@ void QtDialog::closeEvent(QCloseEvent* event) {
   if (events_ != nullptr) events_->CloseRequested();
 }
 
-void QtDialog::Embed() {
+void QtDialog::setVisible(bool visible) {
+  const bool top_level = visible && !embedded_ && isWindow();
+  if (top_level) {
+    winId();  // the native window, named before it is shown
+    KeepTitleEmpty(*windowHandle());
+  }
+  QDialog::setVisible(visible);
+  if (top_level && windowHandle() != nullptr) {
+    const Qt::WindowFlags flags = windowFlags();
+    SetCaptionStyle(*windowHandle(),
+                    {.system_menu = flags.testFlag(Qt::WindowSystemMenuHint),
+                     .minimize_box = flags.testFlag(Qt::WindowMinimizeButtonHint),
+                     .maximize_box = flags.testFlag(Qt::WindowMaximizeButtonHint)});
+  }
+}
+
+void QtDialog::Embed(QSize area) {
   embedded_ = true;
   setWindowFlags(Qt::Widget);
+  client_->setFixedSize(client_->minimumSize().expandedTo(area));
 }
 
 void QtDialog::AskHelp(QWidget* control, HelpGesture gesture) {
@@ -317,6 +337,13 @@ void QtDialog::AskHelp(QWidget* control, HelpGesture gesture) {
 bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
   auto* control = qobject_cast<QWidget*>(watched);
   switch (event->type()) {
+    case QEvent::FocusIn:
+      if (!std::exchange(focused_, true)) {
+        auto* edit = qobject_cast<QLineEdit*>(control);
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (edit != nullptr && reason != Qt::MouseFocusReason) edit->selectAll();
+      }
+      return QDialog::eventFilter(watched, event);
     case QEvent::WhatsThis:
       AskHelp(control, HelpGesture::kHelpRequest);
       return true;

@@ -38,9 +38,9 @@ class QtDialog : public QDialog, public DialogSurface {
   DialogBaseUnits base_units() const { return base_units_; }
   // The client area, where the controls stand (below the menu bar).
   QWidget* client() const { return client_; }
-  // Makes the window a page inside another (a sheet's): Enter and Escape go to the window
-  // around it.
-  void Embed();
+  // Makes the window a page inside another (a sheet's), its client area at least `area`: Enter
+  // and Escape go to the window around it.
+  void Embed(QSize area = {});
   // Called once, when the window has been painted for the first time.
   void OnFirstPaint(std::function<void()> call) { first_paint_ = std::move(call); }
 
@@ -62,6 +62,9 @@ class QtDialog : public QDialog, public DialogSurface {
   void StopTimer(int timer_id) override;
   void EndDialog(int result) override;
 
+  // A top-level window's empty caption stays empty, and its caption offers what its flags say.
+  void setVisible(bool visible) override;
+
  protected:
   void timerEvent(QTimerEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -69,6 +72,8 @@ class QtDialog : public QDialog, public DialogSurface {
   void reject() override;
   void paintEvent(QPaintEvent* event) override;
   // F1, a click after the caption's help button, and a right click on a control ask for help.
+  // The edit field that gets the window's first focus has its whole text selected, as the
+  // dialog manager does.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -83,6 +88,7 @@ class QtDialog : public QDialog, public DialogSurface {
   bool ending_ = false;  // the logic is ending the window
   bool ended_ = false;   // and has ended it, with this result
   int end_result_ = 0;
+  bool focused_ = false;  // a control has had the focus
   std::function<void()> first_paint_;
   DialogBaseUnits base_units_;
   QWidget* client_ = nullptr;

@@ -1,6 +1,9 @@
 #include "ui/qt_message_box.h"
 
 #include <QMessageBox>
+#include <QWindow>
+
+#include "ui/x11_caption.h"
 
 namespace tarvik::ui {
 
@@ -14,6 +17,8 @@ void QtMessageBox::ShowMessage(std::string_view text, std::string_view caption) 
   box.setText(body);
   box.setTextFormat(Qt::PlainText);
   box.setStandardButtons(QMessageBox::Ok);
+  box.winId();  // the native window, named before it is shown
+  KeepTitleEmpty(*box.windowHandle());
   box.exec();
 }
 

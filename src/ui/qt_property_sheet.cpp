@@ -9,6 +9,21 @@
 #include "ui/qt_text.h"
 
 namespace tarvik::ui {
+namespace {
+
+// The client area of the largest page, each measured in its own font on a window made for that
+// alone: the pages themselves are made only when first shown.
+QSize LargestPage(const std::vector<SheetPage>& pages) {
+  QSize area(0, 0);
+  for (const SheetPage& page : pages) {
+    const QtDialog measure(*page.dialog, nullptr);
+    area = area.expandedTo(measure.client()->minimumSize());
+  }
+  return area;
+}
+
+}  // namespace
+
 QtPropertySheet::QtPropertySheet(std::string_view caption, std::vector<SheetPage> pages,
                                  QWidget* owner)
     : QDialog(owner),
@@ -16,6 +31,7 @@ QtPropertySheet::QtPropertySheet(std::string_view caption, std::vector<SheetPage
       buttons_(new QDialogButtonBox(
           QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this)),
       page_windows_(pages.size(), nullptr),
+      page_area_(LargestPage(pages)),
       logic_(*this, std::move(pages)) {
   setWindowTitle(FromUtf8(caption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -27,6 +43,7 @@ QtPropertySheet::QtPropertySheet(std::string_view caption, std::vector<SheetPage
   layout->addWidget(buttons_);
   for (const SheetPage& page : logic_.pages()) {
     auto* holder = new QWidget;
+    holder->setMinimumSize(page_area_);
     auto* holder_layout = new QVBoxLayout(holder);
     holder_layout->setContentsMargins(0, 0, 0, 0);
     tabs_->addTab(holder, FromUtf8(page.title));
@@ -60,7 +77,7 @@ int QtPropertySheet::Run() {
 DialogSurface& QtPropertySheet::CreatePage(int index) {
   const SheetPage& page = logic_.pages()[index];
   auto* window = new QtDialog(*page.dialog, nullptr, tabs_->widget(index));
-  window->Embed();
+  window->Embed(page_area_);
   tabs_->widget(index)->layout()->addWidget(window);
   window->show();  // a page made after the sheet was shown
   page_windows_[index] = window;

@@ -1,6 +1,7 @@
 // A property sheet on Qt Widgets: a tab per page, each page a QtDialog made inside its tab when
-// it is first shown, and the sheet's OK, Cancel and Apply. The order in which the pages hear of
-// it all is PropertySheet's.
+// it is first shown, and the sheet's OK, Cancel and Apply. The sheet has the size of its largest
+// page from the start, and every page that size. The order in which the pages hear of it all is
+// PropertySheet's.
 #ifndef TARVIK_UI_QT_PROPERTY_SHEET_H_
 #define TARVIK_UI_QT_PROPERTY_SHEET_H_
 
@@ -43,6 +44,7 @@ class QtPropertySheet final : public QDialog, public SheetView {
   QTabWidget* tabs_;
   QDialogButtonBox* buttons_;
   std::vector<QtDialog*> page_windows_;
+  QSize page_area_;  // the largest page's: every page takes it, as the system's sheet does
   bool ending_ = false;
   PropertySheet logic_;  // after the windows it makes pages in
 };

@@ -60,7 +60,7 @@ std::unique_ptr<ModelessWindow> QtWindows::OpenModeless(const DialogTemplate& di
 
 std::unique_ptr<PaintedWindow> QtWindows::OpenPainted(const WindowPlacement& frame,
                                                       PaintedWindowEvents& events) {
-  return std::make_unique<QtPaintedWindow>(frame, events, owner_);
+  return std::make_unique<QtPaintedWindow>(frame, events, owner_, painted_frame_);
 }
 
 int QtWindows::RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) {

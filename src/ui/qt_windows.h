@@ -3,7 +3,9 @@
 #ifndef TARVIK_UI_QT_WINDOWS_H_
 #define TARVIK_UI_QT_WINDOWS_H_
 
+#include <QMargins>
 #include <QWidget>
+#include <memory>
 
 #include "dialogs/window_factory.h"
 
@@ -22,6 +24,9 @@ class QtWindows final : public WindowFactory {
 
  private:
   QWidget* owner_;
+  // The window manager's frame around a painted window, once one has been framed: the next one
+  // starts at its outer size at once.
+  std::shared_ptr<QMargins> painted_frame_ = std::make_shared<QMargins>();
 };
 
 }  // namespace tarvik::ui

@@ -10,12 +10,12 @@ constexpr wchar_t kFontFace[] = L"Arial";
 
 }  // namespace
 
-HFONT WindowFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
-Win32Canvas::Win32Canvas(HDC dc, HWND window)
+Win32Canvas::Win32Canvas(HDC dc, HWND window, HFONT window_font)
     : dc_(dc),
       window_(window),
-      original_font_(SelectObject(dc, WindowFont())),
+      window_font_(window_font != nullptr ? window_font
+                                          : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
+      original_font_(SelectObject(dc, window_font_)),
       original_pen_(SelectObject(dc, GetStockObject(BLACK_PEN))) {
   SetBkMode(dc_, TRANSPARENT);
   ::SetTextColor(dc_, RGB(0, 0, 0));
@@ -59,7 +59,7 @@ void Win32Canvas::SelectFont(const FontRequest& font) {
   made_font_ = made;
 }
 
-void Win32Canvas::SelectDefaultFont() { Select(WindowFont()); }
+void Win32Canvas::SelectDefaultFont() { Select(window_font_); }
 
 void Win32Canvas::DrawText(std::string_view text, const CanvasRect& rect, unsigned format) {
   std::wstring wide = Utf8ToWide(text);

@@ -10,8 +10,9 @@ namespace tarvik::win32ui {
 
 class Win32Canvas final : public Canvas {
  public:
-  // Paints on `dc`, the client area of `window`, starting in the window's own font.
-  Win32Canvas(HDC dc, HWND window);
+  // Paints on `dc`, the client area of `window`, starting in the window's own font (made for the
+  // window's resolution; the default GUI font when null), which stays the caller's.
+  Win32Canvas(HDC dc, HWND window, HFONT window_font);
   // Puts back what was selected into the device context and deletes the fonts made.
   ~Win32Canvas() override;
   Win32Canvas(const Win32Canvas&) = delete;
@@ -31,13 +32,11 @@ class Win32Canvas final : public Canvas {
 
   HDC dc_;
   HWND window_;
+  HFONT window_font_;
   HGDIOBJ original_font_;
   HGDIOBJ original_pen_;
   HFONT made_font_ = nullptr;  // the font of the last request, while selected
 };
-
-// The font a painted window starts in.
-HFONT WindowFont();
 
 }  // namespace tarvik::win32ui
 

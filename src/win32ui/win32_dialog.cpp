@@ -1,5 +1,6 @@
 #include "win32ui/win32_dialog.h"
 
+#include "win32ui/dpi.h"
 #include "win32ui/message_loop.h"
 #include "win32ui/wide_text.h"
 
@@ -108,8 +109,9 @@ void Win32Dialog::SetUpWindow(HWND window) {
     // The template's size is the client area's; the menu bar comes on top of it.
     RECT size{0, 0, dialog_.width, dialog_.height};
     MapDialogRect(window, &size);
-    AdjustWindowRectEx(&size, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), TRUE,
-                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+    AdjustWindowRectToDpi(size, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), true,
+                          static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                          WindowDpi(window));
     SetWindowPos(window, nullptr, 0, 0, size.right - size.left, size.bottom - size.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }

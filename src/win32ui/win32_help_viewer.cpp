@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "res/help_topics.h"
+#include "win32ui/dpi.h"
 #include "win32ui/wide_text.h"
 #include "win32ui/window_class.h"
 
@@ -10,6 +11,7 @@ namespace tarvik::win32ui {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TarvikHelpWindow";
+// Sizes at 100 %, scaled to the window's resolution.
 constexpr int kWindowWidth = 440;
 constexpr int kWindowHeight = 520;
 constexpr int kMargin = 8;
@@ -20,12 +22,9 @@ enum HelpControl { kContentsButton = 101, kBackButton, kPageText, kLinkList };
 
 HWND Child(HWND parent, const wchar_t* window_class, const std::wstring& text, DWORD style,
            int id) {
-  HWND child = CreateWindowExW(0, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
-  return child;
+  return CreateWindowExW(0, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 }  // namespace
@@ -34,11 +33,13 @@ Win32HelpViewer::Win32HelpViewer(const Win32Dialog& owner, UiLanguage language)
     : owner_(owner), language_(language), pages_(language) {}
 
 Win32HelpViewer::~Win32HelpViewer() {
-  if (window_ == nullptr) return;
-  HWND window = window_;
-  window_ = nullptr;
-  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  DestroyWindow(window);
+  if (window_ != nullptr) {
+    HWND window = window_;
+    window_ = nullptr;
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    DestroyWindow(window);
+  }
+  if (font_ != nullptr) DeleteObject(font_);
 }
 
 bool Win32HelpViewer::WinHelp(std::string_view file, const HelpRequest& request) {
@@ -56,10 +57,11 @@ bool Win32HelpViewer::MakeWindow() {
   if (window_ != nullptr) return true;
   if (!RegisterWindowClassOnce(kClassName, WindowProc, 0, COLOR_BTNFACE)) return false;
   const HelpWindowTexts& texts = HelpWindowTextsFor(language_);
+  const int dpi = WindowDpi(owner_.hwnd());
   HWND window = CreateWindowExW(0, kClassName, Utf8ToWide(texts.caption).c_str(),
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                                kWindowWidth, kWindowHeight, owner_.hwnd(), nullptr,
-                                GetModuleHandleW(nullptr), this);
+                                ScaleToDpi(kWindowWidth, dpi), ScaleToDpi(kWindowHeight, dpi),
+                                owner_.hwnd(), nullptr, GetModuleHandleW(nullptr), this);
   if (window == nullptr) return false;
   window_ = window;
   contents_ = Child(window, L"BUTTON", Utf8ToWide(texts.contents), BS_PUSHBUTTON | WS_TABSTOP,
@@ -71,21 +73,36 @@ bool Win32HelpViewer::MakeWindow() {
   links_ =
       Child(window, L"LISTBOX", L"",
             WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP, kLinkList);
+  SetFont();
   Layout();
   return true;
 }
 
+void Win32HelpViewer::SetFont() {
+  HFONT font = CreateGuiFont(WindowDpi(window_));
+  if (font == nullptr) return;
+  for (HWND child : {contents_, back_, text_, links_}) {
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  if (font_ != nullptr) DeleteObject(font_);
+  font_ = font;
+}
+
 void Win32HelpViewer::Layout() {
+  const int dpi = WindowDpi(window_);
+  const int margin = ScaleToDpi(kMargin, dpi);
+  const int button_width = ScaleToDpi(kButtonWidth, dpi);
+  const int button_height = ScaleToDpi(kButtonHeight, dpi);
   RECT client;
   GetClientRect(window_, &client);
-  const int width = client.right - kMargin * 2;
-  const int below_buttons = kMargin * 2 + kButtonHeight;
-  const int room = client.bottom - below_buttons - kMargin * 2;
+  const int width = client.right - margin * 2;
+  const int below_buttons = margin * 2 + button_height;
+  const int room = client.bottom - below_buttons - margin * 2;
   const int list_height = room / 4;
-  MoveWindow(contents_, kMargin, kMargin, kButtonWidth, kButtonHeight, TRUE);
-  MoveWindow(back_, kMargin * 2 + kButtonWidth, kMargin, kButtonWidth, kButtonHeight, TRUE);
-  MoveWindow(text_, kMargin, below_buttons, width, room - list_height, TRUE);
-  MoveWindow(links_, kMargin, client.bottom - kMargin - list_height, width, list_height, TRUE);
+  MoveWindow(contents_, margin, margin, button_width, button_height, TRUE);
+  MoveWindow(back_, margin * 2 + button_width, margin, button_width, button_height, TRUE);
+  MoveWindow(text_, margin, below_buttons, width, room - list_height, TRUE);
+  MoveWindow(links_, margin, client.bottom - margin - list_height, width, list_height, TRUE);
 }
 
 void Win32HelpViewer::Display() {
@@ -115,6 +132,18 @@ LRESULT Win32HelpViewer::Handle(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_SIZE:
       if (window_ == window) Layout();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another resolution: the size Windows suggests there, the text and
+      // the layout at that resolution.
+      if (window_ != window) return 0;
+      SetFont();
+      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      Layout();
+      return 0;
+    }
     case WM_COMMAND:
       if (LOWORD(wparam) == kContentsButton && HIWORD(wparam) == BN_CLICKED) {
         if (pages_.Follow("contents")) Display();

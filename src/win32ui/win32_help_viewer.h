@@ -34,6 +34,8 @@ class Win32HelpViewer final : public HelpViewer {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool MakeWindow();
+  // The controls' font, and their places, for the window's resolution.
+  void SetFont();
   void Layout();
   void Display();
 
@@ -44,6 +46,7 @@ class Win32HelpViewer final : public HelpViewer {
   HWND back_ = nullptr;
   HWND text_ = nullptr;
   HWND links_ = nullptr;
+  HFONT font_ = nullptr;
   HelpHistory pages_;
   std::vector<HelpLink> shown_links_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win32ui/dpi.h"
 #include "win32ui/memory_template.h"
 #include "win32ui/win32_canvas.h"
 #include "win32ui/window_class.h"
@@ -23,17 +24,20 @@ Win32PaintedWindow::Win32PaintedWindow(const WindowPlacement& frame, PaintedWind
       CreateWindowExW(0, kClassName, L"", style, frame.x, frame.y, std::max(1, frame.width),
                       std::max(1, frame.height), owner, nullptr, GetModuleHandleW(nullptr), this);
   if (hwnd_ == nullptr) return;
+  font_ = CreateGuiFont(WindowDpi(hwnd_));
   ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd_);
 }
 
 Win32PaintedWindow::~Win32PaintedWindow() {
-  if (hwnd_ == nullptr) return;
-  HWND window = hwnd_;
-  hwnd_ = nullptr;
-  // The window hears nothing more of ours, also when this runs inside one of its messages.
-  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  DestroyWindow(window);
+  if (hwnd_ != nullptr) {
+    HWND window = hwnd_;
+    hwnd_ = nullptr;
+    // The window hears nothing more of ours, also when this runs inside one of its messages.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    DestroyWindow(window);
+  }
+  if (font_ != nullptr) DeleteObject(font_);
 }
 
 void Win32PaintedWindow::Invalidate() {
@@ -84,7 +88,7 @@ LRESULT Win32PaintedWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd_, &paint);
       {
-        Win32Canvas canvas(dc, hwnd_);
+        Win32Canvas canvas(dc, hwnd_, font_);
         events_.Paint(canvas);
       }
       EndPaint(hwnd_, &paint);
@@ -93,6 +97,20 @@ LRESULT Win32PaintedWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_RBUTTONDOWN:
       events_.RightClick(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another resolution: the size Windows suggests there, and the
+      // window's text at that resolution.
+      if (HFONT font = CreateGuiFont(HIWORD(wparam))) {
+        if (font_ != nullptr) DeleteObject(font_);
+        font_ = font;
+      }
+      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      return 0;
+    }
     case WM_CLOSE:
       // Only the core destroys the window; the request goes to it.
       events_.CloseRequested();

@@ -1,6 +1,9 @@
 // A window the core paints: a resizable top-level window owned by the main window, with a
 // caption but no caption buttons that would close it, handing its paints, right clicks and close
-// requests to the core. Letting go of the object destroys the window.
+// requests to the core. Letting go of the object destroys the window. Its frame is in the
+// device's pixels; the big digits follow the client area, the window's own text its monitor's
+// resolution, and a move to a monitor of another resolution keeps its size there as Windows
+// suggests it.
 #ifndef TARVIK_WIN32UI_WIN32_PAINTED_WINDOW_H_
 #define TARVIK_WIN32UI_WIN32_PAINTED_WINDOW_H_
 
@@ -29,6 +32,7 @@ class Win32PaintedWindow final : public PaintedWindow {
 
   PaintedWindowEvents& events_;
   HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;  // the window's own, for its monitor's resolution
   // The frame as the window last had it, for when the system destroyed it first (with its
   // owner).
   WindowPlacement last_frame_;

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,11 +53,11 @@ class RecordingEvents : public DialogEvents {
     static constexpr const char* kNames[] = {"menu", "clicked", "text", "selection"};
     events.push_back(std::to_string(id) + " " + kNames[static_cast<int>(notification)]);
   }
-  void Tick(int timer_id) override { ticks += timer_id; }
+  void Tick(int timer_id) override { ++ticks[timer_id]; }
   void CloseRequested() override { events.push_back("close"); }
   std::function<void()> on_initialize = [] {};
   Strings events;
-  int ticks = 0;
+  std::map<int, int> ticks;  // by timer
 };
 
 class QtDialogTest : public ::testing::Test {
@@ -114,19 +115,44 @@ TEST_F(QtDialogTest, NotificationsComeAsTheLogicExpectsAndOnlyTheLogicClosesTheW
 
 TEST_F(QtDialogTest, MessagesBreakTheirLinesAndTimersTickTheLogicInsideThemUntilStopped) {
   dialog_.StartTimer(1, 5);
+  // The box is read and closed once the timer has ticked five times, all while it was up.
   std::string shown;
-  QTimer::singleShot(100, [&shown] {
-    QWidget* box = QApplication::activeModalWidget();
-    if (auto* message = qobject_cast<QMessageBox*>(box)) shown = message->text().toStdString();
-    box->close();
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [this, &shown] {
+    auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (message == nullptr || events_.ticks[1] < 5) return;
+    shown = message->text().toStdString();
+    message->close();
   });
+  closer.start(1);
   QtMessageBox(&dialog_).ShowMessage("Serielle Schnittstelle unglücklich COM7\r\nNo such port", "");
+  closer.stop();
   EXPECT_EQ(shown, "Serielle Schnittstelle unglücklich COM7\nNo such port");
-  EXPECT_GE(events_.ticks, 5);  // all while the message box was up
   dialog_.StopTimer(1);
-  const int ticks = events_.ticks;
-  QTest::qWait(30);
-  EXPECT_EQ(events_.ticks, ticks);
+  const int ticks = events_.ticks[1];
+  // A timer of the same period ticks a few times: the first would have ticked meanwhile too.
+  dialog_.StartTimer(2, 5);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return events_.ticks[2] >= 3; }));
+  EXPECT_EQ(events_.ticks[1], ticks);
+}
+
+// The dialog manager selects the whole text of the edit field that gets a window's first focus,
+// so that what the user types at once replaces it; a later focus leaves the text alone.
+TEST(QtDialogFocusTest, EditFieldWithTheFirstFocusHasItsWholeTextSelected) {
+  QtDialog dialog(kTemplate, nullptr);
+  RecordingEvents events;
+  dialog.Attach(&events);
+  dialog.SetItemText(10, "15.00");
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QWidget* edit = dialog.Control(10);
+  ASSERT_TRUE(QTest::qWaitFor([edit] { return edit->hasFocus(); }));
+  QTest::keyClicks(edit, "16");
+  EXPECT_EQ(dialog.GetItemText(10), "16");
+  dialog.Control(12)->setFocus(Qt::OtherFocusReason);
+  edit->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(edit, "7");
+  EXPECT_EQ(dialog.GetItemText(10), "167");
 }
 
 TEST(QtDialogRunTest, WindowEndedWhileBeingMadeDoesNotRun) {
