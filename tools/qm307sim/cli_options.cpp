@@ -158,46 +158,7 @@ bool CheckAutoVelocities(const CliOptions& options, std::string* error) {
   return true;
 }
 
-}  // namespace
-
-std::optional<CliOptions> ParseCliOptions(const std::vector<std::string_view>& arguments,
-                                          std::string* error) {
-  CliOptions options;
-  ArgumentReader reader(arguments);
-  while (!reader.Done()) {
-    const std::string_view name = reader.NextName();
-    const bool is_flag = name == "-h" || name == "--help" || name == "-i" ||
-                         name == "--interactive" || name == "--keep-open" || name == "-q" ||
-                         name == "--quiet";
-    if (is_flag) {
-      if (reader.HasJoinedValue()) {
-        SetError(error, std::string(name) + " takes no value");
-        return std::nullopt;
-      }
-      if (name == "-h" || name == "--help") options.help = true;
-      if (name == "-i" || name == "--interactive") options.interactive = true;
-      if (name == "--keep-open") options.keep_open = true;
-      if (name == "-q" || name == "--quiet") options.quiet = true;
-      continue;
-    }
-    if (!TakesValue(name)) {
-      SetError(error, "unknown option \"" + std::string(name) + "\"");
-      return std::nullopt;
-    }
-    const auto value = reader.Value();
-    if (!value) {
-      SetError(error, std::string(name) + " needs a value");
-      return std::nullopt;
-    }
-    if (!ApplyOption(name, *value, &options, error)) return std::nullopt;
-  }
-  if (options.script_path.empty() && !options.auto_interval_s) options.interactive = true;
-  if (options.auto_interval_s && !CheckAutoVelocities(options, error)) return std::nullopt;
-  return options;
-}
-
-std::string_view CliUsage() {
-  return R"(Usage: qm307-sim [OPTION...]
+constexpr std::string_view kUsage = R"(Usage: qm307-sim [OPTION...]
 
 A simulated qm-307 chronoscope on a pseudo-terminal. The first line written to standard output
 is the device to open (e.g. /dev/pts/3). The instrument sends each shot as the digits of its
@@ -256,6 +217,45 @@ Options take their value as the next argument or joined with "=" (--auto=1.5).
 Exit status: 0 after a normal end, 1 when the pseudo-terminal or the link fails, 2 for a
 wrong command line or script.
 )";
+
+}  // namespace
+
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string_view>& arguments,
+                                          std::string* error) {
+  CliOptions options;
+  ArgumentReader reader(arguments);
+  while (!reader.Done()) {
+    const std::string_view name = reader.NextName();
+    const bool is_flag = name == "-h" || name == "--help" || name == "-i" ||
+                         name == "--interactive" || name == "--keep-open" || name == "-q" ||
+                         name == "--quiet";
+    if (is_flag) {
+      if (reader.HasJoinedValue()) {
+        SetError(error, std::string(name) + " takes no value");
+        return std::nullopt;
+      }
+      if (name == "-h" || name == "--help") options.help = true;
+      if (name == "-i" || name == "--interactive") options.interactive = true;
+      if (name == "--keep-open") options.keep_open = true;
+      if (name == "-q" || name == "--quiet") options.quiet = true;
+      continue;
+    }
+    if (!TakesValue(name)) {
+      SetError(error, "unknown option \"" + std::string(name) + "\"");
+      return std::nullopt;
+    }
+    const auto value = reader.Value();
+    if (!value) {
+      SetError(error, std::string(name) + " needs a value");
+      return std::nullopt;
+    }
+    if (!ApplyOption(name, *value, &options, error)) return std::nullopt;
+  }
+  if (options.script_path.empty() && !options.auto_interval_s) options.interactive = true;
+  if (options.auto_interval_s && !CheckAutoVelocities(options, error)) return std::nullopt;
+  return options;
 }
+
+std::string_view CliUsage() { return kUsage; }
 
 }  // namespace tarvik::sim

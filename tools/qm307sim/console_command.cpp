@@ -117,6 +117,109 @@ class Parser {
   std::string* error_;
 };
 
+// The arguments of one command, parsed into `command` (whose kind is set); false with the error
+// told to the parser.
+using ArgumentParser = bool (*)(Parser& parser, std::string_view line, Mark default_mark,
+                                ConsoleCommand& command);
+
+bool ParseVelocityShot(Parser& parser, std::string_view, Mark mark, ConsoleCommand& command) {
+  return parser.ArgumentCount(1, 2) && parser.Velocity(1, mark, &command);
+}
+
+bool ParseCountShot(Parser& parser, std::string_view, Mark, ConsoleCommand& command) {
+  return parser.ArgumentCount(1, 2) && parser.Count(1, &command);
+}
+
+bool ParseFill(Parser& parser, std::string_view, Mark mark, ConsoleCommand& command) {
+  return parser.ArgumentCount(2, 3) && parser.Unsigned(1, 1, kMaxRepeat, &command.repeat) &&
+         parser.Velocity(2, mark, &command);
+}
+
+// The rest of the line, with escapes, as the command's bytes; `may_be_empty` for "tail".
+bool ParseBytes(Parser& parser, std::string_view line, std::string_view name, bool may_be_empty,
+                ConsoleCommand& command) {
+  std::string reason;
+  const auto bytes = UnescapeBytes(RestOfLine(line, name), &reason);
+  if (!bytes) return parser.Fail(reason);
+  if (bytes->empty() && !may_be_empty) return parser.Fail(std::string(name) + " needs some text");
+  command.bytes = *bytes;
+  return true;
+}
+
+bool ParseRaw(Parser& parser, std::string_view line, Mark, ConsoleCommand& command) {
+  return ParseBytes(parser, line, "raw", false, command);
+}
+
+bool ParseTail(Parser& parser, std::string_view line, Mark, ConsoleCommand& command) {
+  return ParseBytes(parser, line, "tail", true, command);
+}
+
+bool ParseByteCount(Parser& parser, std::string_view, Mark, ConsoleCommand& command) {
+  return parser.ArgumentCount(1, 1) && parser.Unsigned(1, 1, kMaxRepeat, &command.amount);
+}
+
+bool ParsePace(Parser& parser, std::string_view, Mark, ConsoleCommand& command) {
+  return parser.ArgumentCount(1, 1) && parser.Unsigned(1, 0, kMaxPaceMs, &command.amount);
+}
+
+bool ParseTab(Parser& parser, std::string_view, Mark, ConsoleCommand& command) {
+  command.on = parser.HasArgument(1) && parser.Word(1) == "on";
+  return parser.ArgumentCount(1, 1) &&
+         (command.on || parser.Word(1) == "off" || parser.Fail("tab on or tab off"));
+}
+
+bool ParseVersion(Parser& parser, std::string_view, Mark, ConsoleCommand& command) {
+  const bool ok = parser.ArgumentCount(1, 1) &&
+                  (parser.Word(1).size() == 1 || parser.Fail("the version is a single character"));
+  if (ok) command.letter = parser.Word(1)[0];
+  return ok;
+}
+
+bool ParseDelay(Parser& parser, std::string_view, Mark, ConsoleCommand& command) {
+  ReplyDelays probe;
+  const bool ok = parser.ArgumentCount(2, 2) &&
+                  ((parser.Word(1).size() == 1 && DelayFor(probe, parser.Word(1)[0]) != nullptr) ||
+                   parser.Fail("the command is one of p, t, b, B, r or n")) &&
+                  parser.Unsigned(2, 0, kMaxDelayMs, &command.amount);
+  if (ok) command.letter = parser.Word(1)[0];
+  return ok;
+}
+
+bool ParseWait(Parser& parser, std::string_view, Mark, ConsoleCommand& command) {
+  return parser.ArgumentCount(1, 1) && parser.Unsigned(1, 0, kMaxDelayMs, &command.amount);
+}
+
+bool ParseNoArguments(Parser& parser, std::string_view, Mark, ConsoleCommand&) {
+  return parser.ArgumentCount(0, 0);
+}
+
+struct CommandSyntax {
+  std::string_view name;
+  CommandKind kind;
+  ArgumentParser parse;
+};
+
+constexpr CommandSyntax kCommands[] = {
+    {"shot", CommandKind::kShot, ParseVelocityShot},
+    {"count", CommandKind::kShot, ParseCountShot},
+    {"store", CommandKind::kStore, ParseVelocityShot},
+    {"store-count", CommandKind::kStore, ParseCountShot},
+    {"fill", CommandKind::kStore, ParseFill},
+    {"raw", CommandKind::kRaw, ParseRaw},
+    {"dump", CommandKind::kDump, ParseByteCount},
+    {"noise", CommandKind::kNoise, ParseByteCount},
+    {"tail", CommandKind::kTail, ParseTail},
+    {"pace", CommandKind::kPace, ParsePace},
+    {"tab", CommandKind::kTab, ParseTab},
+    {"version", CommandKind::kVersion, ParseVersion},
+    {"delay", CommandKind::kDelay, ParseDelay},
+    {"wait", CommandKind::kWait, ParseWait},
+    {"status", CommandKind::kStatus, ParseNoArguments},
+    {"help", CommandKind::kHelp, ParseNoArguments},
+    {"quit", CommandKind::kQuit, ParseNoArguments},
+    {"exit", CommandKind::kQuit, ParseNoArguments},
+};
+
 }  // namespace
 
 std::optional<ConsoleCommand> ParseConsoleCommand(std::string_view line, Mark default_mark,
@@ -125,79 +228,15 @@ std::optional<ConsoleCommand> ParseConsoleCommand(std::string_view line, Mark de
   ConsoleCommand command;
   if (words.empty()) return command;
   const std::string_view name = words[0];
-  Parser parser(words, error);
-  bool ok = false;
-  if (name == "shot") {
-    command.kind = CommandKind::kShot;
-    ok = parser.ArgumentCount(1, 2) && parser.Velocity(1, default_mark, &command);
-  } else if (name == "count") {
-    command.kind = CommandKind::kShot;
-    ok = parser.ArgumentCount(1, 2) && parser.Count(1, &command);
-  } else if (name == "store") {
-    command.kind = CommandKind::kStore;
-    ok = parser.ArgumentCount(1, 2) && parser.Velocity(1, default_mark, &command);
-  } else if (name == "store-count") {
-    command.kind = CommandKind::kStore;
-    ok = parser.ArgumentCount(1, 2) && parser.Count(1, &command);
-  } else if (name == "fill") {
-    command.kind = CommandKind::kStore;
-    ok = parser.ArgumentCount(2, 3) && parser.Unsigned(1, 1, kMaxRepeat, &command.repeat) &&
-         parser.Velocity(2, default_mark, &command);
-  } else if (name == "raw") {
-    command.kind = CommandKind::kRaw;
-    std::string reason;
-    const auto bytes = UnescapeBytes(RestOfLine(line, name), &reason);
-    if (!bytes) {
-      ok = parser.Fail(reason);
-    } else if (bytes->empty()) {
-      ok = parser.Fail("raw needs some text");
-    } else {
-      command.bytes = *bytes;
-      ok = true;
-    }
-  } else if (name == "dump" || name == "noise") {
-    command.kind = name == "dump" ? CommandKind::kDump : CommandKind::kNoise;
-    ok = parser.ArgumentCount(1, 1) && parser.Unsigned(1, 1, kMaxRepeat, &command.amount);
-  } else if (name == "tail") {
-    command.kind = CommandKind::kTail;
-    std::string reason;
-    const auto bytes = UnescapeBytes(RestOfLine(line, name), &reason);
-    ok = bytes ? true : parser.Fail(reason);
-    if (ok) command.bytes = *bytes;
-  } else if (name == "pace") {
-    command.kind = CommandKind::kPace;
-    ok = parser.ArgumentCount(1, 1) && parser.Unsigned(1, 0, kMaxPaceMs, &command.amount);
-  } else if (name == "tab") {
-    command.kind = CommandKind::kTab;
-    command.on = parser.HasArgument(1) && parser.Word(1) == "on";
-    ok = parser.ArgumentCount(1, 1) &&
-         (command.on || parser.Word(1) == "off" || parser.Fail("tab on or tab off"));
-  } else if (name == "version") {
-    command.kind = CommandKind::kVersion;
-    ok = parser.ArgumentCount(1, 1) &&
-         (parser.Word(1).size() == 1 || parser.Fail("the version is a single character"));
-    if (ok) command.letter = parser.Word(1)[0];
-  } else if (name == "delay") {
-    command.kind = CommandKind::kDelay;
-    ReplyDelays probe;
-    ok = parser.ArgumentCount(2, 2) &&
-         ((parser.Word(1).size() == 1 && DelayFor(probe, parser.Word(1)[0]) != nullptr) ||
-          parser.Fail("the command is one of p, t, b, B, r or n")) &&
-         parser.Unsigned(2, 0, kMaxDelayMs, &command.amount);
-    if (ok) command.letter = parser.Word(1)[0];
-  } else if (name == "wait") {
-    command.kind = CommandKind::kWait;
-    ok = parser.ArgumentCount(1, 1) && parser.Unsigned(1, 0, kMaxDelayMs, &command.amount);
-  } else if (name == "status" || name == "help" || name == "quit" || name == "exit") {
-    command.kind = name == "status" ? CommandKind::kStatus
-                   : name == "help" ? CommandKind::kHelp
-                                    : CommandKind::kQuit;
-    ok = parser.ArgumentCount(0, 0);
-  } else {
-    ok = parser.Fail("unknown command \"" + std::string(name) + "\"; try \"help\"");
+  Parser parser(std::move(words), error);
+  for (const CommandSyntax& syntax : kCommands) {
+    if (syntax.name != name) continue;
+    command.kind = syntax.kind;
+    if (!syntax.parse(parser, line, default_mark, command)) return std::nullopt;
+    return command;
   }
-  if (!ok) return std::nullopt;
-  return command;
+  parser.Fail("unknown command \"" + std::string(name) + "\"; try \"help\"");
+  return std::nullopt;
 }
 
 std::string_view ConsoleHelp() {

@@ -59,6 +59,56 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+// Where the trace of the line goes: nowhere, standard output ("-"), or a file of its own.
+class Trace {
+ public:
+  // False, with the reason told on `errors`, when the file cannot be written.
+  bool Open(const std::string& path, LockedWriter& out, LockedWriter& errors) {
+    if (path == "-") {
+      writer_ = &out;
+    } else if (!path.empty()) {
+      file_.reset(std::fopen(path.c_str(), "w"));
+      if (file_ == nullptr) {
+        errors.Write("qm307-sim: " + path + ": cannot be written\n");
+        return false;
+      }
+      file_writer_ = std::make_unique<LockedWriter>(file_.get());
+      writer_ = file_writer_.get();
+    }
+    return true;
+  }
+  LockedWriter* writer() const { return writer_; }
+
+ private:
+  std::unique_ptr<std::FILE, FileCloser> file_;
+  std::unique_ptr<LockedWriter> file_writer_;
+  LockedWriter* writer_ = nullptr;
+};
+
+// The instrument on a new pseudo-terminal, tracing to `trace` when there is one; nothing, with
+// the reason told on `errors`, when no pseudo-terminal can be had.
+std::unique_ptr<tarvik::sim::PtyInstrument> StartInstrument(const CliOptions& options,
+                                                            LockedWriter* trace,
+                                                            LockedWriter& errors) {
+  tarvik::sim::PtyOptions pty_options;
+  pty_options.instrument = options.instrument;
+  pty_options.drop_unread_after = options.drop_unread_after;
+  if (trace != nullptr) {
+    pty_options.trace = [trace](tarvik::sim::Millis time, tarvik::sim::Direction direction,
+                                std::string_view bytes) {
+      trace->Write(tarvik::sim::TraceLines(time, direction, bytes));
+    };
+  }
+  std::string error;
+  std::unique_ptr<tarvik::sim::PtyInstrument> instrument;
+  {
+    const StopSignalsBlocked blocked;
+    instrument = tarvik::sim::PtyInstrument::Start(pty_options, &error);
+  }
+  if (instrument == nullptr) errors.Write("qm307-sim: no pseudo-terminal: " + error + "\n");
+  return instrument;
+}
+
 int Run(const CliOptions& options) {
   LockedWriter out(stdout);
   LockedWriter errors(stderr);
@@ -73,43 +123,14 @@ int Run(const CliOptions& options) {
     }
     script = std::move(*loaded);
   }
-
-  std::unique_ptr<std::FILE, FileCloser> trace_file;
-  LockedWriter* trace_writer = nullptr;
-  std::unique_ptr<LockedWriter> trace_file_writer;
-  if (options.trace_path == "-") {
-    trace_writer = &out;
-  } else if (!options.trace_path.empty()) {
-    trace_file.reset(std::fopen(options.trace_path.c_str(), "w"));
-    if (trace_file == nullptr) {
-      errors.Write("qm307-sim: " + options.trace_path + ": cannot be written\n");
-      return 1;
-    }
-    trace_file_writer = std::make_unique<LockedWriter>(trace_file.get());
-    trace_writer = trace_file_writer.get();
-  }
-
-  tarvik::sim::PtyOptions pty_options;
-  pty_options.instrument = options.instrument;
-  pty_options.drop_unread_after = options.drop_unread_after;
-  if (trace_writer != nullptr) {
-    pty_options.trace = [trace_writer](tarvik::sim::Millis time, tarvik::sim::Direction direction,
-                                       std::string_view bytes) {
-      trace_writer->Write(tarvik::sim::TraceLines(time, direction, bytes));
-    };
-  }
-  std::string error;
-  std::unique_ptr<tarvik::sim::PtyInstrument> instrument;
-  {
-    const StopSignalsBlocked blocked;
-    instrument = tarvik::sim::PtyInstrument::Start(pty_options, &error);
-  }
-  if (instrument == nullptr) {
-    errors.Write("qm307-sim: no pseudo-terminal: " + error + "\n");
-    return 1;
-  }
+  Trace trace;
+  if (!trace.Open(options.trace_path, out, errors)) return 1;
+  const std::unique_ptr<tarvik::sim::PtyInstrument> instrument =
+      StartInstrument(options, trace.writer(), errors);
+  if (instrument == nullptr) return 1;
   std::unique_ptr<tarvik::sim::DeviceLink> link;
   if (!options.link_path.empty()) {
+    std::string error;
     link = tarvik::sim::DeviceLink::Create(options.link_path, instrument->device_path(), &error);
     if (link == nullptr) {
       errors.Write("qm307-sim: " + error + "\n");

@@ -143,59 +143,22 @@ SimulatorSession::Step SimulatorSession::AwaitInput() {
 }
 
 SimulatorSession::Step SimulatorSession::Execute(const ConsoleCommand& command, bool from_script) {
-  InstrumentOptions instrument_options = instrument_.options();
   switch (command.kind) {
     case CommandKind::kNothing:
       break;
-    case CommandKind::kShot: {
-      instrument_.SendShot(command.reading);
-      std::string text = "sent " + ReadingWords(command.reading);
-      if (command.velocity_fps) text += " (" + FormatFixed(*command.velocity_fps, 1) + " fps)";
-      Print(text + "\n");
-      break;
-    }
-    case CommandKind::kStore: {
-      for (std::uint64_t i = 0; i < command.repeat; ++i) {
-        if (!instrument_.StoreShot(command.reading)) {
-          errors_.Write("error: no tab is plugged in; nothing stored\n");
-          return Step::kGoOn;
-        }
-      }
-      Print("stored " + FormatUnsigned(command.repeat) + " x " + ReadingWords(command.reading) +
-            "; buffered " + FormatUnsigned(instrument_.Tab().buffered) + "\n");
-      break;
-    }
+    case CommandKind::kShot:
+    case CommandKind::kStore:
     case CommandKind::kRaw:
-      instrument_.SendRaw(command.bytes);
-      Print("sent " + EscapeBytes(command.bytes) + "\n");
-      break;
     case CommandKind::kDump:
-      instrument_.SendDump(command.amount);
-      Print("sent " + FormatUnsigned(command.amount) + " dump bytes\n");
-      break;
     case CommandKind::kNoise:
-      SendNoise(command.amount);
+      Send(command);
       break;
     case CommandKind::kTail:
-      instrument_options.reply_tail = command.bytes;
-      instrument_.SetOptions(instrument_options);
-      break;
     case CommandKind::kPace:
-      instrument_options.byte_time = milliseconds(static_cast<milliseconds::rep>(command.amount));
-      instrument_.SetOptions(instrument_options);
-      break;
     case CommandKind::kTab:
-      instrument_options.tab_present = command.on;
-      instrument_.SetOptions(instrument_options);
-      break;
     case CommandKind::kVersion:
-      instrument_options.version_char = command.letter;
-      instrument_.SetOptions(instrument_options);
-      break;
     case CommandKind::kDelay:
-      *DelayFor(instrument_options.delays, command.letter) =
-          milliseconds(static_cast<milliseconds::rep>(command.amount));
-      instrument_.SetOptions(instrument_options);
+      ChangeInstrument(command);
       break;
     case CommandKind::kStatus:
       out_.Write(StatusText());
@@ -211,6 +174,62 @@ SimulatorSession::Step SimulatorSession::Execute(const ConsoleCommand& command, 
       return Step::kQuit;
   }
   return Step::kGoOn;
+}
+
+void SimulatorSession::Send(const ConsoleCommand& command) {
+  switch (command.kind) {
+    case CommandKind::kShot: {
+      instrument_.SendShot(command.reading);
+      std::string text = "sent " + ReadingWords(command.reading);
+      if (command.velocity_fps) text += " (" + FormatFixed(*command.velocity_fps, 1) + " fps)";
+      Print(text + "\n");
+      break;
+    }
+    case CommandKind::kStore:
+      for (std::uint64_t i = 0; i < command.repeat; ++i) {
+        if (!instrument_.StoreShot(command.reading)) {
+          errors_.Write("error: no tab is plugged in; nothing stored\n");
+          return;
+        }
+      }
+      Print("stored " + FormatUnsigned(command.repeat) + " x " + ReadingWords(command.reading) +
+            "; buffered " + FormatUnsigned(instrument_.Tab().buffered) + "\n");
+      break;
+    case CommandKind::kRaw:
+      instrument_.SendRaw(command.bytes);
+      Print("sent " + EscapeBytes(command.bytes) + "\n");
+      break;
+    case CommandKind::kDump:
+      instrument_.SendDump(command.amount);
+      Print("sent " + FormatUnsigned(command.amount) + " dump bytes\n");
+      break;
+    default:
+      SendNoise(command.amount);
+      break;
+  }
+}
+
+void SimulatorSession::ChangeInstrument(const ConsoleCommand& command) {
+  InstrumentOptions options = instrument_.options();
+  const auto ms = milliseconds(static_cast<milliseconds::rep>(command.amount));
+  switch (command.kind) {
+    case CommandKind::kTail:
+      options.reply_tail = command.bytes;
+      break;
+    case CommandKind::kPace:
+      options.byte_time = ms;
+      break;
+    case CommandKind::kTab:
+      options.tab_present = command.on;
+      break;
+    case CommandKind::kVersion:
+      options.version_char = command.letter;
+      break;
+    default:
+      *DelayFor(options.delays, command.letter) = ms;
+      break;
+  }
+  instrument_.SetOptions(options);
 }
 
 void SimulatorSession::SendNoise(std::uint64_t count) {

@@ -56,6 +56,9 @@ class SimulatorSession {
   // typed meanwhile.
   Step AwaitInput();
   Step Execute(const ConsoleCommand& command, bool from_script);
+  // The commands that send something on the line, and those that change the instrument.
+  void Send(const ConsoleCommand& command);
+  void ChangeInstrument(const ConsoleCommand& command);
   void FireAutomaticShot();
   void SendNoise(std::uint64_t count);
   // Reads what standard input has; false at its end.
