@@ -17,7 +17,7 @@ void MemorySnap::ShowCount() {
                         static_cast<std::uint32_t>(chronoscope_.SnapBytes().size()));
 }
 
-// Leaves the buffer empty, so that the main window's timer starts afresh.
+// Gives the line back to the main window's timer.
 void MemorySnap::End() {
   chronoscope_.EndSnap();
   view_.EndDialog(0);

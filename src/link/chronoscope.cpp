@@ -50,7 +50,7 @@ class Chronoscope::Exchange final : public TabLine {
   void PassOn(std::size_t from, std::size_t to) override {
     chronoscope_.Decode(latest_, from, to, readings);
   }
-  void ReplyTaken() override { chronoscope_.decoder_.EndLine(); }
+  void ReplyTaken() override { chronoscope_.decoder_.ReplyEnded(); }
   void ReplyMissing() override {
     chronoscope_.decoder_.ExpectLateReply();
     chronoscope_.late_reply_until_ms_ = clock_.NowMs() + kLateReplyMs;
@@ -189,8 +189,10 @@ bool Chronoscope::SnapPoll(std::int64_t now_ms) {
   if (n > 0) {
     std::copy(snapped.bytes.begin(), snapped.bytes.end(), room.begin());
     buffer_.fill += static_cast<std::int32_t>(n);
-    // What follows goes on with the line the snap took, unless that line has ended.
+    // What follows goes on with the line the snap took, unless that line has ended; once the
+    // snap is full, with the rest of the burst it took.
     IsLineEnd(snapped.bytes.back()) ? decoder_.EndLine() : decoder_.SpoilLine();
+    if (buffer_.FreeSpace().empty()) decoder_.SpoilUntilQuiet();
   }
   if (!snapped.quiet_before.empty() && snapped.quiet_before.back() == n) decoder_.EndLine();
   // Beyond the snap's room the bytes would wait in the port until the snap ends: their readings

@@ -1,5 +1,5 @@
-// Characters received from the instrument and not yet consumed, oldest first. Shared by the shot
-// decoder and the memory snap. Writers append at `fill` and never past the 200 bytes.
+// The memory snap's bytes, oldest first: at most 200. Writers append at `fill` and never past the
+// 200 bytes; the shot decoder can consume such a buffer too.
 #ifndef TARVIK_LINK_RECEIVE_BUFFER_H_
 #define TARVIK_LINK_RECEIVE_BUFFER_H_
 

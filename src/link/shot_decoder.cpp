@@ -32,9 +32,22 @@ void ShotDecoder::StartLine(bool seen) {
   after_reply_ = false;
 }
 
-void ShotDecoder::EndLine() { StartLine(true); }
+void ShotDecoder::EndLine() {
+  burst_spoiled_ = false;
+  StartLine(true);
+}
 
 void ShotDecoder::SpoilLine() { StartLine(false); }
+
+void ShotDecoder::SpoilUntilQuiet() {
+  burst_spoiled_ = true;
+  StartLine(false);
+}
+
+void ShotDecoder::ReplyEnded() {
+  NextLine();
+  after_reply_ = true;
+}
 
 // The version reply's line is two bytes, not both digits; the pointer reply's line is fourteen,
 // with "n:" at 1 and "e:" at 8. Both end in CR LF.
@@ -67,7 +80,7 @@ void ShotDecoder::Take(char byte, std::vector<Reading>& readings) {
     readings.push_back({reading_count_, digit_tally_});
   }
   const bool late_reply = byte == kCarriageReturn && late_reply_expected_ && LineIsAReply();
-  EndLine();
+  NextLine();
   if (late_reply) {
     late_reply_expected_ = false;
     after_reply_ = true;

@@ -33,6 +33,14 @@ class ShotDecoder {
   void EndLine();
   // The line in progress began where the decoder did not see it: nothing more of it is a reading.
   void SpoilLine();
+  // What follows belongs to a burst whose beginning the decoder did not see (the rest of a memory
+  // dump): no line of it is a reading, however many line ends it has, until the line has been
+  // quiet (EndLine).
+  void SpoilUntilQuiet();
+  // A reply of the memory tab was taken out of the line here. It ended the line it stood on, and
+  // bytes that are neither digits nor line ends right after it came with it: they do not spoil
+  // the line of a reading that follows, unless the line was quiet in between.
+  void ReplyEnded();
   // The last byte taken was a digit of the line in progress: a read that begins with digits may
   // be the rest of a reading.
   bool AfterDigit() const { return after_digit_; }
@@ -51,6 +59,8 @@ class ShotDecoder {
   void StartNewReading();
   void AddDigit(std::int32_t digit);
   void StartLine(bool seen);
+  // A line end: a new line begins, which the decoder sees unless a spoiled burst goes on.
+  void NextLine() { StartLine(!burst_spoiled_); }
   bool LineIsAReply() const;
 
   std::int32_t reading_count_ = 0;  // value of the digits so far
@@ -62,7 +72,8 @@ class ShotDecoder {
   std::size_t line_length_ = 0;
   bool line_seen_ = true;  // the line began where the decoder saw it
   bool late_reply_expected_ = false;
-  bool after_reply_ = false;  // a late reply's line has just ended
+  bool after_reply_ = false;    // a reply's line has just ended
+  bool burst_spoiled_ = false;  // every line is spoiled until the line is quiet
 };
 
 }  // namespace tarvik

@@ -15,23 +15,17 @@ int HexValue(char c) {
   return 0;
 }
 
-// Bytes right after a reply that are neither digits nor line ends came with the reply.
-std::size_t SkipReplyTail(std::string_view read, std::size_t from) {
-  while (from < read.size() && !IsDigitByte(read[from]) && !IsLineEnd(read[from])) ++from;
-  return from;
-}
-
-// Passes on the bytes of a read around its reply at [at, at + length): those before it as they
-// came; the reply ends their line; then the rest, less what came with the reply.
-void PassOnAround(TabLine& line, std::string_view read, std::size_t at, std::size_t length) {
+// Passes on the bytes of a read around its reply at [at, at + length): those before it, then,
+// after the reply's line end, the rest.
+void PassOnAround(TabLine& line, std::size_t at, std::size_t length, std::size_t size) {
   line.PassOn(0, at);
   line.ReplyTaken();
-  line.PassOn(SkipReplyTail(read, at + length), read.size());
+  line.PassOn(at + length, size);
 }
 
 // A reply that is not picked out of its read (the answers to "r", "b" and "B") is taken for the
 // first line in it that is no reading. Everything is passed on as it came, since a reading may
-// stand beside the reply, but for what came right after that line with the reply.
+// stand beside the reply; the reply's line ends where that line's line ends do.
 void PassOnUnexaminedReply(TabLine& line, std::string_view read) {
   bool reading = true;  // the line so far has nothing but digits
   for (std::size_t i = 0; i < read.size(); ++i) {
@@ -42,8 +36,7 @@ void PassOnUnexaminedReply(TabLine& line, std::string_view read) {
     if (reading) continue;
     std::size_t end = i + 1;
     while (end < read.size() && IsLineEnd(read[end])) ++end;
-    line.PassOn(0, end);
-    line.PassOn(SkipReplyTail(read, end), read.size());
+    PassOnAround(line, end, 0, read.size());
     return;
   }
   line.PassOn(0, read.size());
@@ -64,6 +57,7 @@ std::optional<std::size_t> FindVersionReply(std::string_view read, bool after_di
   std::optional<std::size_t> digits_only;  // "12", CR, LF could be a reading as well
   for (std::size_t at = 0; at + kVersionReplyLength <= read.size(); ++at) {
     if (read[at + 2] != kCarriageReturn || read[at + 3] != kLineFeed) continue;
+    if (IsLineEnd(read[at]) || IsLineEnd(read[at + 1])) continue;
     if (!IsDigitByte(read[at]) || !IsDigitByte(read[at + 1])) {
       reply = at;
       continue;
@@ -98,7 +92,7 @@ bool QueryTabStatus(TabLine& line, TabStatus& status) {
     return false;
   }
   status.version = read[*at + 1];
-  PassOnAround(line, read, *at, kVersionReplyLength);
+  PassOnAround(line, *at, kVersionReplyLength, read.size());
   status.capacity = kTabCapacity;
   line.Write("t");
   line.Wait(kPointerWaitMs);
@@ -112,7 +106,7 @@ bool QueryTabStatus(TabLine& line, TabStatus& status) {
   status.next = ParseHex4(read.substr(*at + 3, 4));
   status.empty = ParseHex4(read.substr(*at + 10, 4));
   status.counts = CountTabShots(status.next, status.empty, status.capacity);
-  PassOnAround(line, read, *at, kPointerReplyLength);
+  PassOnAround(line, *at, kPointerReplyLength, read.size());
   return true;
 }
 

@@ -8,8 +8,9 @@
 // program asks about its tab. Nothing of it is dropped: every byte of a read that is not the
 // reply itself is passed on to the shot decoder in the order it came, and a reply is judged on
 // its own bytes, wherever it stands in its read. A reply ends a line; bytes that are neither
-// digits nor line ends right after it came with it and are dropped, so that an instrument that
-// adds something to its replies costs no reading after them.
+// digits nor line ends right after it came with it and are dropped by the decoder (unless the
+// line was quiet in between), so that an instrument that adds something to its replies costs no
+// reading after them.
 #ifndef TARVIK_LINK_TAB_PROTOCOL_H_
 #define TARVIK_LINK_TAB_PROTOCOL_H_
 
@@ -43,7 +44,8 @@ class TabLine {
   // Bytes [from, to) of the latest read, which are no reply, for the shot decoder; each part of
   // a read is passed on once, in the order it came.
   virtual void PassOn(std::size_t from, std::size_t to) = 0;
-  // A reply was taken out of the line here; it ended the line it stood on.
+  // A reply was taken out of the line here. It ended the line it stood on, and what comes right
+  // after it that can be no part of a reading (neither digits nor line ends) came with it.
   virtual void ReplyTaken() = 0;
   // The reply to the latest question is not in its read; it may still come, late.
   virtual void ReplyMissing() = 0;
@@ -56,9 +58,10 @@ class TabLine {
 // a 0 digit.
 std::uint16_t ParseHex4(std::string_view four);
 
-// Where the version reply stands in a read: four bytes ending in CR LF, the last such group that
-// is not all digits, or else the last one of digits. Two digits that go on from a digit before
-// them (in the read, or before the read when `after_digit`) are the tail of a reading.
+// Where the version reply stands in a read: four bytes ending in CR LF whose first two are no line
+// ends, the last such group that is not all digits, or else the last one of digits. Two digits
+// that go on from a digit before them (in the read, or before the read when `after_digit`) are
+// the tail of a reading.
 std::optional<std::size_t> FindVersionReply(std::string_view read, bool after_digit);
 // Where the pointer reply stands in a read: the last 16 bytes with "n:" at 1, "e:" at 8 and
 // CR LF at 14.

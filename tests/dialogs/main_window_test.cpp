@@ -409,7 +409,7 @@ TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpWhereverItLandsInTheExchanges) 
   EXPECT_GE(instrument_.written.size(), 60u) << "the tab was asked while readings came";
 }
 
-// A line at 9600 baud, one byte a millisecond: readings 113 to 197 ms apart with a burst of noise
+// A line at 9600 baud, one byte a millisecond: readings 113 to 189 ms apart with a burst of noise
 // between each two, a tab that adds bytes after each reply, and replies that come so late that a
 // read cuts them. Every reading is decoded once; nothing else is.
 TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpAmidNoiseLateRepliesAndTheirTails) {
@@ -441,6 +441,24 @@ TEST_F(MainWindowTabTest, NoReadingIsLostOrMadeUpAmidNoiseLateRepliesAndTheirTai
   fire_with_noise(40);
   EXPECT_EQ(Decoded(), sent);
   EXPECT_GE(std::ranges::count(instrument_.written, 'p'), 100) << "the tab was asked";
+}
+
+// A dump is one burst: the rest of it beyond the snap's room holds no reading, whatever lines it
+// has, until the line has been quiet.
+TEST_F(MemorySnapTest, TheRestOfADumpIsNoShotWhateverLinesItHas) {
+  Snap([&](DialogEvents& snap, testing::FakeDialog&) {
+    platform_.line->to_program = std::string(200, '\x01') +
+                                 "\x02\r"
+                                 "001234\r"
+                                 "\x03";
+    snap.Tick(MemorySnap::kTimerId);
+    snap.Tick(MemorySnap::kTimerId);
+    Press(snap, SnapId::kSaveAndClose);
+  });
+  clock_.SleepMs(40);
+  Receive("");  // the line is quiet: the dump is over
+  Receive("005678\r\n");
+  EXPECT_EQ(Text(Id::kCounts) + "|" + Text(Id::kShotCount), "5678|1");
 }
 
 // A memory dump of any length while the snap waits for it, a byte a millisecond. What the snap's

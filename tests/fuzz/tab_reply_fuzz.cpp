@@ -1,7 +1,6 @@
 // Any bytes as what the line gives the memory tab's status query: finding the replies never
 // crashes or reads past them, a reply found has its layout, and every byte of every read that is
-// not a reply is passed on to the decoder once, in order, but for the bytes that came right
-// after a reply and can be no part of a reading.
+// not the reply is passed on to the decoder once, in order.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +19,9 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 void CheckVersionReply(std::string_view read, bool after_digit) {
   const std::optional<std::size_t> at = tarvik::FindVersionReply(read, after_digit);
-  auto candidate = [&](std::size_t p) { return read.substr(p + 2, 2) == "\r\n"; };
+  auto candidate = [&](std::size_t p) {
+    return read.substr(p + 2, 2) == "\r\n" && !IsLineEnd(read[p]) && !IsLineEnd(read[p + 1]);
+  };
   auto digits = [&](std::size_t p) { return IsDigit(read[p]) && IsDigit(read[p + 1]); };
   auto tail = [&](std::size_t p) {
     return digits(p) && (p == 0 ? after_digit : IsDigit(read[p - 1]));
@@ -57,52 +58,48 @@ class ScriptedLine final : public tarvik::TabLine {
     Finish();
     const std::string_view read = next_ < reads_.size() ? reads_[next_++] : std::string_view();
     latest_ = std::string(read.substr(0, size));
-    passed_until_ = 0;
+    passed_.assign(latest_.size(), false);
     return latest_;
   }
   void PassOn(std::size_t from, std::size_t to) override {
     FuzzCheck(from <= to && to <= latest_.size(), "a part passed on outside its read");
     FuzzCheck(from >= passed_until_, "bytes passed on twice or out of order");
-    Skip(from);
+    for (std::size_t i = from; i < to; ++i) passed_[i] = true;
     after_digit_ = to > from ? IsDigit(latest_[to - 1]) : after_digit_;
     passed_until_ = to;
   }
   void ReplyTaken() override {
-    reply_taken_ = true;
+    ++replies_;
     after_digit_ = false;
   }
   void ReplyMissing() override {}
   bool AfterDigit() const override { return after_digit_; }
-  // The bytes of the latest read that were passed on nowhere are the reply (if one was taken)
-  // and, after it, bytes that can be no part of a reading.
+  // The bytes of the latest read that were passed on nowhere are exactly the reply taken out:
+  // four or sixteen bytes in a row, ending in CR LF.
   void Finish() {
-    Skip(latest_.size());
-    FuzzCheck(skipped_ <= (reply_taken_ ? 16u : 0u), "more bytes held back than a reply has");
-    skipped_ = 0;
-    reply_taken_ = false;
+    const auto first = std::find(passed_.begin(), passed_.end(), false);
+    const auto end = std::find(first, passed_.end(), true);
+    const auto held = static_cast<std::size_t>(end - first);
+    FuzzCheck(std::find(end, passed_.end(), false) == passed_.end(), "bytes held back apart");
+    FuzzCheck(held == 0 ? replies_ == 0 : replies_ == 1 && (held == 4 || held == 16),
+              "what was held back is no reply");
+    if (held > 0) {
+      const auto at = static_cast<std::size_t>(first - passed_.begin());
+      FuzzCheck(latest_.substr(at + held - 2, 2) == "\r\n", "a reply held back without CR LF");
+    }
+    replies_ = 0;
+    passed_until_ = 0;
     latest_.clear();
+    passed_.clear();
   }
 
  private:
-  // Bytes [passed_until_, to) are not passed on: a reply, then bytes that came with it.
-  void Skip(std::size_t to) {
-    for (std::size_t i = passed_until_; i < to; ++i) {
-      const char c = latest_[i];
-      if (skipped_ < 16 && reply_taken_) {
-        ++skipped_;
-      } else {
-        FuzzCheck(!IsDigit(c) && !IsLineEnd(c), "a byte that may belong to a reading was dropped");
-      }
-    }
-    passed_until_ = std::max(passed_until_, to);
-  }
-
   std::vector<std::string_view> reads_;
   std::size_t next_ = 0;
   std::string latest_;
+  std::vector<bool> passed_;
   std::size_t passed_until_ = 0;
-  std::size_t skipped_ = 0;
-  bool reply_taken_ = false;
+  int replies_ = 0;
   bool after_digit_ = false;
 };
 

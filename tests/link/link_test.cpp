@@ -143,7 +143,7 @@ TEST_F(ChronoscopeTest, ExchangesPassOnEverythingButTheReplyAndWhatCameWithIt) {
   // after such a reply is whole.
   SetOptions([](sim::InstrumentOptions& options) { options.reply_tail = "\xFF?"; });
   for (int i = 0; i < 3; ++i) {
-    Send("001000\r\n", clock_.NowMs() + 130);  // after the pointer reply, in the same read
+    Send("001000\r\n", clock_.NowMs() + 70);  // right behind the pointer reply and its tail
     EXPECT_EQ(Query(), (Readings{{1000, 6}})) << i;
     Send("002000\r\n", clock_.NowMs() + 5);  // and in the next
     EXPECT_EQ(Poll(20), (Readings{{2000, 6}})) << i;
@@ -199,13 +199,31 @@ TEST_F(ChronoscopeTest, QuietLineEndsWhatCameBeforeButNoReadingIsSplitOrMadeUp) 
            {"noise inside a burst", {{"12a34\r\n", 0}}, {}},
            {"noise right before", {{"x", 0}, {"1226\r\n", 1}}, {}},
            {"a late version reply", {{"v3\r\n", 0}}, {}},
-           {"a pointer reply cut by a read", {{" n:0010 e:", 0}, {"0010\r\n", 25}}, {}},
-           {"a reading cut by a read", {{"00", 0}, {"1234\r\n", 25}}, {{1234, 6}}},
+           // Cut by the read 15 ms after the case's start, the rest a millisecond behind it.
+           {"a pointer reply cut by a read", {{" n:0010 e:", 14}, {"0010\r\n", 16}}, {}},
+           {"a reading cut by a read", {{"00", 15}, {"1234\r\n", 16}}, {{1234, 6}}},
        }) {
     const std::int64_t start = clock_.NowMs() + 5;
     for (const auto& [bytes, at] : c.sent) Send(bytes, start + at);
     EXPECT_EQ(Poll(600), c.expected) << c.what;
   }
+}
+
+// Bytes after a reply came with it only when no quiet line stands between: after a quiet line
+// they are noise, and the digits behind them on their line are no reading. A tail holding a line
+// end is no version reply either.
+TEST_F(ChronoscopeTest, WhatFollowsAReplyAfterAQuietLineIsNoPartOfIt) {
+  Send(
+      "\xB3"
+      "1226\r\n",
+      clock_.NowMs() + 35);  // the version reply came at 10
+  Readings readings = Query();
+  for (const Reading& reading : Poll(100)) readings.push_back(reading);
+  EXPECT_EQ(readings, Readings{});
+  SetOptions([](sim::InstrumentOptions& options) { options.reply_tail = "\xFF\r\n"; });
+  TabStatus status;
+  EXPECT_TRUE(chronoscope_.QueryTab(clock_, status).result);
+  EXPECT_EQ(status.version, '3');
 }
 
 // While the program waits in an exchange it listens to the line: a stray byte and a reading that

@@ -208,6 +208,8 @@ TEST_F(StressTest, BurstAtTheLinesFullRateIsTakenWholeWhileTheWindowAnswers) {
       std::ranges::count_if(stalled, [](const auto& tail) { return tail.has_value(); });
   EXPECT_TRUE(TakenOnceEach(decoded, stream.readings, stalled))
       << decoded.size() << " shots for 10000 readings, " << stalls << " held up by the writer";
+  // A handful on a loaded machine; more would no longer prove much about the rest.
+  EXPECT_LE(stalls, 100) << "the test's writer was held up inside too many readings";
   EXPECT_LT(longest_ms, 1000) << "the window stopped answering";
   std::cout << "[ burst ] " << stream.bytes.size() << " bytes, 10000 readings in "
             << elapsed.elapsed() << " ms; the event loop's longest pause " << longest_ms
