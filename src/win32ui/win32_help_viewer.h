@@ -11,8 +11,8 @@
 
 #include "base/help_viewer.h"
 #include "dialogs/help_book.h"
+#include "dialogs/help_text.h"
 #include "res/string_table.h"
-#include "win32ui/help_text.h"
 #include "win32ui/win32_dialog.h"
 #include "win32ui/windows_api.h"
 

@@ -1,4 +1,4 @@
-#include "win32ui/help_text.h"
+#include "dialogs/help_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 
 #include "base/number_text.h"
 
-namespace tarvik::win32ui {
+namespace tarvik {
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -205,4 +205,4 @@ HelpText HtmlToHelpText(std::string_view html) {
   return out.Finish();
 }
 
-}  // namespace tarvik::win32ui
+}  // namespace tarvik
