@@ -89,7 +89,7 @@ class NullFileDialogs final : public FileDialogs {
 
 class NullHelp final : public HelpViewer {
  public:
-  bool WinHelp(std::string_view, const HelpRequest&) override { return false; }
+  bool ShowHelp(const HelpRequest&) override { return false; }
 };
 
 class NullMessageBox final : public MessageBoxView {

@@ -1,41 +1,48 @@
-// Help as the program asks for it: calls shaped like the Windows help API, each with the help
-// file argument, a command and the command's data. The viewer that answers them lives above the
-// core (the Qt front's help window, a recording double in the tests).
+// Help as the program asks for it: the page to show, the contents or a topic, named by its help
+// context. The viewer that shows it lives above the core (each front's help window, a recording
+// double in the tests).
 #ifndef TARVIK_BASE_HELP_VIEWER_H_
 #define TARVIK_BASE_HELP_VIEWER_H_
 
-#include <cstdint>
-#include <span>
-#include <string_view>
+#include <optional>
+
+#include "base/dialog_view.h"
 
 namespace tarvik {
 
-// The help file argument every call passes: the help file and its secondary window.
-inline constexpr std::string_view kHelpFile = "Tarvik.hlp>P1";
-
-enum class HelpCommand { kContext = 1, kContextMenu = 10, kFinder = 11, kWmHelp = 12 };
-
-// One control and the topic that tells about it.
-struct HelpPair {
-  std::int32_t control;
-  std::int32_t context;
-};
-
-// kContext: `context` is the topic; kFinder: the contents; kWmHelp (F1, or the caption's "?"
-// then a click) and kContextMenu (a right click): `control` is the identifier of the control
-// asked about and `table` maps controls to topics, ended by the pair {0, 0}.
+// The page the program asks the viewer to show: the contents, a topic by its help context, or the
+// topic of a control the user asked about, which may have none (the viewer then shows the
+// contents with a note).
 struct HelpRequest {
-  HelpCommand command;
-  std::int32_t context = 0;
-  std::int32_t control = 0;
-  std::span<const HelpPair> table = {};
+  enum class Page {
+    kContents,
+    kTopic,         // a topic asked for by name (the Help menu's "Using help")
+    kControlTopic,  // the topic of a control the user asked about
+  };
+
+  static HelpRequest Contents() {
+    return {Page::kContents, std::nullopt, HelpGesture::kHelpRequest};
+  }
+  static HelpRequest Topic(int context) {
+    return {Page::kTopic, context, HelpGesture::kHelpRequest};
+  }
+  static HelpRequest ControlTopic(std::optional<int> context, HelpGesture gesture) {
+    return {Page::kControlTopic, context, gesture};
+  }
+
+  friend bool operator==(const HelpRequest&, const HelpRequest&) = default;
+
+  Page page = Page::kContents;
+  std::optional<int> context;  // nothing for the contents or a control without a topic
+  // kControlTopic: how the user asked; kHelpRequest for the other pages.
+  HelpGesture gesture = HelpGesture::kHelpRequest;
 };
 
 class HelpViewer {
  public:
   virtual ~HelpViewer() = default;
-  // True when the viewer accepted the call.
-  virtual bool WinHelp(std::string_view file, const HelpRequest& request) = 0;
+  // True when the viewer shows the page.
+  virtual bool ShowHelp(const HelpRequest& request) = 0;
 };
 
 }  // namespace tarvik

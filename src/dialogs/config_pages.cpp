@@ -46,9 +46,7 @@ std::optional<std::string> LimitSetting(double limit) {
 }  // namespace
 
 void ConfigPage::HelpRequested(int control, HelpGesture gesture) {
-  ShowControlHelp(
-      services_.help, control,
-      gesture == HelpGesture::kContextMenu ? HelpCommand::kContextMenu : HelpCommand::kWmHelp);
+  ShowControlHelp(services_.help, static_cast<ConfigId>(control), gesture);
 }
 
 // General.

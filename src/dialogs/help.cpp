@@ -1,64 +1,89 @@
 #include "dialogs/help.h"
 
-#include <array>
+#include <algorithm>
+#include <optional>
 
 namespace tarvik {
 namespace {
 
-constexpr std::array<HelpPair, 40> kHelpContextTable = {{
-    // Main window: "Last shot", "Averages", the weight and the web address.
-    {100, 1200},
-    {110, 1201},
-    {111, 1201},
-    {140, 1202},
-    {141, 1202},
-    {120, 1203},
-    {121, 1203},
-    {130, 1204},
-    {131, 1204},
-    {150, 1205},
-    {160, 1206},
-    {161, 1206},
-    {170, 1207},
-    {171, 1207},
-    {180, 1208},
-    {181, 1208},
-    {190, 1209},
-    {195, 1210},
-    // Set up, "General": the port, metric units and the legal limit.
-    {220, 1220},
-    {221, 1220},
-    {222, 1220},
-    {240, 1222},
-    {241, 1222},
-    {230, 1221},
-    {231, 1221},
-    {232, 1221},
-    // Set up, "Log".
-    {260, 1240},
-    {250, 1241},
-    {251, 1241},
-    {270, 1241},
-    // Set up, "Sound": the switch, the two files, their Browse and Play buttons.
-    {280, 1260},
-    {290, 1261},
-    {291, 1261},
-    {330, 1262},
-    {310, 1263},
-    {300, 1261},
-    {301, 1261},
-    {340, 1262},
-    {320, 1263},
-    {0, 0},
-}};
+constexpr ControlTopic<MainWindowId> kMainWindowTopics[] = {
+    // "Last shot", each field with its unit, and the weight.
+    {MainWindowId::kLastShotGroup, 1200},
+    {MainWindowId::kLastVelocity, 1201},
+    {MainWindowId::kLastVelocityUnit, 1201},
+    {MainWindowId::kLastEnergy, 1202},
+    {MainWindowId::kLastEnergyUnit, 1202},
+    {MainWindowId::kCounts, 1203},
+    {MainWindowId::kCountsLabel, 1203},
+    {MainWindowId::kWeight, 1204},
+    {MainWindowId::kWeightUnit, 1204},
+    // "Averages".
+    {MainWindowId::kAveragesGroup, 1205},
+    {MainWindowId::kShotCount, 1206},
+    {MainWindowId::kShotCountLabel, 1206},
+    {MainWindowId::kAverageVelocity, 1207},
+    {MainWindowId::kAverageVelocityUnit, 1207},
+    {MainWindowId::kAverageEnergy, 1208},
+    {MainWindowId::kAverageEnergyUnit, 1208},
+    // The web address.
+    {MainWindowId::kWebAddress, 1210},
+};
+
+constexpr ControlTopic<ConfigId> kConfigTopics[] = {
+    // General: the port, metric units and the legal limit.
+    {ConfigId::kPortList, 1220},
+    {ConfigId::kPortLabel, 1220},
+    {ConfigId::kCommunicationsGroup, 1220},
+    {ConfigId::kMetric, 1222},
+    {ConfigId::kUnitsGroup, 1222},
+    {ConfigId::kLimit, 1221},
+    {ConfigId::kLimitUnit, 1221},
+    {ConfigId::kLawGroup, 1221},
+    // Log.
+    {ConfigId::kUseLogging, 1240},
+    {ConfigId::kLogFile, 1241},
+    {ConfigId::kLogFileLabel, 1241},
+    {ConfigId::kBrowseLog, 1241},
+    // Sound: the switch, the two files, their Browse and Play buttons.
+    {ConfigId::kUseSound, 1260},
+    {ConfigId::kLegalSound, 1261},
+    {ConfigId::kLegalLabel, 1261},
+    {ConfigId::kBrowseLegal, 1262},
+    {ConfigId::kPlayLegal, 1263},
+    {ConfigId::kFacSound, 1261},
+    {ConfigId::kFacLabel, 1261},
+    {ConfigId::kBrowseFac, 1262},
+    {ConfigId::kPlayFac, 1263},
+};
+
+template <typename Id>
+HelpRequest Lookup(std::span<const ControlTopic<Id>> table, Id control, HelpGesture gesture) {
+  const auto found = std::ranges::find(table, control, &ControlTopic<Id>::control);
+  return HelpRequest::ControlTopic(
+      found == table.end() ? std::nullopt : std::optional<int>(found->context), gesture);
+}
 
 }  // namespace
 
-std::span<const HelpPair> HelpContextTable() { return kHelpContextTable; }
+std::span<const ControlTopic<MainWindowId>> MainWindowHelpTable() { return kMainWindowTopics; }
 
-void ShowControlHelp(HelpViewer& viewer, int control, HelpCommand command) {
-  // A refused call is left as it is: the control simply gets no help.
-  viewer.WinHelp(kHelpFile, {command, 0, control, HelpContextTable()});
+std::span<const ControlTopic<ConfigId>> ConfigHelpTable() { return kConfigTopics; }
+
+HelpRequest ControlHelp(MainWindowId control, HelpGesture gesture) {
+  return Lookup(MainWindowHelpTable(), control, gesture);
+}
+
+HelpRequest ControlHelp(ConfigId control, HelpGesture gesture) {
+  return Lookup(ConfigHelpTable(), control, gesture);
+}
+
+// A refused call is left as it is: the control simply gets no help.
+void ShowControlHelp(HelpViewer& viewer, MainWindowId control, HelpGesture gesture) {
+  viewer.ShowHelp(ControlHelp(control, gesture));
+}
+
+void ShowControlHelp(HelpViewer& viewer, ConfigId control, HelpGesture gesture) {
+  viewer.ShowHelp(ControlHelp(control, gesture));
 }
 
 }  // namespace tarvik

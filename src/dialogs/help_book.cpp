@@ -23,33 +23,12 @@ HelpPage TopicOrNote(int context, UiLanguage language) {
   return NoTopicPage(language);
 }
 
-// The control's context in the table, which ends at the first pair with control 0.
-std::optional<int> ContextOfControl(std::span<const HelpPair> table, int control) {
-  for (const HelpPair& pair : table) {
-    if (pair.control == 0) break;
-    if (pair.control == control) return pair.context;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
-std::optional<HelpPage> ResolveHelp(std::string_view file, const HelpRequest& request,
-                                    UiLanguage language) {
-  if (file != kHelpFile) return std::nullopt;
-  switch (request.command) {
-    case HelpCommand::kFinder:
-      return ContentsPage(language);
-    case HelpCommand::kContext:
-      return TopicOrNote(request.context, language);
-    case HelpCommand::kWmHelp:
-    case HelpCommand::kContextMenu:
-      if (const auto context = ContextOfControl(request.table, request.control)) {
-        return TopicOrNote(*context, language);
-      }
-      return NoTopicPage(language);
-  }
-  return std::nullopt;
+HelpPage ResolveHelp(const HelpRequest& request, UiLanguage language) {
+  if (request.page == HelpRequest::Page::kContents) return ContentsPage(language);
+  if (!request.context) return NoTopicPage(language);
+  return TopicOrNote(*request.context, language);
 }
 
 std::optional<HelpPage> FollowHelpLink(std::string_view href, UiLanguage language) {
@@ -62,15 +41,12 @@ std::optional<HelpPage> FollowHelpLink(std::string_view href, UiLanguage languag
   return HelpPage{std::string(*html), static_cast<int>(*context)};
 }
 
-bool HelpHistory::Open(std::string_view file, const HelpRequest& request, bool new_visit) {
-  std::optional<HelpPage> page = ResolveHelp(file, request, language_);
-  if (!page) return false;
+void HelpHistory::Open(const HelpRequest& request, bool new_visit) {
   if (new_visit) {
     earlier_.clear();
     shown_.reset();
   }
-  Show(std::move(*page));
-  return true;
+  Show(ResolveHelp(request, language_));
 }
 
 bool HelpHistory::Follow(std::string_view href) {

@@ -1,4 +1,4 @@
-// What the help window shows for a help call or a followed link: the page in the user's
+// What the help window shows for a help request or a followed link: the page in the user's
 // language. Whatever is asked, the user gets a page: an item without a topic brings the contents
 // with a short note rather than an error.
 #ifndef TARVIK_DIALOGS_HELP_BOOK_H_
@@ -19,10 +19,9 @@ struct HelpPage {
   int context = 0;  // 0 for the contents
 };
 
-// The page for a help call; nothing (the call is refused) when the file argument is not
-// kHelpFile or the command is none of the four.
-std::optional<HelpPage> ResolveHelp(std::string_view file, const HelpRequest& request,
-                                    UiLanguage language);
+// The page for a help request: the contents, or the topic asked for, or the contents with a note
+// when there is no such topic.
+HelpPage ResolveHelp(const HelpRequest& request, UiLanguage language);
 
 // The page a link leads to: "topic:<context>" or "contents"; nothing for any other link or a
 // topic that does not exist.
@@ -34,9 +33,9 @@ class HelpHistory {
  public:
   explicit HelpHistory(UiLanguage language) : language_(language) {}
 
-  // Shows the page a help call asks for; false, and nothing changed, when it has none. A new
-  // visit (the window was closed) forgets the pages before it.
-  bool Open(std::string_view file, const HelpRequest& request, bool new_visit);
+  // Shows the page a help request asks for. A new visit (the window was closed) forgets the pages
+  // before it.
+  void Open(const HelpRequest& request, bool new_visit);
   // Follows a link of the page shown; false when it leads nowhere.
   bool Follow(std::string_view href);
   void Back();

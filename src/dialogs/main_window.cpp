@@ -326,10 +326,10 @@ void MainWindow::OnCommand(Id id, Notification notification) {
       big_display_.Toggle();
       break;
     case Id::kContents:
-      services_.help.WinHelp(kHelpFile, {HelpCommand::kFinder, 0, 0, {}});
+      services_.help.ShowHelp(HelpRequest::Contents());
       break;
     case Id::kUsingHelp:
-      services_.help.WinHelp(kHelpFile, {HelpCommand::kContext, kUsingHelpContext, 0, {}});
+      services_.help.ShowHelp(HelpRequest::Topic(kUsingHelpContext));
       break;
     case Id::kAbout:
       services_.windows.RunModal(AboutTemplate(state_.language), [](DialogSurface& surface) {
@@ -388,9 +388,7 @@ TextFileViewer::Failed MainWindow::LogNotShown() const {
 void MainWindow::CloseRequested() { view_.EndDialog(0); }
 
 void MainWindow::HelpRequested(int control, HelpGesture gesture) {
-  ShowControlHelp(
-      services_.help, control,
-      gesture == HelpGesture::kContextMenu ? HelpCommand::kContextMenu : HelpCommand::kWmHelp);
+  ShowControlHelp(services_.help, static_cast<MainWindowId>(control), gesture);
 }
 
 // The windows beside the main window go with it; the big display and the graph store their

@@ -2,26 +2,10 @@
 
 #include <cstdint>
 
+#include "base/utf8.h"
+
 namespace tarvik {
 namespace {
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 void AppendUnit(std::string& out, std::uint32_t unit) {
   out += static_cast<char>(unit & 0xFF);
@@ -46,7 +30,7 @@ std::string Utf16LeToUtf8(std::string_view bytes) {
     } else if (code >= 0xD800 && code < 0xE000) {
       code = 0xFFFD;
     }
-    AppendUtf8(out, code);
+    AppendUtf8(out, static_cast<char32_t>(code));
   }
   return out;
 }

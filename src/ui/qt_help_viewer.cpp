@@ -27,10 +27,10 @@ QtHelpViewer::~QtHelpViewer() { delete window_.data(); }
 
 QWidget* QtHelpViewer::window() const { return window_.data(); }
 
-bool QtHelpViewer::WinHelp(std::string_view file, const HelpRequest& request) {
+bool QtHelpViewer::ShowHelp(const HelpRequest& request) {
   // A window the user closed starts afresh: Back does not lead into an earlier visit.
   const bool new_visit = window_ == nullptr || !window_->isVisible();
-  if (!pages_.Open(file, request, new_visit)) return false;
+  pages_.Open(request, new_visit);
   MakeWindow();
   Display();
   window_->show();

@@ -29,9 +29,8 @@ class QtHelpViewer final : public HelpViewer {
   QtHelpViewer(const QtHelpViewer&) = delete;
   QtHelpViewer& operator=(const QtHelpViewer&) = delete;
 
-  // Shows the page the call asks for and returns true; false, showing nothing, when the core
-  // has no page for it.
-  bool WinHelp(std::string_view file, const HelpRequest& request) override;
+  // Shows the page the request asks for in the help window, and returns true.
+  bool ShowHelp(const HelpRequest& request) override;
 
   // The help window, null until the first page has been shown.
   QWidget* window() const;

@@ -42,10 +42,10 @@ Win32HelpViewer::~Win32HelpViewer() {
   if (font_ != nullptr) DeleteObject(font_);
 }
 
-bool Win32HelpViewer::WinHelp(std::string_view file, const HelpRequest& request) {
+bool Win32HelpViewer::ShowHelp(const HelpRequest& request) {
   // A window the user closed starts afresh: Back does not lead into an earlier visit.
   const bool new_visit = window_ == nullptr || !IsWindowVisible(window_);
-  if (!pages_.Open(file, request, new_visit)) return false;
+  pages_.Open(request, new_visit);
   if (!MakeWindow()) return false;
   Display();
   ShowWindow(window_, SW_SHOW);

@@ -1,6 +1,6 @@
 // The Windows headers as the native front includes them: without the min and max macros, and
-// without the macros whose names collide with the core's own (Canvas::DrawText,
-// HelpViewer::WinHelp, PropertySheet), so that every file of the front sees the same names.
+// without the macros whose names collide with the core's own (Canvas::DrawText, PropertySheet),
+// so that every file of the front sees the same names.
 #ifndef TARVIK_WIN32UI_WINDOWS_API_H_
 #define TARVIK_WIN32UI_WINDOWS_API_H_
 
@@ -15,7 +15,6 @@
 #include <prsht.h>
 
 #undef DrawText
-#undef WinHelp
 #undef PropertySheet
 
 #endif  // TARVIK_WIN32UI_WINDOWS_API_H_

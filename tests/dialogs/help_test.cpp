@@ -1,11 +1,12 @@
-// The Help menu: the page each call gets, the calls the main window makes for the menu and for
-// help on a control, with the table of controls and topics, and the About box; and the pages
-// told apart by what each language's windows show.
+// The Help menu: the page each request gets, the requests the windows make for the menu and for
+// help on a control, with the windows' tables of controls and topics, and the About box; and the
+// pages told apart by what each language's windows show.
 #include "dialogs/help.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <set>
@@ -13,7 +14,6 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -36,24 +36,44 @@ namespace {
 
 constexpr UiLanguage kEnglish = UiLanguage::kNeutral;
 
-std::optional<HelpPage> Ask(HelpCommand command, int context, int control,
-                            std::span<const HelpPair> table = HelpContextTable()) {
-  return ResolveHelp(kHelpFile, {command, context, control, table}, kEnglish);
-}
+HelpPage Ask(const HelpRequest& request) { return ResolveHelp(request, kEnglish); }
 
 TEST(HelpTest, EveryCallGetsAPageAndAnItemWithoutATopicGetsTheContentsWithANote) {
-  EXPECT_EQ(Ask(HelpCommand::kWmHelp, 0, 130)->context, 1204);
-  EXPECT_EQ(Ask(HelpCommand::kContextMenu, 0, 111)->html, HelpTopicHtml(1201, kEnglish));
-  EXPECT_EQ(Ask(HelpCommand::kContext, kUsingHelpContext, 0)->html,
+  EXPECT_EQ(Ask(ControlHelp(MainWindowId::kWeight, HelpGesture::kHelpRequest)).context, 1204);
+  EXPECT_EQ(Ask(ControlHelp(MainWindowId::kLastVelocityUnit, HelpGesture::kContextMenu)).html,
+            HelpTopicHtml(1201, kEnglish));
+  EXPECT_EQ(Ask(HelpRequest::Topic(kUsingHelpContext)).html,
             HelpTopicHtml(kUsingHelpContext, kEnglish));
-  EXPECT_EQ(Ask(HelpCommand::kFinder, 0, 0)->html, HelpContentsHtml(kEnglish));
+  EXPECT_EQ(Ask(HelpRequest::Contents()).html, HelpContentsHtml(kEnglish));
   const std::string note =
-      std::string(HelpNoTopicHtml(kEnglish)) + Ask(HelpCommand::kFinder, 0, 0)->html;
-  EXPECT_EQ(Ask(HelpCommand::kContext, 9999, 0)->html, note);
-  EXPECT_EQ(Ask(HelpCommand::kWmHelp, 0, 245)->html, note);
-  const HelpPair ended_early[] = {{0, 0}, {130, 1204}};
-  EXPECT_EQ(Ask(HelpCommand::kWmHelp, 0, 130, ended_early)->html, note);
-  EXPECT_FALSE(ResolveHelp("Other.hlp>P1", {HelpCommand::kFinder}, kEnglish));
+      std::string(HelpNoTopicHtml(kEnglish)) + Ask(HelpRequest::Contents()).html;
+  EXPECT_EQ(Ask(HelpRequest::Topic(9999)).html, note);
+  EXPECT_EQ(Ask(ControlHelp(ConfigId::kCalibration, HelpGesture::kHelpRequest)).html, note);
+}
+
+// Each table names only controls its window has, each once: an entry for a control that does not
+// exist, or a second entry for one, would never be reached.
+template <typename Id>
+void ExpectControlsOf(std::span<const ControlTopic<Id>> table,
+                      std::initializer_list<const DialogTemplate*> windows) {
+  std::set<int> controls;
+  for (const DialogTemplate* window : windows) {
+    for (const ControlTemplate& control : window->controls) controls.insert(control.id);
+  }
+  std::set<int> named;
+  for (const ControlTopic<Id>& entry : table) {
+    const int id = static_cast<int>(entry.control);
+    EXPECT_TRUE(controls.contains(id)) << id;
+    EXPECT_TRUE(named.insert(id).second) << id;
+  }
+}
+
+TEST(HelpTest, EachTableNamesTheControlsOfItsWindowOnce) {
+  ExpectControlsOf(MainWindowHelpTable(), {&MainWindowTemplate(UiLanguage::kNeutral)});
+  for (const UiLanguage language : {UiLanguage::kNeutral, UiLanguage::kGerman}) {
+    ExpectControlsOf(ConfigHelpTable(), {&GeneralPageTemplate(language), &LogPageTemplate(language),
+                                         &SoundPageTemplate(language), &TabPageTemplate()});
+  }
 }
 
 // Guards the pages: in both languages the same topics, all linked from the contents, every
@@ -76,8 +96,11 @@ TEST(HelpTest, ContentsLinkEveryTopicAndEveryLinkAndControlLeadsToAPage) {
       }
     }
     EXPECT_EQ(from_contents, reached);
-    for (const HelpPair& pair : HelpContextTable().first(39)) {
-      EXPECT_TRUE(reached.contains(pair.context)) << pair.context;
+    for (const auto& entry : MainWindowHelpTable()) {
+      EXPECT_TRUE(reached.contains(entry.context)) << entry.context;
+    }
+    for (const auto& entry : ConfigHelpTable()) {
+      EXPECT_TRUE(reached.contains(entry.context)) << entry.context;
     }
   }
   EXPECT_TRUE(topics[0].contains(kUsingHelpContext));
@@ -191,8 +214,9 @@ std::map<int, std::set<int>> MainWindowPartsByTopic() {
     if (control.id != kNoControlId) controls.insert(control.id);
   }
   std::map<int, std::set<int>> parts;
-  for (const HelpPair& pair : HelpContextTable()) {
-    if (controls.contains(pair.control)) parts[pair.context].insert(pair.control);
+  for (const auto& [control, context] : MainWindowHelpTable()) {
+    if (controls.contains(static_cast<int>(control)))
+      parts[context].insert(static_cast<int>(control));
   }
   using enum MainWindowId;
   for (const MainWindowId id : {kTabGroup, kBuffered, kBufferedLabel, kPrevious, kPreviousLabel,
@@ -246,21 +270,27 @@ TEST_F(MainWindowHelpTest, MenuAndEachGestureAskTheViewerForTheirTopics) {
   Command(MainWindowId::kUsingHelp);
   window_.HelpRequested(130, HelpGesture::kHelpRequest);  // F1 on the weight field
   window_.HelpRequested(245, HelpGesture::kContextMenu);  // not in the table: asked all the same
-  using Asked = std::vector<std::tuple<HelpCommand, int, int>>;  // command, context, control
-  Asked asked;
-  for (const HelpRequest& r : services_.help.requests)
-    asked.emplace_back(r.command, r.context, r.control);
-  ASSERT_EQ(asked, (Asked{{HelpCommand::kFinder, 0, 0},
-                          {HelpCommand::kContext, kUsingHelpContext, 0},
-                          {HelpCommand::kWmHelp, 0, 130},
-                          {HelpCommand::kContextMenu, 0, 245}}));
-  EXPECT_EQ(services_.help.files, std::vector<std::string>(4, "Tarvik.hlp>P1"));
-  // Both gestures pass the controls with their topics, ending with the pair {0, 0}.
-  EXPECT_EQ(services_.help.requests[2].table.size(), 40u);
-  const std::span<const HelpPair> table = services_.help.requests[3].table;
-  ASSERT_EQ(table.size(), 40u);
-  EXPECT_EQ(std::tuple(table[7].control, table[7].context), std::tuple(130, 1204));
-  EXPECT_EQ(std::tuple(table[39].control, table[39].context), std::tuple(0, 0));
+  EXPECT_EQ(services_.help.requests,
+            (std::vector<HelpRequest>{
+                HelpRequest::Contents(), HelpRequest::Topic(kUsingHelpContext),
+                HelpRequest::ControlTopic(1204, HelpGesture::kHelpRequest),
+                HelpRequest::ControlTopic(std::nullopt, HelpGesture::kContextMenu)}));
+}
+
+// Set up's pages ask about their controls by their own table, the Tab page's having no topic.
+TEST_F(MainWindowHelpTest, PagesAskTheViewerForTheTopicsOfTheirControls) {
+  window_.Initialize();
+  services_.windows.sheet_script = [](PropertySheet& sheet, testing::FakeWindows::FakeSheet&) {
+    sheet.page(0)->HelpRequested(static_cast<int>(ConfigId::kLimit), HelpGesture::kContextMenu);
+    sheet.SelectPage(3);
+    sheet.page(3)->HelpRequested(static_cast<int>(ConfigId::kResetTab), HelpGesture::kHelpRequest);
+    sheet.Cancel();
+  };
+  Command(MainWindowId::kSetUp);
+  EXPECT_EQ(services_.help.requests,
+            (std::vector<HelpRequest>{
+                HelpRequest::ControlTopic(1221, HelpGesture::kContextMenu),
+                HelpRequest::ControlTopic(std::nullopt, HelpGesture::kHelpRequest)}));
 }
 
 TEST_F(MainWindowHelpTest, AboutShowsTheVersionAndClosesByOkOnly) {

@@ -177,12 +177,10 @@ class RecordingSound : public SoundPlayer {
 // Notes what the help viewer was asked.
 class RecordingHelp : public HelpViewer {
  public:
-  bool WinHelp(std::string_view file, const HelpRequest& request) override {
-    files.emplace_back(file);
+  bool ShowHelp(const HelpRequest& request) override {
     requests.push_back(request);
     return true;
   }
-  std::vector<std::string> files;
   std::vector<HelpRequest> requests;
 };
 

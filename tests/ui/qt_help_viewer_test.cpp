@@ -16,7 +16,7 @@ namespace {
 
 TEST(QtHelpViewerTest, CallOpensTheTopicALinkMovesAndBackReturns) {
   QtHelpViewer english(nullptr, UiLanguage::kNeutral);
-  ASSERT_TRUE(english.WinHelp(kHelpFile, {HelpCommand::kFinder}));
+  ASSERT_TRUE(english.ShowHelp(HelpRequest::Contents()));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(english.window()));
   EXPECT_EQ(english.window()->windowTitle(), "Tarvik Help");
   if (const char* folder = std::getenv("TARVIK_PICTURES")) {
@@ -25,14 +25,14 @@ TEST(QtHelpViewerTest, CallOpensTheTopicALinkMovesAndBackReturns) {
 
   QWidget owner;
   QtHelpViewer viewer(&owner, UiLanguage::kGerman);
-  ShowControlHelp(viewer, 130, HelpCommand::kWmHelp);
+  ShowControlHelp(viewer, MainWindowId::kWeight, HelpGesture::kHelpRequest);
   QWidget* window = viewer.window();
   ASSERT_TRUE(window != nullptr && QTest::qWaitForWindowExposed(window));
   EXPECT_EQ(window->windowTitle(), "Tarvik Hilfe");
   auto* text = window->findChild<QTextBrowser*>();
   EXPECT_TRUE(text->toPlainText().startsWith("Geschossgewicht"));
 
-  ASSERT_TRUE(viewer.WinHelp(kHelpFile, {HelpCommand::kFinder}));
+  ASSERT_TRUE(viewer.ShowHelp(HelpRequest::Contents()));
   EXPECT_EQ(viewer.window(), window);
   // A click on the last letter of the contents' link "Letzter Schuss".
   const QPoint link_end = text->cursorRect(text->document()->find("Letzter Schuss")).center();

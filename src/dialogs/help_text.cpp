@@ -1,12 +1,13 @@
-#include "win32ui/help_text.h"
+#include "dialogs/help_text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <optional>
 
 #include "base/number_text.h"
+#include "base/utf8.h"
 
-namespace tarvik::win32ui {
+namespace tarvik {
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -16,27 +17,6 @@ std::string Lower(std::string_view text) {
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return lower;
-}
-
-// The code point as UTF-8.
-std::string Utf8Of(unsigned long code) {
-  std::string out;
-  if (code < 0x80) {
-    out.push_back(static_cast<char>(code));
-  } else if (code < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else if (code < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-  return out;
 }
 
 // The text an entity stands for ("amp" for "&amp;"), or nothing for one unknown.
@@ -49,7 +29,11 @@ std::optional<std::string> Entity(std::string_view name) {
   if (name == "nbsp") return " ";
   if (name.size() > 1 && name.front() == '#') {
     const std::int32_t code = ParseInteger(name.substr(1));
-    if (code > 0 && code < 0x110000) return Utf8Of(static_cast<unsigned long>(code));
+    if (code > 0 && code < 0x110000) {
+      std::string text;
+      AppendUtf8(text, static_cast<char32_t>(code));
+      return text;
+    }
   }
   return std::nullopt;
 }
@@ -205,4 +189,4 @@ HelpText HtmlToHelpText(std::string_view html) {
   return out.Finish();
 }
 
-}  // namespace tarvik::win32ui
+}  // namespace tarvik

@@ -1,14 +1,14 @@
 // A help page's HTML as the plain text a read-only edit field shows (headings and paragraphs
 // apart by blank lines, list items on lines of their own) and the links it holds, in order,
-// each once.
-#ifndef TARVIK_WIN32UI_HELP_TEXT_H_
-#define TARVIK_WIN32UI_HELP_TEXT_H_
+// each once: the native front's help window shows its pages so.
+#ifndef TARVIK_DIALOGS_HELP_TEXT_H_
+#define TARVIK_DIALOGS_HELP_TEXT_H_
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace tarvik::win32ui {
+namespace tarvik {
 
 struct HelpLink {
   std::string title;  // the link's text
@@ -22,6 +22,6 @@ struct HelpText {
 
 HelpText HtmlToHelpText(std::string_view html);
 
-}  // namespace tarvik::win32ui
+}  // namespace tarvik
 
-#endif  // TARVIK_WIN32UI_HELP_TEXT_H_
+#endif  // TARVIK_DIALOGS_HELP_TEXT_H_

@@ -1,8 +1,8 @@
-#include "win32ui/help_text.h"
+#include "dialogs/help_text.h"
 
 #include <gtest/gtest.h>
 
-namespace tarvik::win32ui {
+namespace tarvik {
 namespace {
 
 TEST(HelpTextTest, BlocksBecomeLinesEntitiesCharactersAndLinksAreKeptOnceInOrder) {
@@ -19,4 +19,4 @@ TEST(HelpTextTest, BlocksBecomeLinesEntitiesCharactersAndLinksAreKeptOnceInOrder
 }
 
 }  // namespace
-}  // namespace tarvik::win32ui
+}  // namespace tarvik
