@@ -17,7 +17,7 @@ int HexValue(char c) {
 
 // Bytes right after a reply that are neither digits nor line ends came with the reply.
 std::size_t SkipReplyTail(std::string_view read, std::size_t from) {
-  while (from < read.size() && !IsDigitByte(read[from]) && !IsLineEnd(read[from])) ++from;
+  while (from < read.size() && !IsDigit(read[from]) && !IsLineEnd(read[from])) ++from;
   return from;
 }
 
@@ -36,7 +36,7 @@ void PassOnUnexaminedReply(TabLine& line, std::string_view read) {
   bool reading = true;  // the line so far has nothing but digits
   for (std::size_t i = 0; i < read.size(); ++i) {
     if (!IsLineEnd(read[i])) {
-      reading = reading && IsDigitByte(read[i]);
+      reading = reading && IsDigit(read[i]);
       continue;
     }
     if (reading) continue;
@@ -64,11 +64,11 @@ std::optional<std::size_t> FindVersionReply(std::string_view read, bool after_di
   std::optional<std::size_t> digits_only;  // "12", CR, LF could be a reading as well
   for (std::size_t at = 0; at + kVersionReplyLength <= read.size(); ++at) {
     if (read[at + 2] != kCarriageReturn || read[at + 3] != kLineFeed) continue;
-    if (!IsDigitByte(read[at]) || !IsDigitByte(read[at + 1])) {
+    if (!IsDigit(read[at]) || !IsDigit(read[at + 1])) {
       reply = at;
       continue;
     }
-    const bool goes_on = at == 0 ? after_digit : IsDigitByte(read[at - 1]);
+    const bool goes_on = at == 0 ? after_digit : IsDigit(read[at - 1]);
     if (!goes_on) digits_only = at;
   }
   return reply ? reply : digits_only;
