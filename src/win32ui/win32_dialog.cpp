@@ -7,9 +7,6 @@
 namespace tarvik::win32ui {
 namespace {
 
-// The identifier the dialog manager gives an item the program never addresses.
-constexpr int kUnaddressedItem = 0xFFFF;
-
 DWORD StyleFor(DialogRole role) {
   switch (role) {
     case DialogRole::kModal:
@@ -34,7 +31,7 @@ std::string WindowText(HWND window) {
 
 int ControlId(HWND control) {
   const int id = GetDlgCtrlID(control);
-  return id == kUnaddressedItem ? kNoControlId : id;
+  return id == kUnaddressedItemId ? kNoControlId : id;
 }
 
 POINT PointOf(LPARAM lparam) {
