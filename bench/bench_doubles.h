@@ -23,13 +23,11 @@ class NullSurface final : public DialogSurface {
   void SetItemText(int, std::string_view) override {}
   std::string GetItemText(int) const override { return {}; }
   void EnableItem(int, bool) override {}
-  void ShowItem(int, bool) override {}
   void CheckItem(int, bool) override {}
   bool IsItemChecked(int) const override { return false; }
   void ClearList(int) override {}
   void AddListItem(int, std::string_view) override {}
   void SelectListItem(int, int) override {}
-  int SelectedListIndex(int) const override { return -1; }
   std::string SelectedListText(int) const override { return {}; }
   void EnableMenuItem(int, bool) override {}
   void CheckMenuItem(int, bool) override {}

@@ -1,12 +1,12 @@
-// Tarvik's start-up and shutdown: the user's settings are loaded, the main window runs as a
-// modal dialog for the whole run, and then the link, the store and the series are let go in
-// that order.
+// Tarvik on Linux: the options, the debug log, the POSIX services and the Qt windows over the
+// run that AppSession shares with the Windows program.
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,11 +14,15 @@
 #include <string_view>
 
 #include "base/clock.h"
+#include "base/debug_log.h"
 #include "base/number_text.h"
-#include "dialogs/app_state.h"
+#include "dialogs/app_session.h"
 #include "dialogs/main_window.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/posix_serial_port.h"
+#include "platform/posix/posix_settings_file.h"
+#include "platform/stream_debug_log.h"
 #include "res/main_window_template.h"
-#include "settings/settings_store.h"
 #include "ui/qt_dialog.h"
 #include "ui/qt_file_dialogs.h"
 #include "ui/qt_help_viewer.h"
@@ -28,29 +32,15 @@
 #include "ui/qt_windows.h"
 #include "ui/ui_language.h"
 
-#ifdef _WIN32
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_serial_port.h"
-#include "platform/win32/win32_settings_key.h"
-namespace platform = tarvik::win32;
-using PlatformSerial = tarvik::win32::Win32SerialPlatform;
-using PlatformFiles = tarvik::win32::Win32Files;
-#else
-#include "platform/posix/posix_files.h"
-#include "platform/posix/posix_serial_port.h"
-#include "platform/posix/posix_settings_file.h"
-namespace platform = tarvik::posix;
-using PlatformSerial = tarvik::posix::PosixSerialPlatform;
-using PlatformFiles = tarvik::posix::PosixFiles;
-#endif
-
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: tarvik [--port NAME]\n"
+    "Usage: tarvik [--port NAME] [--debug]\n"
     "Shows the shots of the qm-307 chronoscope on the serial port your settings name, or on\n"
     "NAME for this run (a device path such as /dev/ttyUSB0, COMn for /dev/ttyS(n-1), or a name\n"
     "under /dev).\n"
+    "  --debug               tell on standard error why a setting, a port, a sound or a file\n"
+    "                        failed (or set TARVIK_DEBUG to 1, or to a file to append to)\n"
     "For developers and scripts:\n"
     "  --list-ports          print the serial ports present and exit\n"
     "  --configured-port     print the port your settings name; succeed when it is present\n"
@@ -65,6 +55,7 @@ struct Options {
   bool configured_port = false;
   bool measure_startup = false;
   bool help = false;
+  bool debug = false;
   std::string screenshot;
   double after_seconds = 5.0;
 };
@@ -83,6 +74,8 @@ Options ParseOptions(int argc, char** argv) {
       options.measure_startup = true;
     } else if (argument == "--help") {
       options.help = true;
+    } else if (argument == "--debug") {
+      options.debug = true;
     } else if (argument == "--port" && has_value) {
       options.port = argv[++i];
     } else if (argument == "--screenshot" && has_value) {
@@ -105,6 +98,50 @@ void ScheduleScreenshot(tarvik::ui::QtDialog& window, const Options& options) {
   });
 }
 
+// Prints the milliseconds from `started` to the window's first paint, and closes the program.
+void MeasureStartup(tarvik::ui::QtDialog& dialog, std::chrono::steady_clock::time_point started) {
+  dialog.OnFirstPaint([&dialog, started] {
+    const auto shown = std::chrono::steady_clock::now() - started;
+    std::cout << std::chrono::duration_cast<std::chrono::milliseconds>(shown).count() << std::endl;
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.EndDialog(0); });
+  });
+}
+
+// --list-ports and --configured-port: the ports present, or the configured port and whether it
+// is present.
+int ListPorts(tarvik::SerialPlatform& serial, const std::string& configured, bool configured_only) {
+  const auto present = serial.EnumeratePorts(configured);
+  if (configured_only) {
+    std::cout << configured << "\n";
+    return std::find(present.begin(), present.end(), configured) != present.end() ? 0 : 1;
+  }
+  for (const std::string& port : present) std::cout << port << "\n";
+  return 0;
+}
+
+// The main window over its Qt window and the services, until it closes; the windows are gone
+// before the session lets go of the link and the store they use.
+void RunMainWindow(tarvik::AppState& state, tarvik::SettingsStore& store, const Options& options,
+                   std::chrono::steady_clock::time_point started, const tarvik::DebugLog& log) {
+  namespace ui = tarvik::ui;
+  ui::QtDialog dialog(tarvik::MainWindowTemplate(state.language),
+                      &tarvik::MainMenuTemplate(state.language));
+  ui::QtMessageBox message_box(&dialog);
+  ui::QtSoundPlayer sound(ui::SoundFolders(QApplication::applicationDirPath().toStdString()), log);
+  tarvik::SystemClock clock;
+  tarvik::posix::PosixFiles files(log);
+  ui::QtTextViewer viewer(log);
+  ui::QtWindows windows(&dialog);
+  ui::QtFileDialogs file_dialogs(&dialog);
+  ui::QtHelpViewer help(&dialog, state.language);
+  tarvik::MainWindow window(
+      dialog, state,
+      {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
+  if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
+  if (options.measure_startup) MeasureStartup(dialog, started);
+  dialog.RunModal(window);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,23 +152,14 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  PlatformSerial serial;
-  std::unique_ptr<tarvik::SettingsStore> store =
-      tarvik::OpenSettingsStore(platform::OpenUserSettings());
-  tarvik::AppState state(serial);
-  tarvik::LoadSettings(*store, state.settings, state.last_shot);
-  if (!options.port.empty()) state.settings.port_name = options.port;
+  const std::unique_ptr<tarvik::DebugLog> log =
+      tarvik::OpenDebugLog(tarvik::ChooseDebugLog(std::getenv("TARVIK_DEBUG"), options.debug));
+  tarvik::posix::PosixSerialPlatform serial(*log);
+  tarvik::AppSession session(serial, tarvik::posix::OpenUserSettings(*log), options.port);
 
   // These answer without a window, so they work where there is no display.
   if (options.list_ports || options.configured_port) {
-    const std::string& configured = state.settings.port_name;
-    const auto present = serial.EnumeratePorts(configured);
-    if (options.configured_port) {
-      std::cout << configured << "\n";
-      return std::find(present.begin(), present.end(), configured) != present.end() ? 0 : 1;
-    }
-    for (const std::string& port : present) std::cout << port << "\n";
-    return 0;
+    return ListPorts(serial, session.state().settings.port_name, options.configured_port);
   }
 
   // The idle program's CPU is mostly the 20 ms timer's wake-ups, and Qt's own event dispatcher
@@ -141,38 +169,8 @@ int main(int argc, char** argv) {
   application.setApplicationName("Tarvik");
   application.setDesktopFileName("tarvik");
   QApplication::setWindowIcon(QIcon::fromTheme("tarvik"));
-  state.language = tarvik::ui::UiLanguageFor(QLocale::system().uiLanguages());
-
-  {
-    // The window and its logic go before the link and the store they use.
-    tarvik::ui::QtDialog dialog(tarvik::MainWindowTemplate(state.language),
-                                &tarvik::MainMenuTemplate(state.language));
-    tarvik::ui::QtMessageBox message_box(&dialog);
-    tarvik::ui::QtSoundPlayer sound(
-        tarvik::ui::SoundFolders(QApplication::applicationDirPath().toStdString()));
-    tarvik::SystemClock clock;
-    PlatformFiles files;
-    tarvik::ui::QtTextViewer viewer;
-    tarvik::ui::QtWindows windows(&dialog);
-    tarvik::ui::QtFileDialogs file_dialogs(&dialog);
-    tarvik::ui::QtHelpViewer help(&dialog, state.language);
-    tarvik::MainWindow window(
-        dialog, state,
-        {*store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
-    if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
-    if (options.measure_startup) {
-      dialog.OnFirstPaint([&dialog, started] {
-        const auto shown = std::chrono::steady_clock::now() - started;
-        std::cout << std::chrono::duration_cast<std::chrono::milliseconds>(shown).count()
-                  << std::endl;
-        QTimer::singleShot(0, &dialog, [&dialog] { dialog.EndDialog(0); });
-      });
-    }
-    dialog.RunModal(window);
-  }
-
-  state.chronoscope.CloseLink();
-  tarvik::CloseSettingsStore(store);
-  state.series.ReleaseSeries();
-  return 0;
+  return session.Run(tarvik::ui::UiLanguageFor(QLocale::system().uiLanguages()),
+                     [&](tarvik::AppState& state, tarvik::SettingsStore& store) {
+                       RunMainWindow(state, store, options, started, *log);
+                     });
 }

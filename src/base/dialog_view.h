@@ -17,8 +17,8 @@
 namespace tarvik {
 
 // What a platform window offers. A control that the active layout lacks is skipped silently by
-// every call, and reads of it give an empty text, false or -1 (the German main window, for
-// instance, has no count field).
+// every call, and reads of it give an empty text or false (the German main window, for instance,
+// has no count field).
 class DialogSurface {
  public:
   virtual ~DialogSurface() = default;
@@ -26,7 +26,6 @@ class DialogSurface {
   virtual void SetItemText(int id, std::string_view text) = 0;
   virtual std::string GetItemText(int id) const = 0;
   virtual void EnableItem(int id, bool enabled) = 0;
-  virtual void ShowItem(int id, bool shown) = 0;
   // Check boxes. Ticking one from the program raises no click.
   virtual void CheckItem(int id, bool checked) = 0;
   virtual bool IsItemChecked(int id) const = 0;
@@ -35,7 +34,6 @@ class DialogSurface {
   virtual void ClearList(int id) = 0;
   virtual void AddListItem(int id, std::string_view text) = 0;
   virtual void SelectListItem(int id, int index) = 0;
-  virtual int SelectedListIndex(int id) const = 0;  // -1 when nothing is selected
   virtual std::string SelectedListText(int id) const = 0;
 
   // Menu items, by command identifier.
@@ -86,14 +84,12 @@ class DialogView {
   void SetItemUnsigned(Id id, std::uint64_t value) { SetItemText(id, FormatUnsigned(value)); }
   std::string GetItemText(Id id) const { return surface_.GetItemText(Raw(id)); }
   void EnableItem(Id id, bool enabled) { surface_.EnableItem(Raw(id), enabled); }
-  void ShowItem(Id id, bool shown) { surface_.ShowItem(Raw(id), shown); }
   void CheckItem(Id id, bool checked) { surface_.CheckItem(Raw(id), checked); }
   bool IsItemChecked(Id id) const { return surface_.IsItemChecked(Raw(id)); }
 
   void ClearList(Id id) { surface_.ClearList(Raw(id)); }
   void AddListItem(Id id, std::string_view text) { surface_.AddListItem(Raw(id), text); }
   void SelectListItem(Id id, int index) { surface_.SelectListItem(Raw(id), index); }
-  int SelectedListIndex(Id id) const { return surface_.SelectedListIndex(Raw(id)); }
   std::string SelectedListText(Id id) const { return surface_.SelectedListText(Raw(id)); }
 
   void EnableMenuItem(Id command, bool enabled) { surface_.EnableMenuItem(Raw(command), enabled); }

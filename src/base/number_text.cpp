@@ -8,14 +8,10 @@
 #include <limits>
 #include <system_error>
 
+#include "base/ascii.h"
+
 namespace tarvik {
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t SkipBlanks(std::string_view text) {
   std::size_t i = 0;

@@ -1,5 +1,6 @@
 // Wave-file playback. The shot sounds are played synchronously: the call returns when the sound
-// has finished (or at once when it cannot be played; failures are not reported).
+// has finished (or at once when it cannot be played: the caller hears nothing of it, the player's
+// debug log is told why).
 #ifndef TARVIK_BASE_SOUND_H_
 #define TARVIK_BASE_SOUND_H_
 

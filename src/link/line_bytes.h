@@ -3,12 +3,10 @@
 #ifndef TARVIK_LINK_LINE_BYTES_H_
 #define TARVIK_LINK_LINE_BYTES_H_
 
+#include "base/ascii.h"
+
 namespace tarvik {
 
-inline constexpr char kCarriageReturn = '\r';
-inline constexpr char kLineFeed = '\n';
-
-constexpr bool IsDigitByte(char c) { return c >= '0' && c <= '9'; }
 constexpr bool IsLineEnd(char c) { return c == kCarriageReturn || c == kLineFeed; }
 
 }  // namespace tarvik

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/ascii.h"
+
 namespace tarvik {
 namespace {
 
@@ -54,7 +56,7 @@ std::string ComposeSerialFailureText(std::string_view title, std::string_view po
                                      std::string_view system_text) {
   std::string text;
   text.reserve(title.size() + port_name.size() + system_text.size() + 3);
-  text.append(title).append(" ").append(port_name).append("\r\n").append(system_text);
+  text.append(title).append(" ").append(port_name).append(kLineBreak).append(system_text);
   constexpr std::size_t kMaxLength = kFailureTextSize - 1;
   if (text.size() <= kMaxLength) return text;
 
@@ -62,7 +64,7 @@ std::string ComposeSerialFailureText(std::string_view title, std::string_view po
   std::size_t keep = kMaxLength - kEllipsis.size();
   while (keep > 0 && IsUtf8Continuation(text[keep])) --keep;
   // Do not leave half of a line break behind.
-  if (keep > 0 && text[keep - 1] == '\r') --keep;
+  if (keep > 0 && text[keep - 1] == kCarriageReturn) --keep;
   text.resize(keep);
   text.append(kEllipsis);
   return text;

@@ -10,13 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/platform_error.h"
+
 namespace tarvik {
 
-// Why a platform call failed: its error code and the system's text for it.
-struct PortError {
-  int code = 0;
-  std::string text;
-};
+// Why a port would not open: the system's error code and its text, which the user is shown.
+using PortError = PlatformError;
 
 // What a port's Read or Write gives instead of a count of bytes.
 inline constexpr int kPortFailed = -1;  // this call failed; a later one may succeed

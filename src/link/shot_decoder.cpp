@@ -54,19 +54,19 @@ void ShotDecoder::ReplyEnded() {
 bool ShotDecoder::LineIsAReply() const {
   if (!line_seen_) return false;
   const auto& line = line_start_;
-  if (line_length_ == 2) return !IsDigitByte(line[0]) || !IsDigitByte(line[1]);
+  if (line_length_ == 2) return !IsDigit(line[0]) || !IsDigit(line[1]);
   return line_length_ == kLineStart && line[1] == 'n' && line[2] == ':' && line[8] == 'e' &&
          line[9] == ':';
 }
 
 void ShotDecoder::Take(char byte, std::vector<Reading>& readings) {
-  if (after_reply_ && !IsDigitByte(byte)) return;  // line ends and what came with the reply
+  if (after_reply_ && !IsDigit(byte)) return;  // line ends and what came with the reply
   after_reply_ = false;
   if (!IsLineEnd(byte)) {
     if (line_length_ < kLineStart) line_start_[line_length_] = byte;
     if (line_length_ <= kLineStart) ++line_length_;  // one more stands for "longer"
   }
-  after_digit_ = IsDigitByte(byte);
+  after_digit_ = IsDigit(byte);
   if (after_digit_) {
     if (!spoiled_) AddDigit(byte - '0');
     return;

@@ -30,7 +30,7 @@ void PassOnUnexaminedReply(TabLine& line, std::string_view read) {
   bool reading = true;  // the line so far has nothing but digits
   for (std::size_t i = 0; i < read.size(); ++i) {
     if (!IsLineEnd(read[i])) {
-      reading = reading && IsDigitByte(read[i]);
+      reading = reading && IsDigit(read[i]);
       continue;
     }
     if (reading) continue;
@@ -58,11 +58,11 @@ std::optional<std::size_t> FindVersionReply(std::string_view read, bool after_di
   for (std::size_t at = 0; at + kVersionReplyLength <= read.size(); ++at) {
     if (read[at + 2] != kCarriageReturn || read[at + 3] != kLineFeed) continue;
     if (IsLineEnd(read[at]) || IsLineEnd(read[at + 1])) continue;
-    if (!IsDigitByte(read[at]) || !IsDigitByte(read[at + 1])) {
+    if (!IsDigit(read[at]) || !IsDigit(read[at + 1])) {
       reply = at;
       continue;
     }
-    const bool goes_on = at == 0 ? after_digit : IsDigitByte(read[at - 1]);
+    const bool goes_on = at == 0 ? after_digit : IsDigit(read[at - 1]);
     if (!goes_on) digits_only = at;
   }
   return reply ? reply : digits_only;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/ascii.h"
 #include "base/number_text.h"
 
 namespace tarvik {
@@ -19,18 +20,12 @@ constexpr std::int64_t kPlaceLimit = std::int64_t{1} << 50;
 // The exponent written for ParseDecimal: already past every double, still an ordinary text.
 constexpr std::int64_t kWrittenExponentLimit = 100000;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 }  // namespace
 
 std::optional<std::string> LogLine(double velocity, double energy, double weight) {
   std::string line = FormatFixed(velocity, 2);
   line.append(",").append(FormatFixed(energy, 2)).append(",").append(FormatFixed(weight, 2));
-  line.append("\r\n");
+  line.append(kLineBreak);
   if (line.size() > kMaxLogLine) return std::nullopt;
   return line;
 }

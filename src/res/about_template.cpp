@@ -8,7 +8,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr int Id(AboutId id) { return static_cast<int>(id); }
+using templates::Id;
 
 // The maker and its address are fictional.
 constexpr std::string_view kNotice = "(c) 2026 Dorvex Instruments, Tarvik team";

@@ -9,7 +9,7 @@ namespace {
 using enum ControlKind;
 using C = ConfigId;
 
-constexpr int Id(C id) { return static_cast<int>(id); }
+using templates::Id;
 constexpr std::string_view kFont = "MS Sans Serif";
 
 struct GeneralTexts {

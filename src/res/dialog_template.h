@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace tarvik {
 
@@ -24,6 +25,17 @@ enum class ControlKind {
 
 // Identifier of a control the program never addresses (a plain label).
 inline constexpr int kNoControlId = -1;
+
+namespace templates {
+
+// The number a template stores for a window's identifier (a control's or a menu command's), or
+// for the one `offset` places after it. Kept apart, for the templates to bring in with
+// `using templates::Id;`: the windows' logic calls its own enums `Id`.
+template <typename Enum>
+requires std::is_enum_v<Enum>
+constexpr int Id(Enum id, int offset = 0) { return static_cast<int>(id) + offset; }
+
+}  // namespace templates
 
 struct ControlTemplate {
   int id;

@@ -5,7 +5,7 @@
 namespace tarvik {
 namespace {
 
-constexpr int Id(GraphCommand command) { return static_cast<int>(command); }
+using templates::Id;
 
 constexpr MenuItem kSeparator{0, "", {}};
 

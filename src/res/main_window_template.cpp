@@ -7,7 +7,7 @@
 namespace tarvik {
 namespace {
 
-constexpr int Id(MainWindowId id) { return static_cast<int>(id); }
+using templates::Id;
 
 using enum ControlKind;
 using W = MainWindowId;

@@ -7,7 +7,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr int Id(SnapId id) { return static_cast<int>(id); }
+using templates::Id;
 
 constexpr std::array kControls = {
     ControlTemplate{kNoControlId, kTextCentered, "Waiting for memory dump from qm307", 4, 9, 148,

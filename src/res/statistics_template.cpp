@@ -9,8 +9,7 @@ namespace {
 using enum ControlKind;
 using S = StatisticsId;
 
-constexpr int Id(S id) { return static_cast<int>(id); }
-constexpr int Id(S first, int offset) { return static_cast<int>(first) + offset; }
+using templates::Id;
 
 struct Texts {
   std::string_view shots, average, range, use_last_only, shots_after;

@@ -25,7 +25,7 @@ class SettingsBackend {
   // The named value, or nothing when there is none or it cannot be read.
   virtual std::optional<SettingValue> QueryValue(std::string_view name) = 0;
   // Each write reaches the store before it returns, or inside a batch when the batch ends; a
-  // failed write is dropped.
+  // failed write is dropped, and the backend tells its debug log why.
   virtual void SetText(std::string_view name, std::string_view text) = 0;
   virtual void SetNumber(std::string_view name, std::uint32_t value) = 0;
   virtual void BeginBatch() {}

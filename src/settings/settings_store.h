@@ -39,8 +39,6 @@ class SettingsStore final : public SettingsWriter {
   void BeginBatch() override;
   void EndBatch() override;
 
-  bool is_open() const { return backend_ != nullptr; }
-
  private:
   std::unique_ptr<SettingsBackend> backend_;
 };

@@ -222,10 +222,6 @@ void QtDialog::EnableItem(int id, bool enabled) {
   if (QWidget* widget = Control(id)) widget->setEnabled(enabled);
 }
 
-void QtDialog::ShowItem(int id, bool shown) {
-  if (QWidget* widget = Control(id)) widget->setVisible(shown);
-}
-
 void QtDialog::CheckItem(int id, bool checked) {
   if (auto* box = qobject_cast<QCheckBox*>(Control(id))) box->setChecked(checked);
 }
@@ -245,11 +241,6 @@ void QtDialog::AddListItem(int id, std::string_view text) {
 
 void QtDialog::SelectListItem(int id, int index) {
   if (auto* list = qobject_cast<QComboBox*>(Control(id))) list->setCurrentIndex(index);
-}
-
-int QtDialog::SelectedListIndex(int id) const {
-  auto* list = qobject_cast<QComboBox*>(Control(id));
-  return list != nullptr ? list->currentIndex() : -1;
 }
 
 std::string QtDialog::SelectedListText(int id) const {

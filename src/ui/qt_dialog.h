@@ -48,13 +48,11 @@ class QtDialog : public QDialog, public DialogSurface {
   void SetItemText(int id, std::string_view text) override;
   std::string GetItemText(int id) const override;
   void EnableItem(int id, bool enabled) override;
-  void ShowItem(int id, bool shown) override;
   void CheckItem(int id, bool checked) override;
   bool IsItemChecked(int id) const override;
   void ClearList(int id) override;
   void AddListItem(int id, std::string_view text) override;
   void SelectListItem(int id, int index) override;
-  int SelectedListIndex(int id) const override;
   std::string SelectedListText(int id) const override;
   void EnableMenuItem(int command, bool enabled) override;
   void CheckMenuItem(int command, bool checked) override;

@@ -60,7 +60,8 @@ std::optional<long long> DurationOfFile(const std::string& path) {
 
 }  // namespace
 
-QtSoundPlayer::QtSoundPlayer(std::vector<std::string> folders) : folders_(std::move(folders)) {
+QtSoundPlayer::QtSoundPlayer(std::vector<std::string> folders, const DebugLog& log)
+    : folders_(std::move(folders)), log_(log) {
   worker_ = new QObject;
   worker_->moveToThread(&thread_);
   QObject::connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
@@ -92,10 +93,9 @@ void QtSoundPlayer::PlayFileSync(const std::string& file_name) {
   // Qt keeps a file it could not decode as such and then never reports on it again, so a file
   // that failed once, unchanged since, is not tried again.
   const std::string signature = path.empty() ? "" : Signature(path);
-  if (!duration || undecodable_.count(signature) != 0) {
-    QApplication::beep();
-    return;
-  }
+  if (path.empty()) return Refuse(file_name, "no such file, here or beside the program");
+  if (!duration) return Refuse(file_name, "not a wave file");
+  if (undecodable_.count(signature) != 0) return Refuse(file_name, "it could not be decoded");
   auto finished = std::make_shared<Finished>();
   QMetaObject::invokeMethod(worker_, [this, path, finished] {
     // A fresh effect for every sound: one that failed once would fail quietly ever after.
@@ -117,8 +117,13 @@ void QtSoundPlayer::PlayFileSync(const std::string& file_name) {
     QMetaObject::invokeMethod(worker_, [this] { effect_->stop(); });
   } else if (finished->failed) {
     undecodable_.insert(signature);
-    QApplication::beep();
+    Refuse(file_name, "it could not be decoded");
   }
+}
+
+void QtSoundPlayer::Refuse(const std::string& file_name, std::string_view why) const {
+  LogFailure(log_, "play the sound", file_name, why);
+  QApplication::beep();
 }
 
 std::vector<std::string> SoundFolders(const std::string& program_folder) {

@@ -25,7 +25,11 @@ std::string OpenerFailure(int exit_code) {
 
 }  // namespace
 
-void QtTextViewer::ShowTextFile(const std::string& path, const Failed& failed) {
+void QtTextViewer::ShowTextFile(const std::string& path, const Failed& tell_user) {
+  const Failed failed = [&log = log_, path, tell_user](const std::string& why) {
+    LogFailure(log, "show", path, why);
+    tell_user(why);
+  };
   // A file URL carries any name intact: spaces, quotes, bytes beyond ASCII.
   const QString file = QDir::current().absoluteFilePath(QString::fromLocal8Bit(path.c_str()));
   const QString opener = QStandardPaths::findExecutable("xdg-open");

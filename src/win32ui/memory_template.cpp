@@ -11,9 +11,6 @@ constexpr WORD kEditAtom = 0x0081;
 constexpr WORD kStaticAtom = 0x0082;
 constexpr WORD kComboBoxAtom = 0x0085;
 
-// Identifier of an item the program never addresses, as the dialog manager spells it.
-constexpr DWORD kNoIdentifier = 0xFFFF;
-
 void AppendItems(HMENU menu, std::span<const MenuItem> items) {
   for (const MenuItem& item : items) {
     const std::wstring text = Utf8ToWide(item.text);
@@ -107,7 +104,7 @@ void MemoryTemplate::Control(const ControlTemplate& control) {
   Word(static_cast<WORD>(control.width));
   // A drop-down list's template height is the height of its open list, as the control takes it.
   Word(static_cast<WORD>(control.height));
-  Dword(control.id == kNoControlId ? kNoIdentifier : static_cast<DWORD>(control.id));
+  Dword(control.id == kNoControlId ? kUnaddressedItemId : static_cast<DWORD>(control.id));
   Word(0xFFFF);
   Word(kind.atom);
   Text(control.kind == ControlKind::kDropDownList ? std::string_view() : control.text);

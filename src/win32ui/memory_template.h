@@ -11,6 +11,10 @@
 
 namespace tarvik::win32ui {
 
+// The identifier of an item the program never addresses (kNoControlId), as the template gives it
+// to the dialog manager and the dialog manager gives it back.
+inline constexpr WORD kUnaddressedItemId = 0xFFFF;
+
 // An extended dialog template (DLGTEMPLATEEX and its items), kept DWORD-aligned.
 class MemoryTemplate {
  public:

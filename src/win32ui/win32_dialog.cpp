@@ -7,9 +7,6 @@
 namespace tarvik::win32ui {
 namespace {
 
-// The identifier the dialog manager gives an item the program never addresses.
-constexpr int kUnaddressedItem = 0xFFFF;
-
 DWORD StyleFor(DialogRole role) {
   switch (role) {
     case DialogRole::kModal:
@@ -34,7 +31,7 @@ std::string WindowText(HWND window) {
 
 int ControlId(HWND control) {
   const int id = GetDlgCtrlID(control);
-  return id == kUnaddressedItem ? kNoControlId : id;
+  return id == kUnaddressedItemId ? kNoControlId : id;
 }
 
 POINT PointOf(LPARAM lparam) {
@@ -272,10 +269,6 @@ void Win32Dialog::EnableItem(int id, bool enabled) {
   if (HWND item = Item(id)) EnableWindow(item, enabled ? TRUE : FALSE);
 }
 
-void Win32Dialog::ShowItem(int id, bool shown) {
-  if (HWND item = Item(id)) ShowWindow(item, shown ? SW_SHOW : SW_HIDE);
-}
-
 void Win32Dialog::CheckItem(int id, bool checked) {
   if (!IsKind(id, ControlKind::kCheckBox)) return;
   if (HWND item = Item(id))
@@ -306,18 +299,12 @@ void Win32Dialog::SelectListItem(int id, int index) {
   if (HWND item = Item(id)) SendMessageW(item, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-int Win32Dialog::SelectedListIndex(int id) const {
-  if (!IsKind(id, ControlKind::kDropDownList)) return -1;
-  HWND item = Item(id);
-  if (item == nullptr) return -1;
-  const LRESULT index = SendMessageW(item, CB_GETCURSEL, 0, 0);
-  return index == CB_ERR ? -1 : static_cast<int>(index);
-}
-
 std::string Win32Dialog::SelectedListText(int id) const {
-  const int index = SelectedListIndex(id);
-  if (index < 0) return {};
+  if (!IsKind(id, ControlKind::kDropDownList)) return {};
   HWND item = Item(id);
+  if (item == nullptr) return {};
+  const LRESULT index = SendMessageW(item, CB_GETCURSEL, 0, 0);
+  if (index == CB_ERR) return {};
   const LRESULT length = SendMessageW(item, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == CB_ERR) return {};
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

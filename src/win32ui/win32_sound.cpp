@@ -42,9 +42,12 @@ std::wstring Resolve(const std::string& file_name) {
 
 void Win32Sound::PlayFileSync(const std::string& file_name) {
   const std::wstring path = Resolve(file_name);
-  if (path.empty() || !PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT)) {
-    MessageBeep(MB_OK);
+  if (!path.empty() && PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT)) {
+    return;
   }
+  LogFailure(log_, "play the sound", file_name,
+             path.empty() ? "no such file, here or beside the program" : "PlaySound refused it");
+  MessageBeep(MB_OK);
 }
 
 }  // namespace tarvik::win32ui

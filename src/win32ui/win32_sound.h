@@ -5,14 +5,21 @@
 
 #include <string>
 
+#include "base/debug_log.h"
 #include "base/sound.h"
 
 namespace tarvik::win32ui {
 
 class Win32Sound final : public SoundPlayer {
  public:
-  // A file that cannot be found or played gives the system's short beep instead.
+  explicit Win32Sound(const DebugLog& log = kNoDebugLog) : log_(log) {}
+
+  // A file that cannot be found or played gives the system's short beep instead, and the log
+  // is told.
   void PlayFileSync(const std::string& file_name) override;
+
+ private:
+  const DebugLog& log_;
 };
 
 }  // namespace tarvik::win32ui

@@ -55,7 +55,6 @@ class FakeDialog : public DialogSurface {
   void StartTimer(int timer_id, int period_ms) override { timers_[timer_id] = period_ms; }
   void StopTimer(int timer_id) override { timers_.erase(timer_id); }
   void EndDialog(int result) override { end_result_ = result; }
-  void ShowItem(int, bool) override {}
   void CheckItem(int id, bool checked) override { Mark(checked_, id, checked); }
   bool IsItemChecked(int id) const override { return checked_.count(id) != 0; }
   void ClearList(int id) override {
@@ -66,11 +65,8 @@ class FakeDialog : public DialogSurface {
   void SelectListItem(int id, int index) override {
     selected_[id] = index >= 0 && index < static_cast<int>(lists_[id].size()) ? index : -1;
   }
-  int SelectedListIndex(int id) const override {
-    return selected_.count(id) ? selected_.at(id) : -1;
-  }
   std::string SelectedListText(int id) const override {
-    const int index = SelectedListIndex(id);
+    const int index = selected_.count(id) ? selected_.at(id) : -1;
     return index < 0 ? std::string() : lists_.at(id)[index];
   }
   std::vector<std::string> List(auto id) const {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "doubles/recording_debug_log.h"
+
 namespace tarvik::ui {
 namespace {
 
@@ -62,6 +64,18 @@ TEST_F(QtTextViewerTest, TheDesktopsProgramIsAskedAndItsFailureIsTold) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !reasons.empty(); }, 5000));
   EXPECT_EQ(reasons,
             std::vector<std::string>{"xdg-open: no program to open text files was found."});
+}
+
+TEST_F(QtTextViewerTest, AFileNoProgramShowedTellsTheDebugLogWhy) {
+  testing::RecordingDebugLog log;
+  QtTextViewer viewer(log);
+  bool told = false;
+  Opener(3);
+  viewer.ShowTextFile(log_.string(), [&told](const std::string&) { told = true; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return told; }, 5000));
+  EXPECT_EQ(log.lines, std::vector<std::string>{"tarvik: show " + log_.string() +
+                                                ": xdg-open: no program to open text files was "
+                                                "found."});
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "base/number_text.h"
 #include "base/sound.h"
 #include "base/wave_file.h"
+#include "doubles/recording_debug_log.h"
 #include "ui/qt_dialog.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_sound.h"
@@ -213,6 +214,19 @@ TEST(QtSoundPlayerTest, PlaysTheProgramsSoundToItsEndWithoutRunningTheEventLoopO
     sound.PlayFileSync(path);
     EXPECT_LT(SteadyClock::now() - undecodable_start, std::chrono::milliseconds(500)) << play;
   }
+}
+
+TEST(QtSoundPlayerTest, ASoundThatCannotBePlayedTellsTheDebugLogWhy) {
+  testing::RecordingDebugLog log;
+  QtSoundPlayer sound(SoundFolders(TARVIK_SOUNDS), log);
+  const std::string text = ::testing::TempDir() + "tarvik-not-a-wave.wav";
+  std::ofstream(text) << "no sound here";
+  sound.PlayFileSync("no-such-sound.wav");
+  sound.PlayFileSync(text);
+  EXPECT_EQ(log.lines, (std::vector<std::string>{
+                           "tarvik: play the sound no-such-sound.wav: no such file, here or "
+                           "beside the program",
+                           "tarvik: play the sound " + text + ": not a wave file"}));
 }
 
 }  // namespace

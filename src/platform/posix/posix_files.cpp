@@ -5,13 +5,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
+
+#include "platform/posix/posix_error.h"
 
 namespace tarvik::posix {
 namespace {
 
 class PosixFileReader final : public FileReader {
  public:
-  explicit PosixFileReader(int fd) : fd_(fd) {}
+  PosixFileReader(int fd, std::string path, const DebugLog& log)
+      : fd_(fd), path_(std::move(path)), log_(log) {}
   ~PosixFileReader() override { ::close(fd_); }
   PosixFileReader(const PosixFileReader&) = delete;
   PosixFileReader& operator=(const PosixFileReader&) = delete;
@@ -19,12 +23,17 @@ class PosixFileReader final : public FileReader {
   long Read(std::span<char> destination) override {
     for (;;) {
       const ssize_t n = ::read(fd_, destination.data(), destination.size());
-      if (n >= 0 || errno != EINTR) return static_cast<long>(n);
+      if (n >= 0) return static_cast<long>(n);
+      if (errno == EINTR) continue;
+      LogFailure(log_, "read", path_, ErrnoError());
+      return -1;
     }
   }
 
  private:
   int fd_;
+  std::string path_;
+  const DebugLog& log_;
 };
 
 // A full disk or a limit on the file's size lets a write put down only the start of a line. It
@@ -37,51 +46,80 @@ bool TakeBackPartOfLine(int fd, ssize_t written) {
          ::ftruncate(fd, end - written) == 0;
 }
 
+// The bytes in one write, so that another writer's never splits them; why not, if they were not
+// all written. A write cut short has taken `written` bytes.
+std::optional<PlatformError> WriteOnce(int fd, std::string_view bytes, ssize_t& written) {
+  do {
+    written = ::write(fd, bytes.data(), bytes.size());
+  } while (written < 0 && errno == EINTR);
+  if (written < 0) return ErrnoError();
+  if (written != static_cast<ssize_t>(bytes.size())) {
+    return PlatformError{0, "only part of the bytes was written"};
+  }
+  return std::nullopt;
+}
+
+// Appends the line at the end of the regular file open as `fd`; why not, when it failed.
+std::optional<PlatformError> AppendLine(int fd, std::string_view bytes) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return ErrnoError();
+  if (!S_ISREG(status.st_mode)) return PlatformError{0, "not a regular file"};
+  ssize_t written = 0;
+  std::optional<PlatformError> failure = WriteOnce(fd, bytes, written);
+  if (failure && written > 0) TakeBackPartOfLine(fd, written);
+  return failure;
+}
+
 }  // namespace
+
+bool PosixFiles::Failed(std::string_view action, const std::string& path,
+                        const PlatformError& error) const {
+  LogFailure(log_, action, path, error);
+  return false;
+}
 
 bool PosixFiles::Append(const std::string& path, std::string_view bytes) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK, 0666);
-  if (fd < 0) return false;
-  struct stat status {};
-  bool written = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-  if (written) {
-    // One write, so that the line is never split by another writer's.
-    ssize_t n;
-    do {
-      n = ::write(fd, bytes.data(), bytes.size());
-    } while (n < 0 && errno == EINTR);
-    written = n == static_cast<ssize_t>(bytes.size());
-    if (n > 0 && !written) TakeBackPartOfLine(fd, n);
-  }
-  return ::close(fd) == 0 && written;
+  if (fd < 0) return Failed("append to", path, ErrnoError());
+  std::optional<PlatformError> failure = AppendLine(fd, bytes);
+  if (::close(fd) != 0 && !failure) failure = ErrnoError();
+  return !failure || Failed("append to", path, *failure);
 }
 
 std::unique_ptr<FileReader> PosixFiles::OpenForReading(const std::string& path) {
   // Not blocking: a pipe in the file's place must not hold the program up.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return nullptr;
+  if (fd < 0) {
+    Failed("open for reading", path, ErrnoError());
+    return nullptr;
+  }
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    Failed("open for reading", path, PlatformError{0, "not a regular file"});
     ::close(fd);
     return nullptr;
   }
-  return std::make_unique<PosixFileReader>(fd);
+  return std::make_unique<PosixFileReader>(fd, path, log_);
 }
 
-bool PosixFiles::Delete(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool PosixFiles::Delete(const std::string& path) {
+  return ::unlink(path.c_str()) == 0 || Failed("delete", path, ErrnoError());
+}
 
 bool PosixFiles::ReplaceWhole(const std::string& path, std::string_view bytes) {
   const std::string temporary = path + ".new";
   ::unlink(temporary.c_str());  // left by a save that was cut short
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool written = bytes.empty() ||
-                 ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-  written = ::fdatasync(fd) == 0 && written;
-  written = ::close(fd) == 0 && written;
-  if (written && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  if (fd < 0) return Failed("create", temporary, ErrnoError());
+  ssize_t written = 0;
+  std::optional<PlatformError> failure;
+  if (!bytes.empty()) failure = WriteOnce(fd, bytes, written);
+  if (!failure && ::fdatasync(fd) != 0) failure = ErrnoError();
+  if (::close(fd) != 0 && !failure) failure = ErrnoError();
+  if (!failure && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  if (!failure) failure = ErrnoError();
   ::unlink(temporary.c_str());
-  return false;
+  return Failed("put in place", path, *failure);
 }
 
 }  // namespace tarvik::posix

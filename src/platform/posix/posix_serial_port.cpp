@@ -8,20 +8,17 @@
 
 #include <cerrno>
 #include <charconv>
-#include <system_error>
 
 #include "base/number_text.h"
+#include "platform/posix/posix_error.h"
 
 namespace tarvik::posix {
 namespace {
 
-PortError ErrorFromErrno(int code) {
-  return PortError{code, std::error_code(code, std::generic_category()).message()};
-}
-
 class PosixSerialPort final : public SerialPort {
  public:
-  explicit PosixSerialPort(int fd) : fd_(fd) {}
+  PosixSerialPort(int fd, std::string path, const DebugLog& log)
+      : fd_(fd), path_(std::move(path)), log_(log) {}
   ~PosixSerialPort() override {
     // The exclusive mode outlives our descriptor while the other end keeps the terminal open
     // (a pseudo-terminal's instrument side always does): clear it, or nobody but root could
@@ -38,25 +35,31 @@ class PosixSerialPort final : public SerialPort {
     // With nothing arrived a read fails with EAGAIN (the descriptor does not block and the line
     // asks for one byte); the end of the file comes only once the terminal has hung up, as it
     // does when the adapter is pulled out or the other end of a pseudo-terminal goes.
-    if (n == 0) return destination.empty() ? 0 : kPortGone;
+    if (n == 0) {
+      if (destination.empty()) return 0;
+      LogFailure(log_, "read from the serial port", path_, "the line has hung up");
+      return kPortGone;
+    }
     if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) return 0;
-    return Failure(errno);
+    return Failure("read from the serial port");
   }
 
   int Write(std::string_view bytes) override {
     const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-    return n >= 0 ? static_cast<int>(n) : Failure(errno);
+    return n >= 0 ? static_cast<int>(n) : Failure("write to the serial port");
   }
-
-  int fd() const { return fd_; }
 
  private:
   // A device that has gone answers with one of these; anything else may pass.
-  static int Failure(int code) {
+  int Failure(std::string_view action) {
+    const int code = errno;
+    LogFailure(log_, action, path_, ErrnoError(code));
     return code == EIO || code == ENXIO || code == ENODEV ? kPortGone : kPortFailed;
   }
 
   int fd_;
+  std::string path_;
+  const DebugLog& log_;
 };
 
 // Puts the line into the instrument's settings. Returns 0 or the errno of the failing step.
@@ -85,6 +88,16 @@ int ConfigureLine(int fd) {
   return 0;
 }
 
+// Takes the port for this program alone and configures it. Returns 0 or the errno of the failing
+// step.
+int TakeAndConfigure(int fd) {
+  if (!::isatty(fd)) return ENOTTY;
+  // Another program (or another link of ours) holds the port.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return errno == EWOULDBLOCK ? EBUSY : errno;
+  if (::ioctl(fd, TIOCEXCL) != 0) return errno;
+  return ConfigureLine(fd);
+}
+
 }  // namespace
 
 std::string DevicePathForPortName(std::string_view port_name) {
@@ -102,42 +115,24 @@ std::string DevicePathForPortName(std::string_view port_name) {
 }
 
 PortOpenResult PosixSerialPlatform::OpenPort(std::string_view port_name) {
-  PortOpenResult result;
   const std::string path = DevicePathForPortName(port_name);
+  PortOpenResult result;
   // A name the path buffer cannot hold, or one with a zero byte that would cut the path short
   // and open another device, is refused before anything is opened.
   if (path.size() > kMaxDevicePathLength) {
-    result.error = ErrorFromErrno(ENAMETOOLONG);
-    return result;
-  }
-  if (port_name.empty() || path.find('\0') != std::string::npos) {
-    result.error = ErrorFromErrno(ENOENT);
-    return result;
-  }
-
-  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    result.error = ErrorFromErrno(errno);
-    return result;
-  }
-  auto port = std::make_unique<PosixSerialPort>(fd);
-  int failure = 0;
-  if (!::isatty(fd)) {
-    failure = ENOTTY;
-  } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    // Another program (or another link of ours) holds the port.
-    failure = errno == EWOULDBLOCK ? EBUSY : errno;
-  } else if (::ioctl(fd, TIOCEXCL) != 0) {
-    failure = errno;
+    result.error = ErrnoError(ENAMETOOLONG);
+  } else if (port_name.empty() || path.find('\0') != std::string::npos) {
+    result.error = ErrnoError(ENOENT);
+  } else if (const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+             fd < 0) {
+    result.error = ErrnoError();
   } else {
-    failure = ConfigureLine(fd);
+    result.port = std::make_unique<PosixSerialPort>(fd, path, log_);
+    const int failure = TakeAndConfigure(fd);
+    result.configured = failure == 0;
+    if (failure != 0) result.error = ErrnoError(failure);
   }
-  result.port = std::move(port);
-  if (failure != 0) {
-    result.error = ErrorFromErrno(failure);
-  } else {
-    result.configured = true;
-  }
+  if (!result.configured) LogFailure(log_, "open the serial port", path, result.error);
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/debug_log.h"
 #include "link/serial_port.h"
 
 namespace tarvik::posix {
@@ -19,10 +20,16 @@ inline constexpr std::size_t kMaxDevicePathLength = 259;
 // looked up under /dev/.
 std::string DevicePathForPortName(std::string_view port_name);
 
+// Tells `log` why a port would not open, and why one failed or was lost once open.
 class PosixSerialPlatform final : public SerialPlatform {
  public:
+  explicit PosixSerialPlatform(const DebugLog& log = kNoDebugLog) : log_(log) {}
+
   PortOpenResult OpenPort(std::string_view port_name) override;
   std::vector<std::string> EnumeratePorts(std::string_view configured) override;
+
+ private:
+  const DebugLog& log_;
 };
 
 }  // namespace tarvik::posix

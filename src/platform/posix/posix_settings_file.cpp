@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "base/number_text.h"
+#include "platform/posix/posix_error.h"
 
 namespace tarvik::posix {
 namespace {
@@ -39,31 +40,50 @@ class UniqueFd {
   int fd_;
 };
 
-enum class ReadOutcome { kRead, kMissing, kNotASettingsFile, kFailed };
+// The settings file as a read found it.
+struct FileRead {
+  enum class Outcome { kRead, kMissing, kNotASettingsFile, kFailed };
+  Outcome outcome = Outcome::kFailed;
+  std::string bytes;    // kRead
+  mode_t mode = 0;      // of a file found there, which a new one keeps
+  PlatformError error;  // kFailed
+};
 
-ReadOutcome ReadWholeFile(const std::string& path, std::string& bytes, mode_t* mode = nullptr) {
-  // Not blocking: a pipe put in the file's place must not hold the program up.
-  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (!fd.ok()) return errno == ENOENT ? ReadOutcome::kMissing : ReadOutcome::kFailed;
-  struct stat status {};
-  if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return ReadOutcome::kFailed;
-  if (mode != nullptr) *mode = status.st_mode & 07777;
-  if (status.st_size > kMaxFileSize) return ReadOutcome::kNotASettingsFile;
-  bytes.clear();
+// The rest of the file open as `fd`, into `read`.
+FileRead::Outcome ReadBytes(int fd, FileRead& read) {
   char chunk[4096];
   for (;;) {
-    const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
-    if (n == 0) break;
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) return FileRead::Outcome::kRead;
     if (n < 0) {
       if (errno == EINTR) continue;
-      return ReadOutcome::kFailed;
+      read.error = ErrnoError();
+      return FileRead::Outcome::kFailed;
     }
-    bytes.append(chunk, static_cast<std::size_t>(n));
-    if (bytes.size() > static_cast<std::size_t>(kMaxFileSize)) {
-      return ReadOutcome::kNotASettingsFile;
+    read.bytes.append(chunk, static_cast<std::size_t>(n));
+    if (read.bytes.size() > static_cast<std::size_t>(kMaxFileSize)) {
+      return FileRead::Outcome::kNotASettingsFile;
     }
   }
-  return ReadOutcome::kRead;
+}
+
+FileRead ReadWholeFile(const std::string& path) {
+  FileRead read;
+  // Not blocking: a pipe put in the file's place must not hold the program up.
+  UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat status {};
+  if (!fd.ok() && errno == ENOENT) {
+    read.outcome = FileRead::Outcome::kMissing;
+  } else if (!fd.ok() || ::fstat(fd.get(), &status) != 0) {
+    read.error = ErrnoError();
+  } else if (!S_ISREG(status.st_mode)) {
+    read.error = PlatformError{0, "not a regular file"};
+  } else {
+    read.mode = status.st_mode & 07777;
+    read.outcome = status.st_size > kMaxFileSize ? FileRead::Outcome::kNotASettingsFile
+                                                 : ReadBytes(fd.get(), read);
+  }
+  return read;
 }
 
 bool WriteAll(int fd, std::string_view data) {
@@ -86,7 +106,10 @@ std::string FolderOf(const std::string& path) {
 // folders are.
 bool MakeFolders(const std::string& folder) {
   struct stat status {};
-  if (::stat(folder.c_str(), &status) == 0) return S_ISDIR(status.st_mode);
+  if (::stat(folder.c_str(), &status) == 0) {
+    if (!S_ISDIR(status.st_mode)) errno = ENOTDIR;
+    return S_ISDIR(status.st_mode);
+  }
   if (errno != ENOENT) return false;
   const std::string parent = FolderOf(folder);
   if (parent != folder && !MakeFolders(parent)) return false;
@@ -115,26 +138,46 @@ std::string FreeBadName(const std::string& path) {
   return name;
 }
 
+// Tells the log that `action` on `subject` failed, with errno's reason, and returns false.
+bool LogErrno(const DebugLog& log, std::string_view action, const std::string& subject) {
+  LogFailure(log, action, subject, ErrnoError());
+  return false;
+}
+
+// Writes a new file beside the file at `path`, flushed to the disk, and renames it over it.
+bool PutInPlace(const std::string& path, std::string_view bytes, mode_t mode, const DebugLog& log) {
+  const std::string temporary = path + ".new";
+  ::unlink(temporary.c_str());  // left by a write that was cut short
+  UniqueFd out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  if (!out.ok()) return LogErrno(log, "create", temporary);
+  const bool written = (mode == 0 || ::fchmod(out.get(), mode) == 0) &&
+                       WriteAll(out.get(), bytes) && ::fdatasync(out.get()) == 0 && out.Close();
+  if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  LogErrno(log, written ? "rename the new file over" : "write", written ? path : temporary);
+  ::unlink(temporary.c_str());
+  return false;
+}
+
 }  // namespace
 
 std::optional<SettingValue> SettingsFile::QueryValue(std::string_view name) {
-  std::string bytes;
-  if (ReadWholeFile(path_, bytes) != ReadOutcome::kRead) return std::nullopt;
-  const std::optional<RegFile> file = RegFile::Parse(bytes);
+  const FileRead read = ReadWholeFile(path_);
+  if (read.outcome != FileRead::Outcome::kRead) return std::nullopt;
+  const std::optional<RegFile> file = RegFile::Parse(read.bytes);
   if (!file) return std::nullopt;
   return file->Find(kSettingsKeyPath, name);
 }
 
 void SettingsFile::SetText(std::string_view name, std::string_view text) {
-  Apply([name = std::string(name), text = std::string(text)](RegFile& file) {
-    return file.SetText(kSettingsKeyPath, name, text);
-  });
+  Apply({std::string(name), [name = std::string(name), text = std::string(text)](RegFile& file) {
+           return file.SetText(kSettingsKeyPath, name, text);
+         }});
 }
 
 void SettingsFile::SetNumber(std::string_view name, std::uint32_t value) {
-  Apply([name = std::string(name), value](RegFile& file) {
-    return file.SetNumber(kSettingsKeyPath, name, value);
-  });
+  Apply({std::string(name), [name = std::string(name), value](RegFile& file) {
+           return file.SetNumber(kSettingsKeyPath, name, value);
+         }});
 }
 
 void SettingsFile::Apply(Change change) {
@@ -150,56 +193,50 @@ void SettingsFile::EndBatch() {
   Update(std::exchange(pending_, {}), false);
 }
 
-void SettingsFile::Update(const std::vector<Change>& changes, bool durable_rename) {
+bool SettingsFile::Update(const std::vector<Change>& changes, bool durable_rename) {
   // A settings file that is a link (into a folder of dotfiles, say) stays one: the new file
   // takes the place of the file it points to.
   const std::string path = FileBehindLinks(path_);
   const std::string folder = FolderOf(path);
-  if (!MakeFolders(folder)) return;
+  if (!MakeFolders(folder)) return LogErrno(log_, "make the folder", folder);
   // The folder is the lock, so that no lock file is left behind. Where the file system has no
   // locks the write goes ahead without one.
   UniqueFd lock(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!lock.ok()) return;
+  if (!lock.ok()) return LogErrno(log_, "lock the folder", folder);
   while (::flock(lock.get(), LOCK_EX) != 0 && errno == EINTR) {
   }
 
-  RegFile file;
-  std::string bytes;
-  mode_t mode = 0;  // of the file there, which the new one keeps
-  bool in_no_known_format = false;
-  switch (ReadWholeFile(path, bytes, &mode)) {
-    case ReadOutcome::kFailed:
-      return;
-    case ReadOutcome::kMissing:
-      break;
-    case ReadOutcome::kRead:
-      if (std::optional<RegFile> parsed = RegFile::Parse(bytes)) {
-        file = std::move(*parsed);
-        break;
-      }
-      [[fallthrough]];
-    case ReadOutcome::kNotASettingsFile:
-      in_no_known_format = true;
-      break;
+  const FileRead read = ReadWholeFile(path);
+  if (read.outcome == FileRead::Outcome::kFailed) {
+    LogFailure(log_, "read", path, read.error);
+    return false;
   }
-  bool changed = false;
-  for (const Change& change : changes) changed = change(file) || changed;
-  if (!changed) return;
-  if (in_no_known_format && std::rename(path.c_str(), FreeBadName(path).c_str()) != 0) return;
-
-  const std::string temporary = path + ".new";
-  ::unlink(temporary.c_str());  // left by a write that was cut short
-  UniqueFd out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-  if (!out.ok()) return;
-  bool written = (mode == 0 || ::fchmod(out.get(), mode) == 0) &&
-                 WriteAll(out.get(), file.Serialize()) && ::fdatasync(out.get()) == 0;
-  written = out.Close() && written;
-  if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return;
+  std::optional<RegFile> file = read.outcome == FileRead::Outcome::kRead
+                                    ? RegFile::Parse(read.bytes)
+                                    : std::optional<RegFile>();
+  const bool in_no_known_format = !file && read.outcome != FileRead::Outcome::kMissing;
+  if (!file) file.emplace();
+  if (!ApplyChanges(changes, *file, path)) return false;
+  if (in_no_known_format && std::rename(path.c_str(), FreeBadName(path).c_str()) != 0) {
+    return LogErrno(log_, "move aside the file in no known format", path);
   }
+  if (!PutInPlace(path, file->Serialize(), read.mode, log_)) return false;
   // The rename itself reaches the disk with the folder.
   if (durable_rename) ::fsync(lock.get());
+  return true;
+}
+
+bool SettingsFile::ApplyChanges(const std::vector<Change>& changes, RegFile& file,
+                                const std::string& path) const {
+  bool changed = false;
+  for (const Change& change : changes) {
+    if (change.apply(file)) {
+      changed = true;
+    } else {
+      LogFailure(log_, "store the value", change.name + " in " + path, "it cannot stand there");
+    }
+  }
+  return changed;
 }
 
 std::string UserSettingsPath() {
@@ -215,10 +252,13 @@ std::string UserSettingsPath() {
   return folder + "/Dorvex/Tarvik.reg";
 }
 
-std::unique_ptr<SettingsBackend> OpenUserSettings() {
+std::unique_ptr<SettingsBackend> OpenUserSettings(const DebugLog& log) {
   std::string path = UserSettingsPath();
-  if (path.empty()) return nullptr;
-  return std::make_unique<SettingsFile>(std::move(path));
+  if (path.empty()) {
+    LogFailure(log, "find", "the settings file", "neither XDG_CONFIG_HOME nor HOME names a folder");
+    return nullptr;
+  }
+  return std::make_unique<SettingsFile>(std::move(path), log);
 }
 
 }  // namespace tarvik::posix

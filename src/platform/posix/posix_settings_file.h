@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "base/debug_log.h"
 #include "settings/reg_file.h"
 #include "settings/settings_backend.h"
 
@@ -31,9 +32,11 @@ namespace tarvik::posix {
 // The registry key whose values are the program's settings.
 inline constexpr std::string_view kSettingsKeyPath = "HKEY_CURRENT_USER\\Software\\Dorvex\\Tarvik";
 
+// Tells `log` why a write did not reach the file.
 class SettingsFile final : public SettingsBackend {
  public:
-  explicit SettingsFile(std::string path) : path_(std::move(path)) {}
+  explicit SettingsFile(std::string path, const DebugLog& log = kNoDebugLog)
+      : path_(std::move(path)), log_(log) {}
 
   std::optional<SettingValue> QueryValue(std::string_view name) override;
   void SetText(std::string_view name, std::string_view text) override;
@@ -42,13 +45,23 @@ class SettingsFile final : public SettingsBackend {
   void EndBatch() override;
 
  private:
-  using Change = std::function<bool(RegFile&)>;
+  // A value written to the file; false when it cannot stand there.
+  struct Change {
+    std::string name;
+    std::function<bool(RegFile&)> apply;
+  };
   // Applies the change to the file as it is now, or holds it until the batch ends.
   void Apply(Change change);
-  // Applies the changes to the file as it is now; one that returns false is left out.
-  void Update(const std::vector<Change>& changes, bool durable_rename);
+  // Applies the changes to the file as it is now; one that cannot stand there is left out.
+  // False when the file was not written; the log has been told why.
+  bool Update(const std::vector<Change>& changes, bool durable_rename);
+  // Applies the changes to `file`, telling the log of each that cannot stand there; false when
+  // none could.
+  bool ApplyChanges(const std::vector<Change>& changes, RegFile& file,
+                    const std::string& path) const;
 
   std::string path_;
+  const DebugLog& log_;
   int batch_depth_ = 0;
   std::vector<Change> pending_;
 };
@@ -57,8 +70,8 @@ class SettingsFile final : public SettingsBackend {
 // nor HOME names a folder.
 std::string UserSettingsPath();
 
-// The user's settings file, or nothing when there is no place for one.
-std::unique_ptr<SettingsBackend> OpenUserSettings();
+// The user's settings file, or nothing when there is no place for one (`log` is told so).
+std::unique_ptr<SettingsBackend> OpenUserSettings(const DebugLog& log = kNoDebugLog);
 
 }  // namespace tarvik::posix
 

@@ -10,4 +10,8 @@ std::string SystemErrorText(DWORD code) {
   return std::string(text, length);
 }
 
+PlatformError Win32Error(DWORD code) {
+  return PlatformError{static_cast<int>(code), SystemErrorText(code)};
+}
+
 }  // namespace tarvik::win32

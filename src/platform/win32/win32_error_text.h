@@ -1,4 +1,5 @@
-// The system's own text for a Windows error code.
+// The system's own text for a Windows error code, and the error as the platform interfaces
+// carry it.
 #ifndef TARVIK_PLATFORM_WIN32_WIN32_ERROR_TEXT_H_
 #define TARVIK_PLATFORM_WIN32_WIN32_ERROR_TEXT_H_
 
@@ -6,10 +7,15 @@
 
 #include <string>
 
+#include "base/platform_error.h"
+
 namespace tarvik::win32 {
 
 // FormatMessage's text for `code` in the system's language, cut at 200 characters.
 std::string SystemErrorText(DWORD code);
+
+// The code with its text; by default the calling thread's last error.
+PlatformError Win32Error(DWORD code = GetLastError());
 
 }  // namespace tarvik::win32
 

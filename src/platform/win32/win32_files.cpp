@@ -11,7 +11,8 @@ namespace {
 
 class Win32FileReader final : public FileReader {
  public:
-  explicit Win32FileReader(HANDLE file) : file_(file) {}
+  Win32FileReader(HANDLE file, std::string path, const DebugLog& log)
+      : file_(file), path_(std::move(path)), log_(log) {}
   ~Win32FileReader() override { CloseHandle(file_); }
   Win32FileReader(const Win32FileReader&) = delete;
   Win32FileReader& operator=(const Win32FileReader&) = delete;
@@ -20,6 +21,7 @@ class Win32FileReader final : public FileReader {
     DWORD read = 0;
     if (!ReadFile(file_, destination.data(), static_cast<DWORD>(destination.size()), &read,
                   nullptr)) {
+      LogFailure(log_, "read", path_, Win32Error());
       return -1;
     }
     return static_cast<long>(read);
@@ -27,6 +29,8 @@ class Win32FileReader final : public FileReader {
 
  private:
   HANDLE file_;
+  std::string path_;
+  const DebugLog& log_;
 };
 
 // A full disk may let a write put down only the start of a line. It is cut off again, so that
@@ -43,12 +47,18 @@ bool TakeBackPartOfLine(HANDLE file, DWORD written) {
   return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && SetEndOfFile(file);
 }
 
+// Tells the log why `action` on `path` failed, with the last error, and returns false.
+bool LogLastError(const DebugLog& log, std::string_view action, const std::string& path) {
+  LogFailure(log, action, path, Win32Error());
+  return false;
+}
+
 }  // namespace
 
 bool Win32Files::Append(const std::string& path, std::string_view bytes) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) return LogLastError(log_, "append to", path);
   // An offset of all ones writes at the end of the file as one step, as O_APPEND does, so that
   // two programs appending at once never write over each other's line.
   OVERLAPPED at_end{};
@@ -57,6 +67,7 @@ bool Win32Files::Append(const std::string& path, std::string_view bytes) {
   const bool ok =
       WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, &at_end) &&
       written == bytes.size();
+  if (!ok) LogLastError(log_, "append to", path);
   if (!ok && written > 0) TakeBackPartOfLine(file, written);
   CloseHandle(file);
   return ok;
@@ -66,17 +77,22 @@ std::unique_ptr<FileReader> Win32Files::OpenForReading(const std::string& path) 
   // Others may go on appending meanwhile, as they may on POSIX.
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<Win32FileReader>(file);
+  if (file == INVALID_HANDLE_VALUE) {
+    LogLastError(log_, "open for reading", path);
+    return nullptr;
+  }
+  return std::make_unique<Win32FileReader>(file, path, log_);
 }
 
-bool Win32Files::Delete(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Win32Files::Delete(const std::string& path) {
+  return DeleteFileA(path.c_str()) != 0 || LogLastError(log_, "delete", path);
+}
 
 bool Win32Files::ReplaceWhole(const std::string& path, std::string_view bytes) {
   const std::string temporary = path + ".new";
   HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) return LogLastError(log_, "create", temporary);
   DWORD written = 0;
   bool ok = (bytes.empty() ||
              (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -87,6 +103,7 @@ bool Win32Files::ReplaceWhole(const std::string& path, std::string_view bytes) {
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
+  LogLastError(log_, "put in place", path);
   DeleteFileA(temporary.c_str());
   return false;
 }
@@ -108,8 +125,10 @@ bool StartProcess(const std::string& command_line) {
 }
 
 void NotepadViewer::ShowTextFile(const std::string& path, const Failed& failed) {
-  if (!StartProcess("NOTEPAD.EXE \"" + path + "\""))
-    failed("NOTEPAD.EXE: " + SystemErrorText(GetLastError()));
+  if (StartProcess("NOTEPAD.EXE \"" + path + "\"")) return;
+  const std::string why = "NOTEPAD.EXE: " + SystemErrorText(GetLastError());
+  LogFailure(log_, "show", path, why);
+  failed(why);
 }
 
 }  // namespace tarvik::win32

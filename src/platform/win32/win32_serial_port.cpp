@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "base/number_text.h"
 #include "platform/win32/win32_error_text.h"
@@ -19,15 +20,11 @@ constexpr DWORD kOutputQueueSize = 10;
 // sets their low bits: both fields read "enable", so DTR and RTS stay on while the port is open.
 constexpr DWORD kFlagsToClear = 0x2323;
 constexpr DWORD kFlagsToSet = 0x1010;
-PortError ErrorFromCode(DWORD code) {
-  return PortError{static_cast<int>(code), SystemErrorText(code)};
-}
-
-PortError LastError() { return ErrorFromCode(GetLastError()); }
 
 class Win32SerialPort final : public SerialPort {
  public:
-  explicit Win32SerialPort(HANDLE handle) : handle_(handle) {}
+  Win32SerialPort(HANDLE handle, std::string name, const DebugLog& log)
+      : handle_(handle), name_(std::move(name)), log_(log) {}
   ~Win32SerialPort() override { CloseHandle(handle_); }
   Win32SerialPort(const Win32SerialPort&) = delete;
   Win32SerialPort& operator=(const Win32SerialPort&) = delete;
@@ -36,22 +33,23 @@ class Win32SerialPort final : public SerialPort {
     DWORD read = 0;
     if (!ReadFile(handle_, destination.data(), static_cast<DWORD>(destination.size()), &read,
                   nullptr)) {
-      return Failure();
+      return Failure("read from the serial port");
     }
     // An empty read is also what a port whose device has gone may give.
-    if (read == 0 && !destination.empty() && !StillThere()) return kPortGone;
+    if (read == 0 && !destination.empty() && !StillThere()) {
+      LogFailure(log_, "read from the serial port", name_, Win32Error());
+      return kPortGone;
+    }
     return static_cast<int>(read);
   }
 
   int Write(std::string_view bytes) override {
     DWORD written = 0;
     if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-      return Failure();
+      return Failure("write to the serial port");
     }
     return static_cast<int>(written);
   }
-
-  HANDLE handle() const { return handle_; }
 
  private:
   // Asks the driver for the line's state, which also clears a line error: a port that aborts
@@ -65,9 +63,14 @@ class Win32SerialPort final : public SerialPort {
     return reason == ERROR_INVALID_FUNCTION || reason == ERROR_NOT_SUPPORTED ||
            reason == ERROR_INVALID_PARAMETER;
   }
-  int Failure() { return StillThere() ? kPortFailed : kPortGone; }
+  int Failure(std::string_view action) {
+    LogFailure(log_, action, name_, Win32Error());
+    return StillThere() ? kPortFailed : kPortGone;
+  }
 
   HANDLE handle_;
+  std::string name_;
+  const DebugLog& log_;
 };
 
 // The DCB's flag bits share one 32-bit word right after DCBlength and BaudRate.
@@ -82,62 +85,51 @@ void ChangeFlagWord(DCB& dcb) {
   std::memcpy(word, &flags, sizeof flags);
 }
 
-}  // namespace
-
-PortOpenResult Win32SerialPlatform::OpenPort(std::string_view port_name) {
-  PortOpenResult result;
-  const std::string path = DevicePathForPortName(port_name);
-  if (path.empty() || path.find('\0') != std::string::npos) {
-    result.error = ErrorFromCode(path.empty() && !port_name.empty() ? ERROR_FILENAME_EXCED_RANGE
-                                                                    : ERROR_FILE_NOT_FOUND);
-    return result;
-  }
-
-  HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    result.error = LastError();
-    return result;
-  }
-  // The handle stays with the link from here on, even when a later step fails.
-  result.port = std::make_unique<Win32SerialPort>(handle);
-
-  if (!SetupComm(handle, kInputQueueSize, kOutputQueueSize)) {
-    result.error = LastError();
-    return result;
-  }
+// Puts an opened port into the instrument's settings; why not, when a step failed.
+std::optional<PlatformError> Configure(HANDLE handle) {
+  if (!SetupComm(handle, kInputQueueSize, kOutputQueueSize)) return Win32Error();
   COMMTIMEOUTS timeouts{};
   timeouts.ReadIntervalTimeout = MAXDWORD;  // with the rest 0: reads return at once
-  if (!SetCommTimeouts(handle, &timeouts)) {
-    result.error = LastError();
-    return result;
-  }
+  if (!SetCommTimeouts(handle, &timeouts)) return Win32Error();
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
-  if (!GetCommState(handle, &dcb)) {
-    result.error = LastError();
-    return result;
-  }
+  if (!GetCommState(handle, &dcb)) return Win32Error();
   dcb.BaudRate = 9600;
   dcb.ByteSize = 8;
   dcb.Parity = NOPARITY;
   dcb.StopBits = ONESTOPBIT;
-  if (!SetCommState(handle, &dcb)) {
-    result.error = LastError();
-    return result;
-  }
+  if (!SetCommState(handle, &dcb)) return Win32Error();
   ChangeFlagWord(dcb);
   dcb.XonChar = 0x11;
   dcb.XoffChar = 0x13;
   dcb.XonLim = 100;
   dcb.XoffLim = 100;
-  if (!SetCommState(handle, &dcb)) {
-    result.error = LastError();
-    return result;
-  }
+  if (!SetCommState(handle, &dcb)) return Win32Error();
   // Readings that waited in the driver from before the open are not this run's shots.
   PurgeComm(handle, PURGE_RXCLEAR);
-  result.configured = true;
+  return std::nullopt;
+}
+
+}  // namespace
+
+PortOpenResult Win32SerialPlatform::OpenPort(std::string_view port_name) {
+  const std::string path = DevicePathForPortName(port_name);
+  PortOpenResult result;
+  if (path.empty() || path.find('\0') != std::string::npos) {
+    result.error = Win32Error(path.empty() && !port_name.empty() ? ERROR_FILENAME_EXCED_RANGE
+                                                                 : ERROR_FILE_NOT_FOUND);
+  } else if (HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+             handle == INVALID_HANDLE_VALUE) {
+    result.error = Win32Error();
+  } else {
+    // The handle stays with the link from here on, even when a later step fails.
+    result.port = std::make_unique<Win32SerialPort>(handle, std::string(port_name), log_);
+    std::optional<PlatformError> failure = Configure(handle);
+    result.configured = !failure;
+    if (failure) result.error = std::move(*failure);
+  }
+  if (!result.configured) LogFailure(log_, "open the serial port", port_name, result.error);
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/win32/win32_error_text.h"
 #include "settings/settings_store.h"
 
 namespace tarvik::win32 {
@@ -15,7 +16,7 @@ constexpr char kKeyPath[] = "Software\\Dorvex\\Tarvik";
 
 class RegistryKey final : public SettingsBackend {
  public:
-  explicit RegistryKey(HKEY key) : key_(key) {}
+  RegistryKey(HKEY key, const DebugLog& log) : key_(key), log_(log) {}
   ~RegistryKey() override { RegCloseKey(key_); }
   RegistryKey(const RegistryKey&) = delete;
   RegistryKey& operator=(const RegistryKey&) = delete;
@@ -49,32 +50,43 @@ class RegistryKey final : public SettingsBackend {
   void SetText(std::string_view name, std::string_view text) override {
     const std::string value_name(name);
     const std::string data(text);
-    RegSetValueExA(key_, value_name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                   static_cast<DWORD>(data.size() + 1));
+    LogIfFailed(value_name, RegSetValueExA(key_, value_name.c_str(), 0, REG_SZ,
+                                           reinterpret_cast<const BYTE*>(data.c_str()),
+                                           static_cast<DWORD>(data.size() + 1)));
   }
 
   void SetNumber(std::string_view name, std::uint32_t value) override {
     const std::string value_name(name);
     const DWORD number = value;
-    RegSetValueExA(key_, value_name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                   sizeof number);
+    LogIfFailed(value_name, RegSetValueExA(key_, value_name.c_str(), 0, REG_DWORD,
+                                           reinterpret_cast<const BYTE*>(&number), sizeof number));
   }
 
  private:
+  // Tells the log why a write failed, if it did.
+  void LogIfFailed(const std::string& name, LSTATUS status) const {
+    if (status == ERROR_SUCCESS) return;
+    LogFailure(log_, "store the value", name + " in HKEY_CURRENT_USER\\" + kKeyPath,
+               Win32Error(static_cast<DWORD>(status)));
+  }
+
   HKEY key_;
+  const DebugLog& log_;
 };
 
 }  // namespace
 
-std::unique_ptr<SettingsBackend> OpenUserSettings() {
+std::unique_ptr<SettingsBackend> OpenUserSettings(const DebugLog& log) {
   HKEY key = nullptr;
   DWORD disposition = 0;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      &disposition) != ERROR_SUCCESS ||
-      key == nullptr) {
+  const LSTATUS status = RegCreateKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                         nullptr, &key, &disposition);
+  if (status != ERROR_SUCCESS || key == nullptr) {
+    LogFailure(log, "open the registry key", std::string("HKEY_CURRENT_USER\\") + kKeyPath,
+               Win32Error(static_cast<DWORD>(status)));
     return nullptr;
   }
-  return std::make_unique<RegistryKey>(key);
+  return std::make_unique<RegistryKey>(key, log);
 }
 
 }  // namespace tarvik::win32

@@ -5,12 +5,14 @@
 
 #include <memory>
 
+#include "base/debug_log.h"
 #include "settings/settings_backend.h"
 
 namespace tarvik::win32 {
 
-// The key opened (or created) with full access; nothing when it could not be.
-std::unique_ptr<SettingsBackend> OpenUserSettings();
+// The key opened (or created) with full access; nothing when it could not be. `log` is told
+// why the key or a write to it failed.
+std::unique_ptr<SettingsBackend> OpenUserSettings(const DebugLog& log = kNoDebugLog);
 
 }  // namespace tarvik::win32
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/number_text.h"
 #include "platform/posix/posix_settings_file.h"
@@ -27,9 +28,9 @@ int Fail(const char* what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::unique_ptr<tarvik::SettingsStore> store =
-      tarvik::OpenSettingsStore(tarvik::posix::OpenUserSettings());
-  if (!store->is_open()) return Fail("there is no place for the settings file");
+  std::unique_ptr<tarvik::SettingsBackend> file = tarvik::posix::OpenUserSettings();
+  if (file == nullptr) return Fail("there is no place for the settings file");
+  std::unique_ptr<tarvik::SettingsStore> store = tarvik::OpenSettingsStore(std::move(file));
   for (int i = 1; i < argc;) {
     const std::string_view step = argv[i];
     if (i + 1 >= argc) return Fail("a step lacks its value name");
