@@ -20,13 +20,13 @@
 #include "dialogs/window_factory.h"
 #include "link/reading.h"
 #include "res/config_templates.h"
-#include "settings/settings_writer.h"
+#include "settings/held_settings.h"
 
 namespace tarvik {
 
 // What the pages reach besides the records.
 struct ConfigServices {
-  SettingsWriter& store;
+  HeldSettings& settings;  // what a page applies goes through its setters
   Clock& clock;
   SoundPlayer& sound;
   MessageBoxView& message_box;

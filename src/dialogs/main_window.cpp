@@ -1,6 +1,5 @@
 #include "dialogs/main_window.h"
 
-#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,7 +17,7 @@
 #include "res/snap_template.h"
 #include "res/statistics_template.h"
 #include "res/string_table.h"
-#include "settings/setting_names.h"
+#include "settings/setting_table.h"
 
 namespace tarvik {
 namespace {
@@ -47,6 +46,7 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
     : view_(surface),
       state_(state),
       services_(services),
+      settings_(state.settings, state.last_shot, services.store),
       big_display_(services.windows, services.store, state),
       graph_(services.windows, services.store, state,
              [this] { return statistics_ != nullptr ? statistics_->LastCountInUse() : 0u; }) {}
@@ -193,18 +193,12 @@ void MainWindow::CompleteShot(const Reading& reading) {
   const AppSettings& settings = state_.settings;
   view_.SetItemUnsigned(Id::kCounts, static_cast<std::uint32_t>(reading.count));
   const Shot shot = MakeShot(reading, settings.calibration, settings.weight);
-  state_.last_shot = {shot.velocity, shot.energy};
-  {
-    // The last shot's two values, written microseconds apart, reach the store as one change.
-    SettingsBatch last_shot(services_.store);
-    view_.SetItemText(Id::kLastVelocity,
-                      MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
-    StoreMeasurement(setting::kFps, shot.velocity);
-    view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
-    view_.SetItemText(Id::kLastEnergy,
-                      MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
-    StoreMeasurement(setting::kPds, shot.energy);
-  }
+  settings_.SetLastShot({shot.velocity, shot.energy});
+  view_.SetItemText(Id::kLastVelocity,
+                    MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
+  view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
+  view_.SetItemText(Id::kLastEnergy,
+                    MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
   InvalidateBigDisplay();
   if (settings.logging) {
     AppendLogLine(services_.files, settings.log_file, shot.velocity, shot.energy, settings.weight);
@@ -215,16 +209,6 @@ void MainWindow::CompleteShot(const Reading& reading) {
   PlayShotSound(shot.energy);
   ++shots_since_fire_;
   if (shot_observer_) shot_observer_(shot);
-}
-
-// A measurement's stored "%7.2f" text, or nothing when it would not fit a field buffer: the
-// stored value then keeps its previous text rather than one that reads back as something else.
-std::optional<std::string> MainWindow::MeasurementSetting(double value) {
-  return FitText(FormatMeasurement(value), kFieldTextSize);
-}
-
-void MainWindow::StoreMeasurement(std::string_view name, double value) {
-  if (auto text = MeasurementSetting(value)) services_.store.WriteSettingText(name, *text);
 }
 
 void MainWindow::NotifyStatistics() {
@@ -254,10 +238,8 @@ void MainWindow::ToggleStatisticsWindow() {
 }
 
 void MainWindow::ToggleLogging() {
-  AppSettings& settings = state_.settings;
-  settings.logging = !settings.logging;
-  services_.store.WriteSettingBool(setting::kLogging, settings.logging);
-  view_.CheckMenuItem(Id::kLogging, settings.logging);
+  settings_.Set(setting::kLogging, !state_.settings.logging);
+  view_.CheckMenuItem(Id::kLogging, state_.settings.logging);
 }
 
 void MainWindow::LoadLogIntoSeries() {
@@ -352,8 +334,8 @@ void MainWindow::OnCommand(Id id, Notification notification) {
 void MainWindow::SetUp() {
   RunConfigurationSheet(
       services_.windows, state_,
-      {services_.store, services_.clock, services_.sound, services_.message_box,
-       services_.file_dialogs, services_.help,
+      {settings_, services_.clock, services_.sound, services_.message_box, services_.file_dialogs,
+       services_.help,
        [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }});
   OpenLink();
   InvalidateBigDisplay();
@@ -365,14 +347,8 @@ void MainWindow::SetUp() {
 void MainWindow::EditWeight() {
   if (refreshing_fields_) return;
   const std::string text = view_.GetItemText(Id::kWeight).substr(0, kWeightTextLength);
-  const double weight = WeightFromDisplay(ParseTypedDecimal(text), state_.settings.metric);
-  if (weight == 0.0 || weight == state_.settings.weight) return;
-  // An absurd weight whose text does not fit, or one that would read back as no number at
-  // all ("inf"), is not taken: what is held is always what the store will give back.
-  const std::optional<std::string> stored = MeasurementSetting(weight);
-  if (!std::isfinite(weight) || !stored) return;
-  state_.settings.weight = weight;
-  services_.store.WriteSettingText(setting::kWeight, *stored);
+  settings_.SetTyped(setting::kWeight,
+                     WeightFromDisplay(ParseTypedDecimal(text), state_.settings.metric));
 }
 
 // Tells the user why the log did not open; the reason may come later from the event loop, when

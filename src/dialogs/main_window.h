@@ -26,6 +26,7 @@
 #include "link/reading.h"
 #include "measure/shot.h"
 #include "res/main_window_ids.h"
+#include "settings/held_settings.h"
 #include "settings/settings_store.h"
 
 namespace tarvik {
@@ -108,12 +109,11 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void LoadLogIntoSeries();
   TextFileViewer::Failed LogNotShown() const;
   void PlayShotSound(double energy);
-  static std::optional<std::string> MeasurementSetting(double value);
-  void StoreMeasurement(std::string_view name, double value);
 
   DialogView<MainWindowId> view_;
   AppState& state_;
   MainWindowServices services_;
+  HeldSettings settings_;
   std::function<void(const Shot&)> shot_observer_;
   bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications
   int tick_count_ = 0;              // ticks since the last look at the tab
