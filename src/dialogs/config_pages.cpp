@@ -229,21 +229,20 @@ void SoundPage::OnCommand(ConfigId id, Notification notification) {
 // Tab.
 
 void TabPage::ShowTabStatus() {
-  const auto [answered, readings] = state_.chronoscope.QueryTab(services_.clock, state_.tab);
-  if (services_.complete_readings) services_.complete_readings(readings);
+  const bool answered = services_.tab.Query();
   if (answered) {
-    const char version = state_.tab.version;
-    view_.SetItemText(C::kTabVersion, version == '\0' ? std::string() : std::string(1, version));
-    view_.SetItemText(C::kTabNext, Hex4(state_.tab.next));
-    view_.SetItemText(C::kTabEmpty, Hex4(state_.tab.empty));
+    const TabStatus& tab = services_.tab.status();
+    view_.SetItemText(C::kTabVersion,
+                      tab.version == '\0' ? std::string() : std::string(1, tab.version));
+    view_.SetItemText(C::kTabNext, Hex4(tab.next));
+    view_.SetItemText(C::kTabEmpty, Hex4(tab.empty));
   }
   view_.EnableItem(C::kResetTab, answered);
 }
 
 void TabPage::OnCommand(ConfigId id, Notification /*notification*/) {
   if (id != C::kResetTab) return;
-  const auto [outcome, readings] = state_.chronoscope.ResetTab(services_.clock);
-  if (services_.complete_readings) services_.complete_readings(readings);
+  const ResetOutcome outcome = services_.tab.Reset();
   const char* text = outcome == ResetOutcome::kReset      ? "Tab reset"
                      : outcome == ResetOutcome::kNotReset ? "Unable to reset tab"
                                                           : "No serial communications";

@@ -10,7 +10,6 @@
 #include "dialogs/help.h"
 #include "dialogs/memory_snap.h"
 #include "link/hardware_mark.h"
-#include "link/tab_protocol.h"
 #include "measure/averages.h"
 #include "measure/shot_log.h"
 #include "measure/units.h"
@@ -47,6 +46,8 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
       state_(state),
       services_(services),
       settings_(state.settings, state.last_shot, services.store),
+      tab_(state.chronoscope, services.clock,
+           [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }),
       big_display_(services.windows, services.store, state),
       graph_(services.windows, services.store, state,
              [this] { return statistics_ != nullptr ? statistics_->LastCountInUse() : 0u; }) {}
@@ -108,77 +109,41 @@ void MainWindow::RefreshAverages() {
 void MainWindow::Tick(int timer_id) {
   if (timer_id != kTimerId || in_tick_) return;
   FlagScope ticking(in_tick_);
-  const bool refresh_owed = std::exchange(refresh_owed_, false);
-  if (firing_all_) ++ticks_since_fire_;
+  tab_.StartTick();
   CompleteReadings(state_.chronoscope.Poll(services_.clock.NowMs()));
-  // A tick that completed a shot leaves the look at the tab to the next tick, 20 ms on, so that
-  // the window paints the shot before the exchange holds it up for 140 ms; neither is counted.
-  if (refresh_owed_) return;
-  if (!refresh_owed && ++tick_count_ <= kIdleTicksPerTabRefresh) return;
-  TabRefresh();
+  if (tab_.LookDue()) LookAtTab();
 }
 
-void MainWindow::TabRefresh() {
-  tick_count_ = 0;
-  // The exchange would take bytes of the dump the snap is collecting.
-  if (state_.chronoscope.IsSnapping()) return;
-  ShowTabStatus();
+void MainWindow::CompleteReadings(const std::vector<Reading>& readings) {
+  for (const Reading& reading : readings) CompleteShot(reading);
 }
 
-void MainWindow::ShowTabStatus() {
-  const auto [answered, readings] = state_.chronoscope.QueryTab(services_.clock, state_.tab);
-  CompleteReadings(readings);
-  if (!answered) {
-    firing_all_ = false;
-    for (const Id id : {Id::kFire, Id::kAll, Id::kBack, Id::kBack10}) view_.EnableItem(id, false);
-    view_.SetItemText(Id::kBuffered, "");
-    view_.SetItemText(Id::kPrevious, "");
-    for (const Id id : {Id::kBufferedLabel, Id::kPreviousLabel, Id::kTabGroup}) {
-      view_.EnableItem(id, false);
-    }
-    return;
+void MainWindow::LookAtTab() {
+  if (const std::optional<bool> answered = tab_.Look()) ShowTabGroup(*answered);
+}
+
+void MainWindow::ShowTabGroup(bool answered) {
+  const TabCounts counts = answered ? tab_.status().counts : TabCounts{};
+  if (answered) {
+    view_.SetItemUnsigned(Id::kBuffered, counts.buffered);
+    view_.SetItemUnsigned(Id::kPrevious, counts.previous);
   }
-  const TabCounts counts = state_.tab.counts;
-  view_.SetItemUnsigned(Id::kBuffered, counts.buffered);
-  view_.SetItemUnsigned(Id::kPrevious, counts.previous);
   view_.EnableItem(Id::kFire, counts.buffered != 0);
   view_.EnableItem(Id::kAll, counts.buffered != 0);
   view_.EnableItem(Id::kBack, counts.previous != 0);
   view_.EnableItem(Id::kBack10, counts.previous >= 10);
+  if (!answered) {
+    view_.SetItemText(Id::kBuffered, "");
+    view_.SetItemText(Id::kPrevious, "");
+  }
   for (const Id id : {Id::kBufferedLabel, Id::kPreviousLabel, Id::kTabGroup}) {
-    view_.EnableItem(id, true);
-  }
-  ContinueFiringAll();
-}
-
-void MainWindow::ContinueFiringAll() {
-  if (!firing_all_) return;
-  if (state_.tab.counts.buffered == 0) {
-    firing_all_ = false;
-  } else if (shots_since_fire_ > 0) {
-    FireNext();
-  } else if (ticks_since_fire_ > kIdleTicksPerTabRefresh) {
-    firing_all_ = false;  // a second without the shot back: the tab has stopped giving them
+    view_.EnableItem(id, answered);
   }
 }
 
-void MainWindow::FireNext() {
-  shots_since_fire_ = 0;
-  ticks_since_fire_ = 0;
-  state_.chronoscope.FireStoredShot();
-}
-
-void MainWindow::CompleteReadings(const std::vector<Reading>& readings) {
-  for (const Reading& reading : readings) {
-    CompleteShot(reading);
-    refresh_owed_ = true;
-  }
-}
-
-void MainWindow::StepBack(std::string_view command) {
-  firing_all_ = false;
-  CompleteReadings(state_.chronoscope.StepTabBack(services_.clock, command));
-  TabRefresh();
+void MainWindow::StepTabBack(std::string_view letter) {
+  tab_.StepBack(letter);
+  LookAtTab();
 }
 
 void MainWindow::RunMemorySnap() {
@@ -207,7 +172,7 @@ void MainWindow::CompleteShot(const Reading& reading) {
   RefreshAverages();
   NotifyStatistics();
   PlayShotSound(shot.energy);
-  ++shots_since_fire_;
+  tab_.ShotCompleted();
   if (shot_observer_) shot_observer_(shot);
 }
 
@@ -278,18 +243,16 @@ void MainWindow::OnCommand(Id id, Notification notification) {
       RunMemorySnap();
       break;
     case Id::kFire:
-      firing_all_ = false;
-      state_.chronoscope.FireStoredShot();
+      tab_.Fire();
       break;
     case Id::kAll:
-      firing_all_ = true;
-      FireNext();
+      tab_.FireAll();
       break;
     case Id::kBack:
-      StepBack("b");
+      StepTabBack("b");
       break;
     case Id::kBack10:
-      StepBack("B");
+      StepTabBack("B");
       break;
     case Id::kReset:
       state_.series.ResetSeries();
@@ -332,11 +295,9 @@ void MainWindow::OnCommand(Id id, Notification notification) {
 // The port may have changed: the link is replaced whatever button closed the sheet, and a port
 // that still cannot be opened is reported again.
 void MainWindow::SetUp() {
-  RunConfigurationSheet(
-      services_.windows, state_,
-      {settings_, services_.clock, services_.sound, services_.message_box, services_.file_dialogs,
-       services_.help,
-       [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }});
+  RunConfigurationSheet(services_.windows, state_,
+                        {settings_, services_.sound, services_.message_box, services_.file_dialogs,
+                         services_.help, tab_});
   OpenLink();
   InvalidateBigDisplay();
   RefreshMainWindow();

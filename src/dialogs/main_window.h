@@ -1,6 +1,7 @@
 // The main window's behaviour: its creation and refresh, the 20 ms timer that polls the
-// instrument and completes each shot, the command table and the weight field. It writes only to
-// its own DialogView; every figure it shows comes as a value from the measurement code.
+// instrument and completes each shot, the command table and the weight field. The memory tab's
+// exchanges and schedule are the TabController's. It writes only to its own DialogView; every
+// figure it shows comes as a value from the measurement code.
 #ifndef TARVIK_DIALOGS_MAIN_WINDOW_H_
 #define TARVIK_DIALOGS_MAIN_WINDOW_H_
 
@@ -22,6 +23,7 @@
 #include "dialogs/app_state.h"
 #include "dialogs/big_display.h"
 #include "dialogs/graph_window.h"
+#include "dialogs/tab_controller.h"
 #include "dialogs/window_factory.h"
 #include "link/reading.h"
 #include "measure/shot.h"
@@ -49,7 +51,7 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   static constexpr int kTimerId = 1;
   static constexpr int kTimerPeriodMs = 20;
   // Idle ticks between two looks at the memory tab: it is queried on the 51st.
-  static constexpr int kIdleTicksPerTabRefresh = 50;
+  static constexpr int kIdleTicksPerTabRefresh = TabController::kIdleTicksPerLook;
   static constexpr int kSoundPauseMs = 200;
 
   MainWindow(DialogSurface& surface, AppState& state, const MainWindowServices& services);
@@ -89,17 +91,13 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void OpenLink();
   void SetUp();
   void EditWeight();
-  // Asks the memory tab for its status and shows it in the Tab group; readings that arrive
-  // during the exchange are completed as shots, and the next tick refreshes again.
-  void TabRefresh();
-  void ShowTabStatus();
   // Completes readings that the line brought, each as a shot.
   void CompleteReadings(const std::vector<Reading>& readings);
-  // "Back" and "Back 10": step back, take the short reply, refresh.
-  void StepBack(std::string_view command);
-  // "All" goes on firing while the tab holds shots: one more "n" after each fired shot is back.
-  void ContinueFiringAll();
-  void FireNext();
+  // Asks the memory tab for its status and shows it in the Tab group.
+  void LookAtTab();
+  // The counts and the buttons they allow, or the group greyed when the tab did not answer.
+  void ShowTabGroup(bool answered);
+  void StepTabBack(std::string_view letter);
   void RunMemorySnap();
   // The statistics window recomputes, and the graph repaints, after every change of the series.
   void NotifyStatistics();
@@ -114,14 +112,10 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   AppState& state_;
   MainWindowServices services_;
   HeldSettings settings_;
+  TabController tab_;
   std::function<void(const Shot&)> shot_observer_;
   bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications
-  int tick_count_ = 0;              // ticks since the last look at the tab
   bool in_tick_ = false;
-  bool refresh_owed_ = false;  // shots were completed inside an exchange
-  bool firing_all_ = false;    // "All" is draining the tab
-  int shots_since_fire_ = 0;   // shots completed since the last "n" of "All"
-  int ticks_since_fire_ = 0;   // and ticks
   // The windows beside the main window, each open at most once.
   std::unique_ptr<ModelessWindow> statistics_window_;
   AdvancedStatistics* statistics_ = nullptr;  // its logic, while it is open
