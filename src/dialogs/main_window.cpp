@@ -5,16 +5,12 @@
 #include <utility>
 
 #include "base/number_text.h"
-#include "dialogs/about_box.h"
 #include "dialogs/config_pages.h"
 #include "dialogs/help.h"
-#include "dialogs/memory_snap.h"
 #include "link/hardware_mark.h"
 #include "measure/averages.h"
 #include "measure/shot_log.h"
 #include "measure/units.h"
-#include "res/snap_template.h"
-#include "res/statistics_template.h"
 #include "res/string_table.h"
 #include "settings/setting_table.h"
 
@@ -48,9 +44,7 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
       settings_(state.settings, state.last_shot, services.store),
       tab_(state.chronoscope, services.clock,
            [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }),
-      big_display_(services.windows, services.store, state),
-      graph_(services.windows, services.store, state,
-             [this] { return statistics_ != nullptr ? statistics_->LastCountInUse() : 0u; }) {}
+      side_windows_(services.windows, services.store, state) {}
 
 void MainWindow::Initialize() {
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,
@@ -106,6 +100,11 @@ void MainWindow::RefreshAverages() {
                     MeasurementFieldText(EnergyForDisplay(averages.energy, metric)));
 }
 
+void MainWindow::SeriesChanged() {
+  RefreshAverages();
+  side_windows_.SeriesChanged();
+}
+
 void MainWindow::Tick(int timer_id) {
   if (timer_id != kTimerId || in_tick_) return;
   FlagScope ticking(in_tick_);
@@ -116,6 +115,36 @@ void MainWindow::Tick(int timer_id) {
 
 void MainWindow::CompleteReadings(const std::vector<Reading>& readings) {
   for (const Reading& reading : readings) CompleteShot(reading);
+}
+
+void MainWindow::CompleteShot(const Reading& reading) {
+  const AppSettings& settings = state_.settings;
+  view_.SetItemUnsigned(Id::kCounts, static_cast<std::uint32_t>(reading.count));
+  const Shot shot = MakeShot(reading, settings.calibration, settings.weight);
+  settings_.SetLastShot({shot.velocity, shot.energy});
+  view_.SetItemText(Id::kLastVelocity,
+                    MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
+  view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
+  view_.SetItemText(Id::kLastEnergy,
+                    MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
+  side_windows_.RepaintBigDisplay();
+  if (settings.logging) {
+    AppendLogLine(services_.files, settings.log_file, shot.velocity, shot.energy, settings.weight);
+  }
+  state_.series.AppendShot(shot.velocity);
+  SeriesChanged();
+  PlayShotSound(shot.energy);
+  tab_.ShotCompleted();
+  if (shot_observer_) shot_observer_(shot);
+}
+
+void MainWindow::PlayShotSound(double energy) {
+  const AppSettings& settings = state_.settings;
+  if (!settings.sound) return;
+  services_.clock.SleepMs(kSoundPauseMs);
+  // At exactly the limit the shot counts as over it.
+  const bool legal = settings.legal_limit > energy;
+  services_.sound.PlayFileSync(legal ? settings.sound_legal : settings.sound_fac);
 }
 
 void MainWindow::LookAtTab() {
@@ -141,157 +170,6 @@ void MainWindow::ShowTabGroup(bool answered) {
   }
 }
 
-void MainWindow::StepTabBack(std::string_view letter) {
-  tab_.StepBack(letter);
-  LookAtTab();
-}
-
-void MainWindow::RunMemorySnap() {
-  if (!state_.chronoscope.IsOpen()) return;
-  services_.windows.RunModal(SnapTemplate(), [this](DialogSurface& surface) {
-    return std::make_unique<MemorySnap>(surface, state_.chronoscope, services_.clock,
-                                        services_.files);
-  });
-}
-
-void MainWindow::CompleteShot(const Reading& reading) {
-  const AppSettings& settings = state_.settings;
-  view_.SetItemUnsigned(Id::kCounts, static_cast<std::uint32_t>(reading.count));
-  const Shot shot = MakeShot(reading, settings.calibration, settings.weight);
-  settings_.SetLastShot({shot.velocity, shot.energy});
-  view_.SetItemText(Id::kLastVelocity,
-                    MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
-  view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
-  view_.SetItemText(Id::kLastEnergy,
-                    MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
-  InvalidateBigDisplay();
-  if (settings.logging) {
-    AppendLogLine(services_.files, settings.log_file, shot.velocity, shot.energy, settings.weight);
-  }
-  state_.series.AppendShot(shot.velocity);
-  RefreshAverages();
-  NotifyStatistics();
-  PlayShotSound(shot.energy);
-  tab_.ShotCompleted();
-  if (shot_observer_) shot_observer_(shot);
-}
-
-void MainWindow::NotifyStatistics() {
-  if (statistics_ != nullptr) statistics_->RecomputeStatistics();
-  graph_.Invalidate();
-}
-
-void MainWindow::InvalidateBigDisplay() { big_display_.Invalidate(); }
-
-void MainWindow::ToggleStatisticsWindow() {
-  if (statistics_window_) {
-    statistics_window_.reset();
-    statistics_ = nullptr;
-    return;
-  }
-  statistics_window_ = services_.windows.OpenModeless(
-      StatisticsTemplate(state_.language), [this](DialogSurface& surface) {
-        auto logic = std::make_unique<AdvancedStatistics>(surface, state_, [this] {
-          if (graph_.selected_only()) graph_.Invalidate();
-        });
-        statistics_ = logic.get();
-        return logic;
-      });
-  if (!statistics_window_) statistics_ = nullptr;
-  NotifyStatistics();
-  services_.windows.FocusOwner();
-}
-
-void MainWindow::ToggleLogging() {
-  settings_.Set(setting::kLogging, !state_.settings.logging);
-  view_.CheckMenuItem(Id::kLogging, state_.settings.logging);
-}
-
-void MainWindow::LoadLogIntoSeries() {
-  LoadLog(services_.files, state_.settings.log_file, state_.series);
-  RefreshAverages();
-  NotifyStatistics();
-}
-
-void MainWindow::PlayShotSound(double energy) {
-  const AppSettings& settings = state_.settings;
-  if (!settings.sound) return;
-  services_.clock.SleepMs(kSoundPauseMs);
-  // At exactly the limit the shot counts as over it.
-  const bool legal = settings.legal_limit > energy;
-  services_.sound.PlayFileSync(legal ? settings.sound_legal : settings.sound_fac);
-}
-
-void MainWindow::OnCommand(Id id, Notification notification) {
-  switch (id) {
-    case Id::kSetUp:
-      SetUp();
-      break;
-    case Id::kLogging:
-      ToggleLogging();
-      break;
-    case Id::kViewLog:
-      ViewLog(services_.files, services_.viewer, state_.settings.log_file, LogNotShown());
-      break;
-    case Id::kDeleteLog:
-      services_.files.Delete(state_.settings.log_file);
-      break;
-    case Id::kLoadLog:
-      LoadLogIntoSeries();
-      break;
-    case Id::kSnap:
-      RunMemorySnap();
-      break;
-    case Id::kFire:
-      tab_.Fire();
-      break;
-    case Id::kAll:
-      tab_.FireAll();
-      break;
-    case Id::kBack:
-      StepTabBack("b");
-      break;
-    case Id::kBack10:
-      StepTabBack("B");
-      break;
-    case Id::kReset:
-      state_.series.ResetSeries();
-      RefreshAverages();
-      NotifyStatistics();
-      break;
-    case Id::kUndo:
-      state_.series.UndoLastShot();
-      RefreshAverages();
-      NotifyStatistics();
-      break;
-    case Id::kAdvancedStatistics:
-      ToggleStatisticsWindow();
-      break;
-    case Id::kBig:
-      big_display_.Toggle();
-      break;
-    case Id::kContents:
-      services_.help.WinHelp(kHelpFile, {HelpCommand::kFinder, 0, 0, {}});
-      break;
-    case Id::kUsingHelp:
-      services_.help.WinHelp(kHelpFile, {HelpCommand::kContext, kUsingHelpContext, 0, {}});
-      break;
-    case Id::kAbout:
-      services_.windows.RunModal(AboutTemplate(state_.language), [](DialogSurface& surface) {
-        return std::make_unique<AboutBox>(surface);
-      });
-      break;
-    case Id::kGraphics:
-      graph_.Toggle();
-      break;
-    case Id::kWeight:
-      if (notification == Notification::kTextChanged) EditWeight();
-      break;
-    default:
-      break;
-  }
-}
-
 // The port may have changed: the link is replaced whatever button closed the sheet, and a port
 // that still cannot be opened is reported again.
 void MainWindow::SetUp() {
@@ -299,10 +177,10 @@ void MainWindow::SetUp() {
                         {settings_, services_.sound, services_.message_box, services_.file_dialogs,
                          services_.help, tab_});
   OpenLink();
-  InvalidateBigDisplay();
+  side_windows_.RepaintBigDisplay();
   RefreshMainWindow();
   // The units may have changed.
-  if (statistics_ != nullptr) statistics_->RelabelStatistics();
+  side_windows_.RelabelStatistics();
 }
 
 void MainWindow::EditWeight() {
@@ -310,16 +188,6 @@ void MainWindow::EditWeight() {
   const std::string text = view_.GetItemText(Id::kWeight).substr(0, kWeightTextLength);
   settings_.SetTyped(setting::kWeight,
                      WeightFromDisplay(ParseTypedDecimal(text), state_.settings.metric));
-}
-
-// Tells the user why the log did not open; the reason may come later from the event loop, when
-// the window may be gone, so the text is made now and only the message box is reached then.
-TextFileViewer::Failed MainWindow::LogNotShown() const {
-  std::string text(TextOrMissing(kStrLogNotShown, state_.language));
-  MessageBoxView& message_box = services_.message_box;
-  return [text, &message_box](const std::string& why) {
-    message_box.ShowMessage(why.empty() ? text : text + "\r\n" + why, "Tarvik");
-  };
 }
 
 void MainWindow::CloseRequested() { view_.EndDialog(0); }
@@ -330,14 +198,10 @@ void MainWindow::HelpRequested(int control, HelpGesture gesture) {
       gesture == HelpGesture::kContextMenu ? HelpCommand::kContextMenu : HelpCommand::kWmHelp);
 }
 
-// The windows beside the main window go with it; the big display and the graph store their
-// frames as they close.
+// The windows beside the main window go with it.
 void MainWindow::Destroyed() {
   view_.StopTimer(kTimerId);
-  statistics_window_.reset();
-  statistics_ = nullptr;
-  big_display_.Close();
-  graph_.Close();
+  side_windows_.CloseAll();
 }
 
 }  // namespace tarvik

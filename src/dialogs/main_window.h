@@ -1,14 +1,14 @@
 // The main window's behaviour: its creation and refresh, the 20 ms timer that polls the
-// instrument and completes each shot, the command table and the weight field. The memory tab's
-// exchanges and schedule are the TabController's. It writes only to its own DialogView; every
-// figure it shows comes as a value from the measurement code.
+// instrument, the steps of each shot, the command table and the weight field. The memory tab's
+// exchanges and schedule are the TabController's, the windows beside it the SideWindows'. It
+// writes only to its own DialogView; every figure it shows comes as a value from the measurement
+// code.
 #ifndef TARVIK_DIALOGS_MAIN_WINDOW_H_
 #define TARVIK_DIALOGS_MAIN_WINDOW_H_
 
 #include <functional>
-#include <memory>
 #include <optional>
-#include <string>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -19,10 +19,8 @@
 #include "base/help_viewer.h"
 #include "base/message_box.h"
 #include "base/sound.h"
-#include "dialogs/advanced_statistics.h"
 #include "dialogs/app_state.h"
-#include "dialogs/big_display.h"
-#include "dialogs/graph_window.h"
+#include "dialogs/side_windows.h"
 #include "dialogs/tab_controller.h"
 #include "dialogs/window_factory.h"
 #include "link/reading.h"
@@ -76,51 +74,59 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   }
 
  protected:
+  // Carries out the command's line of the command table; a command without one does nothing.
   void OnCommand(MainWindowId id, Notification notification) override;
 
  private:
+  // A line of the command table: what the command does, and the one notification it waits for
+  // (any, when none).
+  struct CommandEntry {
+    MainWindowId id;
+    void (*run)(MainWindow& window);
+    std::optional<Notification> only_on = std::nullopt;
+  };
+  static std::span<const CommandEntry> CommandTable();
+
   // Rewrites every field that depends on the settings and (re)starts the timer.
   void RefreshMainWindow();
   // The "Averages" group, and Reset and Undo greyed while the series is empty.
   void RefreshAverages();
+  // Completes readings that the line brought, each as a shot.
+  void CompleteReadings(const std::vector<Reading>& readings);
   // Everything one shot does, in order: the "Last shot" fields, the stored last shot, the log,
   // the series and its averages, the other windows, the sound.
   void CompleteShot(const Reading& reading);
-  // Opens the configured port in place of the link in use and tells the user, once, when it
-  // cannot be opened.
-  void OpenLink();
-  void SetUp();
-  void EditWeight();
-  // Completes readings that the line brought, each as a shot.
-  void CompleteReadings(const std::vector<Reading>& readings);
+  void PlayShotSound(double energy);
   // Asks the memory tab for its status and shows it in the Tab group.
   void LookAtTab();
   // The counts and the buttons they allow, or the group greyed when the tab did not answer.
   void ShowTabGroup(bool answered);
   void StepTabBack(std::string_view letter);
-  void RunMemorySnap();
-  // The statistics window recomputes, and the graph repaints, after every change of the series.
-  void NotifyStatistics();
-  void InvalidateBigDisplay();
-  void ToggleStatisticsWindow();
+  // Opens the configured port in place of the link in use and tells the user, once, when it
+  // cannot be opened.
+  void OpenLink();
+  void SetUp();
+  void EditWeight();
   void ToggleLogging();
+  // After the series changed: its averages, and the windows that follow it.
+  void SeriesChanged();
+  // Reset or Undo.
+  void ChangeSeries(void (ShotSeries::*change)());
   void LoadLogIntoSeries();
+  void ShowLog();
+  void RunMemorySnap();
+  void ShowAbout();
   TextFileViewer::Failed LogNotShown() const;
-  void PlayShotSound(double energy);
 
   DialogView<MainWindowId> view_;
   AppState& state_;
   MainWindowServices services_;
   HeldSettings settings_;
   TabController tab_;
+  SideWindows side_windows_;
   std::function<void(const Shot&)> shot_observer_;
   bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications
   bool in_tick_ = false;
-  // The windows beside the main window, each open at most once.
-  std::unique_ptr<ModelessWindow> statistics_window_;
-  AdvancedStatistics* statistics_ = nullptr;  // its logic, while it is open
-  BigDisplay big_display_;
-  GraphWindow graph_;
 };
 
 }  // namespace tarvik
