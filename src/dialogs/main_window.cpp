@@ -121,12 +121,17 @@ void MainWindow::CompleteShot(const Reading& reading) {
   const AppSettings& settings = state_.settings;
   view_.SetItemUnsigned(Id::kCounts, static_cast<std::uint32_t>(reading.count));
   const Shot shot = MakeShot(reading, settings.calibration, settings.weight);
-  settings_.SetLastShot({shot.velocity, shot.energy});
-  view_.SetItemText(Id::kLastVelocity,
-                    MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
-  view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
-  view_.SetItemText(Id::kLastEnergy,
-                    MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
+  {
+    // The last shot's two values, written microseconds apart, reach the store as one change.
+    SettingsBatch last_shot(services_.store);
+    view_.SetItemText(Id::kLastVelocity,
+                      MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
+    settings_.Set(setting::kFps, shot.velocity);
+    view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
+    view_.SetItemText(Id::kLastEnergy,
+                      MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
+    settings_.Set(setting::kPds, shot.energy);
+  }
   side_windows_.RepaintBigDisplay();
   if (settings.logging) {
     AppendLogLine(services_.files, settings.log_file, shot.velocity, shot.energy, settings.weight);

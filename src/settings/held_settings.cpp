@@ -43,13 +43,10 @@ void HeldSettings::SetTyped(const DecimalSetting<AppSettings>& setting, double v
   store_.WriteSettingText(setting.name, *text);
 }
 
-void HeldSettings::SetLastShot(const LastShot& shot) {
-  last_shot_ = shot;
-  SettingsBatch last_shot(store_);
-  for (const DecimalSetting<LastShot>* setting : {&setting::kFps, &setting::kPds}) {
-    if (auto text = StoredText(*setting, shot.*setting->held)) {
-      store_.WriteSettingText(setting->name, *text);
-    }
+void HeldSettings::Set(const DecimalSetting<LastShot>& setting, double value) {
+  last_shot_.*setting.held = value;
+  if (const std::optional<std::string> text = StoredText(setting, value)) {
+    store_.WriteSettingText(setting.name, *text);
   }
 }
 

@@ -26,9 +26,9 @@ class HeldSettings {
   // a value whose stored text would not read back as itself (an infinity, or a text too long for
   // a field): what is held is always what the store gives back.
   void SetTyped(const DecimalSetting<AppSettings>& setting, double value);
-  // The last shot, its two values written as one change. A value whose text would not fit is held
-  // but not written: the store keeps its previous text rather than one that reads back as another.
-  void SetLastShot(const LastShot& shot);
+  // A value of the last shot. One whose text would not fit is held but not written: the store
+  // keeps its previous text rather than one that reads back as another.
+  void Set(const DecimalSetting<LastShot>& setting, double value);
 
  private:
   AppSettings& settings_;
