@@ -5,7 +5,6 @@
 
 #include "link/chronoscope.h"
 #include "link/serial_port.h"
-#include "link/tab_protocol.h"
 #include "measure/shot_series.h"
 #include "res/string_table.h"
 #include "settings/app_settings.h"
@@ -19,7 +18,6 @@ struct AppState {
   LastShot last_shot;
   ShotSeries series;
   Chronoscope chronoscope;
-  TabStatus tab;  // the instrument's shot-memory tab, as the last query found it
   UiLanguage language = UiLanguage::kNeutral;
 };
 

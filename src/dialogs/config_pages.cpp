@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "base/number_text.h"
@@ -12,7 +10,7 @@
 #include "link/tab_protocol.h"
 #include "measure/units.h"
 #include "res/string_table.h"
-#include "settings/setting_names.h"
+#include "settings/setting_table.h"
 
 namespace tarvik {
 namespace {
@@ -34,13 +32,6 @@ std::string Hex4(std::uint16_t value) {
   std::string text = "0x0000";
   for (int i = 5; i >= 2; --i, value >>= 4) text[i] = kDigits[value & 0xF];
   return text;
-}
-
-// A limit is taken only when its stored two-decimal text reads back as itself: an absurd typed
-// value ("1e400" is infinite) would otherwise be stored as a text that loads as no limit at all.
-std::optional<std::string> LimitSetting(double limit) {
-  if (!std::isfinite(limit)) return std::nullopt;
-  return FitText(FormatFixed(limit, 2), kFieldTextSize);
 }
 
 }  // namespace
@@ -114,19 +105,14 @@ void GeneralPage::OnCommand(ConfigId id, Notification notification) {
   }
 }
 
+// The calibration has been in force since it was typed; it is stored now.
 void GeneralPage::Apply() {
-  AppSettings& settings = state_.settings;
-  settings.port_name = port_;
-  services_.store.WriteSettingText(setting::kPortName, port_);
-  settings.metric = metric_;
-  services_.store.WriteSettingBool(setting::kMetric, metric_);
-  if (limit_ != 0.0 && limit_ != settings.legal_limit) {
-    if (const std::optional<std::string> text = LimitSetting(limit_)) {
-      settings.legal_limit = limit_;
-      services_.store.WriteSettingText(setting::kLaw, *text);
-    }
-  }
-  services_.store.WriteSettingText(setting::kCalibrate, FormatInt(settings.calibration));
+  HeldSettings& settings = services_.settings;
+  settings.Set(setting::kPortName, port_);
+  settings.Set(setting::kMetric, metric_);
+  // An absurd typed limit ("1e400" is infinite) is not taken: its text would load as no limit.
+  settings.SetTyped(setting::kLaw, limit_);
+  settings.Set(setting::kCalibrate, state_.settings.calibration);
 }
 
 // Log.
@@ -149,10 +135,8 @@ void LogPage::KillActive() {
 }
 
 void LogPage::Apply() {
-  state_.settings.log_file = file_;
-  services_.store.WriteSettingText(setting::kLogFile, file_);
-  state_.settings.logging = logging_;
-  services_.store.WriteSettingBool(setting::kLogging, logging_);
+  services_.settings.Set(setting::kLogFile, file_);
+  services_.settings.Set(setting::kLogging, logging_);
 }
 
 void LogPage::OnCommand(ConfigId id, Notification notification) {
@@ -199,13 +183,10 @@ void SoundPage::KillActive() {
 }
 
 void SoundPage::Apply() {
-  AppSettings& settings = state_.settings;
-  settings.sound = sound_;
-  services_.store.WriteSettingBool(setting::kSound, sound_);
-  settings.sound_legal = legal_;
-  services_.store.WriteSettingText(setting::kSoundLegal, legal_);
-  settings.sound_fac = fac_;
-  services_.store.WriteSettingText(setting::kSoundFac, fac_);
+  HeldSettings& settings = services_.settings;
+  settings.Set(setting::kSound, sound_);
+  settings.Set(setting::kSoundLegal, legal_);
+  settings.Set(setting::kSoundFac, fac_);
 }
 
 void SoundPage::Browse(ConfigId field) {
@@ -246,21 +227,20 @@ void SoundPage::OnCommand(ConfigId id, Notification notification) {
 // Tab.
 
 void TabPage::ShowTabStatus() {
-  const auto [answered, readings] = state_.chronoscope.QueryTab(services_.clock, state_.tab);
-  if (services_.complete_readings) services_.complete_readings(readings);
+  const bool answered = services_.tab.Query();
   if (answered) {
-    const char version = state_.tab.version;
-    view_.SetItemText(C::kTabVersion, version == '\0' ? std::string() : std::string(1, version));
-    view_.SetItemText(C::kTabNext, Hex4(state_.tab.next));
-    view_.SetItemText(C::kTabEmpty, Hex4(state_.tab.empty));
+    const TabStatus& tab = services_.tab.status();
+    view_.SetItemText(C::kTabVersion,
+                      tab.version == '\0' ? std::string() : std::string(1, tab.version));
+    view_.SetItemText(C::kTabNext, Hex4(tab.next));
+    view_.SetItemText(C::kTabEmpty, Hex4(tab.empty));
   }
   view_.EnableItem(C::kResetTab, answered);
 }
 
 void TabPage::OnCommand(ConfigId id, Notification /*notification*/) {
   if (id != C::kResetTab) return;
-  const auto [outcome, readings] = state_.chronoscope.ResetTab(services_.clock);
-  if (services_.complete_readings) services_.complete_readings(readings);
+  const ResetOutcome outcome = services_.tab.Reset();
   const char* text = outcome == ResetOutcome::kReset      ? "Tab reset"
                      : outcome == ResetOutcome::kNotReset ? "Unable to reset tab"
                                                           : "No serial communications";

@@ -5,11 +5,8 @@
 #ifndef TARVIK_DIALOGS_CONFIG_PAGES_H_
 #define TARVIK_DIALOGS_CONFIG_PAGES_H_
 
-#include <functional>
 #include <string>
-#include <vector>
 
-#include "base/clock.h"
 #include "base/dialog_view.h"
 #include "base/file_dialog.h"
 #include "base/help_viewer.h"
@@ -17,23 +14,21 @@
 #include "base/sound.h"
 #include "dialogs/app_state.h"
 #include "dialogs/property_sheet.h"
+#include "dialogs/tab_controller.h"
 #include "dialogs/window_factory.h"
-#include "link/reading.h"
 #include "res/config_templates.h"
-#include "settings/settings_writer.h"
+#include "settings/held_settings.h"
 
 namespace tarvik {
 
 // What the pages reach besides the records.
 struct ConfigServices {
-  SettingsWriter& store;
-  Clock& clock;
+  HeldSettings& settings;  // what a page applies goes through its setters
   SoundPlayer& sound;
   MessageBoxView& message_box;
   FileDialogs& file_dialogs;
   HelpViewer& help;
-  // Readings the Tab page's exchanges met, to be completed as shots.
-  std::function<void(const std::vector<Reading>&)> complete_readings;
+  TabController& tab;  // the Tab page's exchanges
 };
 
 // A page's logic on its view, with the help gestures every page answers.

@@ -1,24 +1,18 @@
 #include "dialogs/main_window.h"
 
-#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "base/number_text.h"
-#include "dialogs/about_box.h"
 #include "dialogs/config_pages.h"
 #include "dialogs/help.h"
-#include "dialogs/memory_snap.h"
 #include "link/hardware_mark.h"
-#include "link/tab_protocol.h"
 #include "measure/averages.h"
 #include "measure/shot_log.h"
 #include "measure/units.h"
-#include "res/snap_template.h"
-#include "res/statistics_template.h"
 #include "res/string_table.h"
-#include "settings/setting_names.h"
+#include "settings/setting_table.h"
 
 namespace tarvik {
 namespace {
@@ -47,9 +41,10 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
     : view_(surface),
       state_(state),
       services_(services),
-      big_display_(services.windows, services.store, state),
-      graph_(services.windows, services.store, state,
-             [this] { return statistics_ != nullptr ? statistics_->LastCountInUse() : 0u; }) {}
+      settings_(state.settings, state.last_shot, services.store),
+      tab_(state.chronoscope, services.clock,
+           [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }),
+      side_windows_(services.windows, services.store, state) {}
 
 void MainWindow::Initialize() {
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,
@@ -105,165 +100,47 @@ void MainWindow::RefreshAverages() {
                     MeasurementFieldText(EnergyForDisplay(averages.energy, metric)));
 }
 
+void MainWindow::SeriesChanged() {
+  RefreshAverages();
+  side_windows_.SeriesChanged();
+}
+
 void MainWindow::Tick(int timer_id) {
   if (timer_id != kTimerId || in_tick_) return;
   FlagScope ticking(in_tick_);
-  const bool refresh_owed = std::exchange(refresh_owed_, false);
-  if (firing_all_) ++ticks_since_fire_;
+  tab_.StartTick();
   CompleteReadings(state_.chronoscope.Poll(services_.clock.NowMs()));
-  // A tick that completed a shot leaves the look at the tab to the next tick, 20 ms on, so that
-  // the window paints the shot before the exchange holds it up for 140 ms; neither is counted.
-  if (refresh_owed_) return;
-  if (!refresh_owed && ++tick_count_ <= kIdleTicksPerTabRefresh) return;
-  TabRefresh();
-}
-
-void MainWindow::TabRefresh() {
-  tick_count_ = 0;
-  // The exchange would take bytes of the dump the snap is collecting.
-  if (state_.chronoscope.IsSnapping()) return;
-  ShowTabStatus();
-}
-
-void MainWindow::ShowTabStatus() {
-  const auto [answered, readings] = state_.chronoscope.QueryTab(services_.clock, state_.tab);
-  CompleteReadings(readings);
-  if (!answered) {
-    firing_all_ = false;
-    for (const Id id : {Id::kFire, Id::kAll, Id::kBack, Id::kBack10}) view_.EnableItem(id, false);
-    view_.SetItemText(Id::kBuffered, "");
-    view_.SetItemText(Id::kPrevious, "");
-    for (const Id id : {Id::kBufferedLabel, Id::kPreviousLabel, Id::kTabGroup}) {
-      view_.EnableItem(id, false);
-    }
-    return;
-  }
-  const TabCounts counts = state_.tab.counts;
-  view_.SetItemUnsigned(Id::kBuffered, counts.buffered);
-  view_.SetItemUnsigned(Id::kPrevious, counts.previous);
-  view_.EnableItem(Id::kFire, counts.buffered != 0);
-  view_.EnableItem(Id::kAll, counts.buffered != 0);
-  view_.EnableItem(Id::kBack, counts.previous != 0);
-  view_.EnableItem(Id::kBack10, counts.previous >= 10);
-  for (const Id id : {Id::kBufferedLabel, Id::kPreviousLabel, Id::kTabGroup}) {
-    view_.EnableItem(id, true);
-  }
-  ContinueFiringAll();
-}
-
-void MainWindow::ContinueFiringAll() {
-  if (!firing_all_) return;
-  if (state_.tab.counts.buffered == 0) {
-    firing_all_ = false;
-  } else if (shots_since_fire_ > 0) {
-    FireNext();
-  } else if (ticks_since_fire_ > kIdleTicksPerTabRefresh) {
-    firing_all_ = false;  // a second without the shot back: the tab has stopped giving them
-  }
-}
-
-void MainWindow::FireNext() {
-  shots_since_fire_ = 0;
-  ticks_since_fire_ = 0;
-  state_.chronoscope.FireStoredShot();
+  if (tab_.LookDue()) LookAtTab();
 }
 
 void MainWindow::CompleteReadings(const std::vector<Reading>& readings) {
-  for (const Reading& reading : readings) {
-    CompleteShot(reading);
-    refresh_owed_ = true;
-  }
-}
-
-void MainWindow::StepBack(std::string_view command) {
-  firing_all_ = false;
-  CompleteReadings(state_.chronoscope.StepTabBack(services_.clock, command));
-  TabRefresh();
-}
-
-void MainWindow::RunMemorySnap() {
-  if (!state_.chronoscope.IsOpen()) return;
-  services_.windows.RunModal(SnapTemplate(), [this](DialogSurface& surface) {
-    return std::make_unique<MemorySnap>(surface, state_.chronoscope, services_.clock,
-                                        services_.files);
-  });
+  for (const Reading& reading : readings) CompleteShot(reading);
 }
 
 void MainWindow::CompleteShot(const Reading& reading) {
   const AppSettings& settings = state_.settings;
   view_.SetItemUnsigned(Id::kCounts, static_cast<std::uint32_t>(reading.count));
   const Shot shot = MakeShot(reading, settings.calibration, settings.weight);
-  state_.last_shot = {shot.velocity, shot.energy};
   {
     // The last shot's two values, written microseconds apart, reach the store as one change.
     SettingsBatch last_shot(services_.store);
     view_.SetItemText(Id::kLastVelocity,
                       MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
-    StoreMeasurement(setting::kFps, shot.velocity);
+    settings_.Set(setting::kFps, shot.velocity);
     view_.SetItemText(Id::kMark, MarkLabel(shot.mark));
     view_.SetItemText(Id::kLastEnergy,
                       MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
-    StoreMeasurement(setting::kPds, shot.energy);
+    settings_.Set(setting::kPds, shot.energy);
   }
-  InvalidateBigDisplay();
+  side_windows_.RepaintBigDisplay();
   if (settings.logging) {
     AppendLogLine(services_.files, settings.log_file, shot.velocity, shot.energy, settings.weight);
   }
   state_.series.AppendShot(shot.velocity);
-  RefreshAverages();
-  NotifyStatistics();
+  SeriesChanged();
   PlayShotSound(shot.energy);
-  ++shots_since_fire_;
+  tab_.ShotCompleted();
   if (shot_observer_) shot_observer_(shot);
-}
-
-// A measurement's stored "%7.2f" text, or nothing when it would not fit a field buffer: the
-// stored value then keeps its previous text rather than one that reads back as something else.
-std::optional<std::string> MainWindow::MeasurementSetting(double value) {
-  return FitText(FormatMeasurement(value), kFieldTextSize);
-}
-
-void MainWindow::StoreMeasurement(std::string_view name, double value) {
-  if (auto text = MeasurementSetting(value)) services_.store.WriteSettingText(name, *text);
-}
-
-void MainWindow::NotifyStatistics() {
-  if (statistics_ != nullptr) statistics_->RecomputeStatistics();
-  graph_.Invalidate();
-}
-
-void MainWindow::InvalidateBigDisplay() { big_display_.Invalidate(); }
-
-void MainWindow::ToggleStatisticsWindow() {
-  if (statistics_window_) {
-    statistics_window_.reset();
-    statistics_ = nullptr;
-    return;
-  }
-  statistics_window_ = services_.windows.OpenModeless(
-      StatisticsTemplate(state_.language), [this](DialogSurface& surface) {
-        auto logic = std::make_unique<AdvancedStatistics>(surface, state_, [this] {
-          if (graph_.selected_only()) graph_.Invalidate();
-        });
-        statistics_ = logic.get();
-        return logic;
-      });
-  if (!statistics_window_) statistics_ = nullptr;
-  NotifyStatistics();
-  services_.windows.FocusOwner();
-}
-
-void MainWindow::ToggleLogging() {
-  AppSettings& settings = state_.settings;
-  settings.logging = !settings.logging;
-  services_.store.WriteSettingBool(setting::kLogging, settings.logging);
-  view_.CheckMenuItem(Id::kLogging, settings.logging);
-}
-
-void MainWindow::LoadLogIntoSeries() {
-  LoadLog(services_.files, state_.settings.log_file, state_.series);
-  RefreshAverages();
-  NotifyStatistics();
 }
 
 void MainWindow::PlayShotSound(double energy) {
@@ -275,114 +152,47 @@ void MainWindow::PlayShotSound(double energy) {
   services_.sound.PlayFileSync(legal ? settings.sound_legal : settings.sound_fac);
 }
 
-void MainWindow::OnCommand(Id id, Notification notification) {
-  switch (id) {
-    case Id::kSetUp:
-      SetUp();
-      break;
-    case Id::kLogging:
-      ToggleLogging();
-      break;
-    case Id::kViewLog:
-      ViewLog(services_.files, services_.viewer, state_.settings.log_file, LogNotShown());
-      break;
-    case Id::kDeleteLog:
-      services_.files.Delete(state_.settings.log_file);
-      break;
-    case Id::kLoadLog:
-      LoadLogIntoSeries();
-      break;
-    case Id::kSnap:
-      RunMemorySnap();
-      break;
-    case Id::kFire:
-      firing_all_ = false;
-      state_.chronoscope.FireStoredShot();
-      break;
-    case Id::kAll:
-      firing_all_ = true;
-      FireNext();
-      break;
-    case Id::kBack:
-      StepBack("b");
-      break;
-    case Id::kBack10:
-      StepBack("B");
-      break;
-    case Id::kReset:
-      state_.series.ResetSeries();
-      RefreshAverages();
-      NotifyStatistics();
-      break;
-    case Id::kUndo:
-      state_.series.UndoLastShot();
-      RefreshAverages();
-      NotifyStatistics();
-      break;
-    case Id::kAdvancedStatistics:
-      ToggleStatisticsWindow();
-      break;
-    case Id::kBig:
-      big_display_.Toggle();
-      break;
-    case Id::kContents:
-      services_.help.ShowHelp(HelpRequest::Contents());
-      break;
-    case Id::kUsingHelp:
-      services_.help.ShowHelp(HelpRequest::Topic(kUsingHelpContext));
-      break;
-    case Id::kAbout:
-      services_.windows.RunModal(AboutTemplate(state_.language), [](DialogSurface& surface) {
-        return std::make_unique<AboutBox>(surface);
-      });
-      break;
-    case Id::kGraphics:
-      graph_.Toggle();
-      break;
-    case Id::kWeight:
-      if (notification == Notification::kTextChanged) EditWeight();
-      break;
-    default:
-      break;
+void MainWindow::LookAtTab() {
+  if (const std::optional<bool> answered = tab_.Look()) ShowTabGroup(*answered);
+}
+
+void MainWindow::ShowTabGroup(bool answered) {
+  const TabCounts counts = answered ? tab_.status().counts : TabCounts{};
+  if (answered) {
+    view_.SetItemUnsigned(Id::kBuffered, counts.buffered);
+    view_.SetItemUnsigned(Id::kPrevious, counts.previous);
+  }
+  view_.EnableItem(Id::kFire, counts.buffered != 0);
+  view_.EnableItem(Id::kAll, counts.buffered != 0);
+  view_.EnableItem(Id::kBack, counts.previous != 0);
+  view_.EnableItem(Id::kBack10, counts.previous >= 10);
+  if (!answered) {
+    view_.SetItemText(Id::kBuffered, "");
+    view_.SetItemText(Id::kPrevious, "");
+  }
+  for (const Id id : {Id::kBufferedLabel, Id::kPreviousLabel, Id::kTabGroup}) {
+    view_.EnableItem(id, answered);
   }
 }
 
 // The port may have changed: the link is replaced whatever button closed the sheet, and a port
 // that still cannot be opened is reported again.
 void MainWindow::SetUp() {
-  RunConfigurationSheet(
-      services_.windows, state_,
-      {services_.store, services_.clock, services_.sound, services_.message_box,
-       services_.file_dialogs, services_.help,
-       [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }});
+  RunConfigurationSheet(services_.windows, state_,
+                        {settings_, services_.sound, services_.message_box, services_.file_dialogs,
+                         services_.help, tab_});
   OpenLink();
-  InvalidateBigDisplay();
+  side_windows_.RepaintBigDisplay();
   RefreshMainWindow();
   // The units may have changed.
-  if (statistics_ != nullptr) statistics_->RelabelStatistics();
+  side_windows_.RelabelStatistics();
 }
 
 void MainWindow::EditWeight() {
   if (refreshing_fields_) return;
   const std::string text = view_.GetItemText(Id::kWeight).substr(0, kWeightTextLength);
-  const double weight = WeightFromDisplay(ParseTypedDecimal(text), state_.settings.metric);
-  if (weight == 0.0 || weight == state_.settings.weight) return;
-  // An absurd weight whose text does not fit, or one that would read back as no number at
-  // all ("inf"), is not taken: what is held is always what the store will give back.
-  const std::optional<std::string> stored = MeasurementSetting(weight);
-  if (!std::isfinite(weight) || !stored) return;
-  state_.settings.weight = weight;
-  services_.store.WriteSettingText(setting::kWeight, *stored);
-}
-
-// Tells the user why the log did not open; the reason may come later from the event loop, when
-// the window may be gone, so the text is made now and only the message box is reached then.
-TextFileViewer::Failed MainWindow::LogNotShown() const {
-  std::string text(TextOrMissing(kStrLogNotShown, state_.language));
-  MessageBoxView& message_box = services_.message_box;
-  return [text, &message_box](const std::string& why) {
-    message_box.ShowMessage(why.empty() ? text : text + "\r\n" + why, "Tarvik");
-  };
+  settings_.SetTyped(setting::kWeight,
+                     WeightFromDisplay(ParseTypedDecimal(text), state_.settings.metric));
 }
 
 void MainWindow::CloseRequested() { view_.EndDialog(0); }
@@ -391,14 +201,10 @@ void MainWindow::HelpRequested(int control, HelpGesture gesture) {
   ShowControlHelp(services_.help, static_cast<MainWindowId>(control), gesture);
 }
 
-// The windows beside the main window go with it; the big display and the graph store their
-// frames as they close.
+// The windows beside the main window go with it.
 void MainWindow::Destroyed() {
   view_.StopTimer(kTimerId);
-  statistics_window_.reset();
-  statistics_ = nullptr;
-  big_display_.Close();
-  graph_.Close();
+  side_windows_.CloseAll();
 }
 
 }  // namespace tarvik

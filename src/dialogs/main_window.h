@@ -1,13 +1,14 @@
 // The main window's behaviour: its creation and refresh, the 20 ms timer that polls the
-// instrument and completes each shot, the command table and the weight field. It writes only to
-// its own DialogView; every figure it shows comes as a value from the measurement code.
+// instrument, the steps of each shot, the command table and the weight field. The memory tab's
+// exchanges and schedule are the TabController's, the windows beside it the SideWindows'. It
+// writes only to its own DialogView; every figure it shows comes as a value from the measurement
+// code.
 #ifndef TARVIK_DIALOGS_MAIN_WINDOW_H_
 #define TARVIK_DIALOGS_MAIN_WINDOW_H_
 
 #include <functional>
-#include <memory>
 #include <optional>
-#include <string>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -18,14 +19,14 @@
 #include "base/help_viewer.h"
 #include "base/message_box.h"
 #include "base/sound.h"
-#include "dialogs/advanced_statistics.h"
 #include "dialogs/app_state.h"
-#include "dialogs/big_display.h"
-#include "dialogs/graph_window.h"
+#include "dialogs/side_windows.h"
+#include "dialogs/tab_controller.h"
 #include "dialogs/window_factory.h"
 #include "link/reading.h"
 #include "measure/shot.h"
 #include "res/main_window_ids.h"
+#include "settings/held_settings.h"
 #include "settings/settings_store.h"
 
 namespace tarvik {
@@ -48,7 +49,7 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   static constexpr int kTimerId = 1;
   static constexpr int kTimerPeriodMs = 20;
   // Idle ticks between two looks at the memory tab: it is queried on the 51st.
-  static constexpr int kIdleTicksPerTabRefresh = 50;
+  static constexpr int kIdleTicksPerTabRefresh = TabController::kIdleTicksPerLook;
   static constexpr int kSoundPauseMs = 200;
 
   MainWindow(DialogSurface& surface, AppState& state, const MainWindowServices& services);
@@ -73,60 +74,59 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   }
 
  protected:
+  // Carries out the command's line of the command table; a command without one does nothing.
   void OnCommand(MainWindowId id, Notification notification) override;
 
  private:
+  // A line of the command table: what the command does, and the one notification it waits for
+  // (any, when none).
+  struct CommandEntry {
+    MainWindowId id;
+    void (*run)(MainWindow& window);
+    std::optional<Notification> only_on = std::nullopt;
+  };
+  static std::span<const CommandEntry> CommandTable();
+
   // Rewrites every field that depends on the settings and (re)starts the timer.
   void RefreshMainWindow();
   // The "Averages" group, and Reset and Undo greyed while the series is empty.
   void RefreshAverages();
+  // Completes readings that the line brought, each as a shot.
+  void CompleteReadings(const std::vector<Reading>& readings);
   // Everything one shot does, in order: the "Last shot" fields, the stored last shot, the log,
   // the series and its averages, the other windows, the sound.
   void CompleteShot(const Reading& reading);
+  void PlayShotSound(double energy);
+  // Asks the memory tab for its status and shows it in the Tab group.
+  void LookAtTab();
+  // The counts and the buttons they allow, or the group greyed when the tab did not answer.
+  void ShowTabGroup(bool answered);
+  void StepTabBack(std::string_view letter);
   // Opens the configured port in place of the link in use and tells the user, once, when it
   // cannot be opened.
   void OpenLink();
   void SetUp();
   void EditWeight();
-  // Asks the memory tab for its status and shows it in the Tab group; readings that arrive
-  // during the exchange are completed as shots, and the next tick refreshes again.
-  void TabRefresh();
-  void ShowTabStatus();
-  // Completes readings that the line brought, each as a shot.
-  void CompleteReadings(const std::vector<Reading>& readings);
-  // "Back" and "Back 10": step back, take the short reply, refresh.
-  void StepBack(std::string_view command);
-  // "All" goes on firing while the tab holds shots: one more "n" after each fired shot is back.
-  void ContinueFiringAll();
-  void FireNext();
-  void RunMemorySnap();
-  // The statistics window recomputes, and the graph repaints, after every change of the series.
-  void NotifyStatistics();
-  void InvalidateBigDisplay();
-  void ToggleStatisticsWindow();
   void ToggleLogging();
+  // After the series changed: its averages, and the windows that follow it.
+  void SeriesChanged();
+  // Reset or Undo.
+  void ChangeSeries(void (ShotSeries::*change)());
   void LoadLogIntoSeries();
+  void ShowLog();
+  void RunMemorySnap();
+  void ShowAbout();
   TextFileViewer::Failed LogNotShown() const;
-  void PlayShotSound(double energy);
-  static std::optional<std::string> MeasurementSetting(double value);
-  void StoreMeasurement(std::string_view name, double value);
 
   DialogView<MainWindowId> view_;
   AppState& state_;
   MainWindowServices services_;
+  HeldSettings settings_;
+  TabController tab_;
+  SideWindows side_windows_;
   std::function<void(const Shot&)> shot_observer_;
   bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications
-  int tick_count_ = 0;              // ticks since the last look at the tab
   bool in_tick_ = false;
-  bool refresh_owed_ = false;  // shots were completed inside an exchange
-  bool firing_all_ = false;    // "All" is draining the tab
-  int shots_since_fire_ = 0;   // shots completed since the last "n" of "All"
-  int ticks_since_fire_ = 0;   // and ticks
-  // The windows beside the main window, each open at most once.
-  std::unique_ptr<ModelessWindow> statistics_window_;
-  AdvancedStatistics* statistics_ = nullptr;  // its logic, while it is open
-  BigDisplay big_display_;
-  GraphWindow graph_;
 };
 
 }  // namespace tarvik

@@ -21,14 +21,7 @@ void PlacedWindow::Toggle() {
 // made the window grow by a pixel at every opening; the values are the same four numbers.)
 void PlacedWindow::Close() {
   if (!IsOpen()) return;
-  const WindowPlacement frame = window_->Frame();
-  {
-    SettingsBatch placement(store_);
-    store_.WriteSettingDword(names_.x, frame.x);
-    store_.WriteSettingDword(names_.y, frame.y);
-    store_.WriteSettingDword(names_.width, frame.width);
-    store_.WriteSettingDword(names_.height, frame.height);
-  }
+  WriteWindowPlacement(store_, names_, window_->Frame());
   window_.reset();
 }
 

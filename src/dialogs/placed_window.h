@@ -9,7 +9,7 @@
 #include "dialogs/window_factory.h"
 #include "res/string_table.h"
 #include "settings/app_settings.h"
-#include "settings/setting_names.h"
+#include "settings/setting_table.h"
 #include "settings/settings_store.h"
 
 namespace tarvik {

@@ -1,5 +1,6 @@
 // The user's settings and the last shot, as held in memory while the program runs. Values are
-// imperial whatever the metric flag says; metric exists only on the screen.
+// imperial whatever the metric flag says; metric exists only on the screen. Each member's initial
+// value is its default, the one start-up keeps when the store has none (settings/setting_table.h).
 #ifndef TARVIK_SETTINGS_APP_SETTINGS_H_
 #define TARVIK_SETTINGS_APP_SETTINGS_H_
 

@@ -1,17 +1,77 @@
 #include "settings/settings_store.h"
 
+#include <tuple>
+
 #include "base/number_text.h"
 
 namespace tarvik {
+namespace {
 
-std::string SettingsStore::ReadSettingText(std::string_view name, std::string_view default_text) {
-  if (backend_ == nullptr) return std::string(default_text);
+// Reads the entries of the settings table into the records; a value the store has no usable
+// text for keeps the default of its fresh record (a boolean: the value held).
+class SettingsLoader {
+ public:
+  SettingsLoader(SettingsStore& store, AppSettings& settings, LastShot& last_shot)
+      : store_(store), settings_(settings), last_shot_(last_shot) {}
+
+  void Load(const TextSetting* setting) {
+    Held(setting->held) = store_.ReadStoredText(setting->name).value_or(Initial(setting->held));
+  }
+  void Load(const BoolSetting* setting) {
+    bool& held = Held(setting->held);
+    held = store_.ReadSettingBool(setting->name, held);
+  }
+  void Load(const IntegerSetting* setting) {
+    const std::optional<std::string> text = store_.ReadStoredText(setting->name);
+    Held(setting->held) = text ? ParseInteger(*text) : Initial(setting->held);
+  }
+  template <typename Record>
+  void Load(const DecimalSetting<Record>* setting) {
+    const std::string_view name = setting->read_name.empty() ? setting->name : setting->read_name;
+    const std::optional<std::string> text = store_.ReadStoredText(name);
+    Held(setting->held) = text ? ParseDecimal(*text) : Initial(setting->held);
+  }
+
+ private:
+  template <typename Value>
+  Value& Held(Value AppSettings::*held) {
+    return settings_.*held;
+  }
+  template <typename Value>
+  Value& Held(Value LastShot::*held) {
+    return last_shot_.*held;
+  }
+  template <typename Value>
+  const Value& Initial(Value AppSettings::*held) const {
+    return initial_settings_.*held;
+  }
+  template <typename Value>
+  const Value& Initial(Value LastShot::*held) const {
+    return initial_shot_.*held;
+  }
+
+  SettingsStore& store_;
+  AppSettings& settings_;
+  LastShot& last_shot_;
+  const AppSettings initial_settings_;
+  const LastShot initial_shot_;
+};
+
+}  // namespace
+
+std::optional<std::string> SettingsStore::ReadStoredText(std::string_view name) {
+  if (backend_ == nullptr) return std::nullopt;
   const std::optional<SettingValue> value = backend_->QueryValue(name);
   if (!value || value->type != SettingValue::Type::kText || value->text.size() >= kReadBufferSize) {
-    return std::string(default_text);
+    return std::nullopt;
   }
   // A stored text ends at its terminator, as the registry gives it back.
   return value->text.substr(0, value->text.find('\0'));
+}
+
+std::string SettingsStore::ReadSettingText(std::string_view name, std::string_view default_text) {
+  std::optional<std::string> text = ReadStoredText(name);
+  return text ? std::move(*text) : std::string(default_text);
 }
 
 bool SettingsStore::ReadSettingBool(std::string_view name, bool default_value) {
@@ -55,19 +115,8 @@ std::unique_ptr<SettingsStore> OpenSettingsStore(std::unique_ptr<SettingsBackend
 void CloseSettingsStore(std::unique_ptr<SettingsStore>& store) { store.reset(); }
 
 void LoadSettings(SettingsStore& store, AppSettings& settings, LastShot& last_shot) {
-  using namespace setting;
-  settings.port_name = store.ReadSettingText(kPortName, "COM2");
-  settings.weight = ParseDecimal(store.ReadSettingText(kWeight, "15.0"));
-  settings.calibration = ParseInteger(store.ReadSettingText(kCalibrate, "100"));
-  settings.logging = store.ReadSettingBool(kLogging, settings.logging);
-  settings.log_file = store.ReadSettingText(kLogFile, "Tarvik.log");
-  last_shot.velocity = ParseDecimal(store.ReadSettingText(kFps, "1234.0"));
-  last_shot.energy = ParseDecimal(store.ReadSettingText(kPds, "12.34"));
-  settings.legal_limit = ParseDecimal(store.ReadSettingText(kLawRead, "12.0"));
-  settings.sound = store.ReadSettingBool(kSound, settings.sound);
-  settings.metric = store.ReadSettingBool(kMetric, settings.metric);
-  settings.sound_legal = store.ReadSettingText(kSoundLegal, "Airgun.wav");
-  settings.sound_fac = store.ReadSettingText(kSoundFac, "Blurp.wav");
+  SettingsLoader loader(store, settings, last_shot);
+  std::apply([&loader](const auto*... entry) { (loader.Load(entry), ...); }, setting::kLoadOrder);
 }
 
 void ReadWindowPlacement(SettingsStore& store, const setting::PlacementNames& names,
@@ -76,6 +125,15 @@ void ReadWindowPlacement(SettingsStore& store, const setting::PlacementNames& na
   placement.y = store.ReadSettingDword(names.y, placement.y);
   placement.width = store.ReadSettingDword(names.width, placement.width);
   placement.height = store.ReadSettingDword(names.height, placement.height);
+}
+
+void WriteWindowPlacement(SettingsWriter& store, const setting::PlacementNames& names,
+                          const WindowPlacement& frame) {
+  SettingsBatch placement(store);
+  store.WriteSettingDword(names.x, frame.x);
+  store.WriteSettingDword(names.y, frame.y);
+  store.WriteSettingDword(names.width, frame.width);
+  store.WriteSettingDword(names.height, frame.height);
 }
 
 }  // namespace tarvik

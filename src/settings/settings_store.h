@@ -9,11 +9,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "settings/app_settings.h"
-#include "settings/setting_names.h"
+#include "settings/setting_table.h"
 #include "settings/settings_backend.h"
 #include "settings/settings_writer.h"
 
@@ -28,6 +29,8 @@ class SettingsStore final : public SettingsWriter {
   // write is lost.
   explicit SettingsStore(std::unique_ptr<SettingsBackend> backend) : backend_(std::move(backend)) {}
 
+  // The stored text, or nothing when there is none that the rules accept.
+  std::optional<std::string> ReadStoredText(std::string_view name);
   std::string ReadSettingText(std::string_view name, std::string_view default_text);
   // True when the text's first character is '1', 'T', 'Y', 't' or 'y'.
   bool ReadSettingBool(std::string_view name, bool default_value);
@@ -47,13 +50,16 @@ class SettingsStore final : public SettingsWriter {
 std::unique_ptr<SettingsStore> OpenSettingsStore(std::unique_ptr<SettingsBackend> backend);
 void CloseSettingsStore(std::unique_ptr<SettingsStore>& store);
 
-// Fills the settings (all but the window placements) and the last shot, in a fixed order, each
-// value with its default.
+// Fills the settings (all but the window placements) and the last shot from the store, in the
+// order of the settings table, each value with its default.
 void LoadSettings(SettingsStore& store, AppSettings& settings, LastShot& last_shot);
 
 // Reads a window's placement, each value with the one held in `placement` as its default.
 void ReadWindowPlacement(SettingsStore& store, const setting::PlacementNames& names,
                          WindowPlacement& placement);
+// Writes a window's frame as one change.
+void WriteWindowPlacement(SettingsWriter& store, const setting::PlacementNames& names,
+                          const WindowPlacement& frame);
 
 }  // namespace tarvik
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialogs/memory_snap.h"
@@ -71,6 +72,13 @@ TEST_F(MainWindowTest, ShotIsShownStoredAndAveragedUnroundedUntilUndoOrReset) {
   EXPECT_FALSE(view_.MenuEnabled(Id::kReset));
   Command(Id::kUndo);  // nothing left to undo
   EXPECT_EQ(Text(Id::kShotCount), "0");
+}
+
+TEST_F(MainWindowTest, ShotsStoredValuesReachTheStoreAsOneChange) {
+  window_.Initialize();
+  Receive("001234\r\n");
+  EXPECT_EQ(std::tuple(memory_->writes, memory_->batches_begun, memory_->batches_ended),
+            std::tuple(2, 1, 1));
 }
 
 TEST_F(MainWindowTest, SoundIsLegalBelowTheLimitAndOverTheLimitFromItOn) {

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,36 +23,10 @@
 #include "doubles/fake_dialog.h"
 #include "doubles/fake_serial_port.h"
 #include "doubles/memory_files.h"
-#include "settings/settings_backend.h"
+#include "doubles/memory_settings.h"
 #include "settings/settings_store.h"
 
 namespace tarvik::testing {
-
-// A settings backend in memory: named values compared without regard to case, the spelling of
-// the first write kept, as the registry and the settings file do.
-class MemorySettings : public SettingsBackend {
- public:
-  std::optional<SettingValue> QueryValue(std::string_view name) override {
-    const auto it = values.find(Fold(name));
-    return it == values.end() ? std::nullopt : std::optional(it->second);
-  }
-  void SetText(std::string_view name, std::string_view text) override {
-    ++writes;
-    values[Fold(name)] = {SettingValue::Type::kText, std::string(text), 0};
-  }
-  void SetNumber(std::string_view name, std::uint32_t value) override {
-    ++writes;
-    values[Fold(name)] = {SettingValue::Type::kNumber, "", value};
-  }
-  static std::string Fold(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded;
-  }
-
-  std::map<std::string, SettingValue> values;
-  int writes = 0;
-};
 
 // Windows opened over and beside a window, made as plain records. A modal one is run by a script
 // of the test (what the user and the timer do while it is up); a modeless one stays open as a
