@@ -1,5 +1,6 @@
 #include "link/shot_decoder.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "link/line_bytes.h"
@@ -14,12 +15,15 @@ void ShotDecoder::StartNewReading() {
 
 void ShotDecoder::AddDigit(std::int32_t digit) {
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  // Up to here any digit may follow without passing the range; an overlong count is above it.
+  constexpr std::int32_t kRoomForAnyDigit = (kMax - 9) / 10;
   if (digit_tally_ < kMax) ++digit_tally_;
-  if (overlong_) return;
-  if (reading_count_ > (kMax - digit) / 10) {
-    overlong_ = true;
-  } else {
+  if (reading_count_ <= kRoomForAnyDigit) {
     reading_count_ = reading_count_ * 10 + digit;
+  } else if (!overlong_ && reading_count_ <= (kMax - digit) / 10) {
+    reading_count_ = reading_count_ * 10 + digit;
+  } else {
+    overlong_ = true;
   }
 }
 
@@ -59,19 +63,23 @@ bool ShotDecoder::LineIsAReply() const {
          line[9] == ':';
 }
 
+void ShotDecoder::CountLineByte(char byte) {
+  if (line_length_ < kLineStart) line_start_[line_length_] = byte;
+  line_length_ = std::min(line_length_ + 1, kLineStart + 1);  // one more stands for "longer"
+}
+
 void ShotDecoder::Take(char byte, std::vector<Reading>& readings) {
-  if (after_reply_ && !IsDigit(byte)) return;  // line ends and what came with the reply
-  after_reply_ = false;
-  if (!IsLineEnd(byte)) {
-    if (line_length_ < kLineStart) line_start_[line_length_] = byte;
-    if (line_length_ <= kLineStart) ++line_length_;  // one more stands for "longer"
-  }
+  // Digits first: they are nearly every byte the instrument sends.
   after_digit_ = IsDigit(byte);
   if (after_digit_) {
+    after_reply_ = false;
+    CountLineByte(byte);
     if (!spoiled_) AddDigit(byte - '0');
     return;
   }
+  if (after_reply_) return;  // line ends and what came with the reply
   if (!IsLineEnd(byte)) {
+    CountLineByte(byte);
     StartNewReading();
     spoiled_ = true;
     return;

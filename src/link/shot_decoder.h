@@ -56,6 +56,8 @@ class ShotDecoder {
   static constexpr std::size_t kLineStart = 14;
 
   void Take(char byte, std::vector<Reading>& readings);
+  // Keeps the first bytes of the line, and whether it is longer than they are.
+  void CountLineByte(char byte);
   void StartNewReading();
   void AddDigit(std::int32_t digit);
   void StartLine(bool seen);
