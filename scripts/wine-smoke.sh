@@ -26,17 +26,10 @@ finish() {
 }
 trap finish EXIT
 fail() { echo "Wine smoke test: $*" >&2 && exit 1; }
-wait_for() {  # up to $1 seconds for the command after it to succeed
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do ((SECONDS < deadline)) && sleep 0.1 || return 1; done
-}
+# shellcheck source=virtual-display.sh
+source scripts/virtual-display.sh
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-pids+=($!)
-wait_for 5 test -s "$scratch/display" || fail "the virtual X server did not start"
-DISPLAY=":$(cat "$scratch/display")"
-export DISPLAY
+start_virtual_display
 "$wineserver" -k </dev/null >/dev/null 2>&1 || true
 mkdir -p "$WINEPREFIX"
 "$wineserver" -p </dev/null >/dev/null 2>&1

@@ -13,28 +13,24 @@ simulator=${QM307_SIM:-build/release/tools/qm307sim/qm307-sim}
 export WINEPREFIX="$PWD/build/mingw/wine-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 simulator_pid=
-xvfb_pid=
-display_file=$(mktemp)
+scratch=$(mktemp -d)
+pids=()
+fail() { echo "Wine tests: $*" >&2 && exit 1; }
 finish() {
   if [ -n "$simulator_pid" ]; then
     kill "$simulator_pid" 2>/dev/null || true
     wait "$simulator_pid" 2>/dev/null || true
   fi
   "$wineserver" -k </dev/null >/dev/null 2>&1 || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -f "$display_file"
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$scratch"
 }
 trap finish EXIT
+# shellcheck source=virtual-display.sh
+source scripts/virtual-display.sh
 
 # The windows' tests make real dialogs, and Wine makes windows on an X server: a virtual one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" </dev/null >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  [ -s "$display_file" ] && break
-  sleep 0.1
-done
-DISPLAY=":$(cat "$display_file")"
-export DISPLAY
+start_virtual_display
 
 # A persistent server and the prefix's services started before CTest, with every standard stream
 # redirected: otherwise a test now and then loses its server connection, and CTest can wait
