@@ -1,5 +1,6 @@
-// Time as the program sees it. The instrument exchanges wait fixed times; going through this
-// interface lets unit tests run those waits instantly while real builds really sleep.
+// Time as the program sees it. The instrument exchanges and the pause before a shot's sound wait
+// fixed times; going through this interface lets unit tests run those waits instantly while real
+// builds really sleep. A sleep blocks the GUI thread and runs no event loop.
 #ifndef TARVIK_BASE_CLOCK_H_
 #define TARVIK_BASE_CLOCK_H_
 

@@ -3,6 +3,11 @@
 // exchanges and schedule are the TabController's, the windows beside it the SideWindows'. It
 // writes only to its own DialogView; every figure it shows comes as a value from the measurement
 // code.
+//
+// Everything runs on the GUI thread and nothing is locked. The 20 ms timer keeps ticking inside
+// the nested event loops of modal windows (the configuration sheet, the About box, the memory
+// snap, message boxes), so shots are decoded while they are up; none of those windows is ever
+// opened from within a tick.
 #ifndef TARVIK_DIALOGS_MAIN_WINDOW_H_
 #define TARVIK_DIALOGS_MAIN_WINDOW_H_
 
@@ -96,6 +101,8 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   // Everything one shot does, in order: the "Last shot" fields, the stored last shot, the log,
   // the series and its averages, the other windows, the sound.
   void CompleteShot(const Reading& reading);
+  // The pause before the sound and the sound itself block the thread, and no event loop runs:
+  // bytes that arrive meanwhile wait in the port for the next tick.
   void PlayShotSound(double energy);
   // Asks the memory tab for its status and shows it in the Tab group.
   void LookAtTab();

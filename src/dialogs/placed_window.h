@@ -1,5 +1,8 @@
 // A freely sized window of its own that the core paints (the big display, the graph): opened
 // and closed from the main window's menu, at the frame the settings store remembers for it.
+// Every way of closing it (the menu, the graph's "Close", the platform's close request, the main
+// window's closing) stores its outer frame as it is, so that it reopens exactly where it was. The
+// frame is in the front's pixels: device-independent ones under Qt, the device's on Windows.
 #ifndef TARVIK_DIALOGS_PLACED_WINDOW_H_
 #define TARVIK_DIALOGS_PLACED_WINDOW_H_
 

@@ -1,7 +1,7 @@
 // Bytes taken from the line and not used yet, in the order they came, with the places where the
 // line had been quiet between them long enough for a line in progress to be over. The program
-// keeps listening to the line while it waits for a reply or before a shot's sound, so that it
-// knows when a stray byte was followed by quiet, however late the bytes are used.
+// keeps listening to the line while it waits for a reply of the memory tab, so that it knows
+// when a stray byte was followed by quiet, however late the bytes are used.
 #ifndef TARVIK_LINK_LINE_QUEUE_H_
 #define TARVIK_LINK_LINE_QUEUE_H_
 

@@ -7,6 +7,13 @@
 // short, the rest of a memory dump) is over, and the next byte starts a new one. A read that
 // failed, or a read soon after bytes came, proves nothing: a reading cut by a read has its rest
 // arrive within milliseconds, however late the next read takes it.
+//
+// Limits: at the main timer's 20 ms pace a stray byte needs about 40 ms of quiet before a
+// reading for the two to be told apart (the tab's waits listen every 10 ms). Nothing reads the
+// line during a shot's sound and the pause before it, so a stray byte and a reading that both
+// arrive then are read together and the reading is lost. A link that hands on a burst in pieces
+// more than 20 ms apart (an adapter set to a longer latency, a wireless serial link) may lose a
+// reading, or take its tail for a reading of its own.
 #ifndef TARVIK_LINK_QUIET_LINE_H_
 #define TARVIK_LINK_QUIET_LINE_H_
 

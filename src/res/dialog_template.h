@@ -1,6 +1,11 @@
 // Windows, menus and their texts as data: what each front builds its windows from. A template
 // places each control in dialog units, which follow the dialog's font, so that a layout keeps its
 // proportions whatever font the platform substitutes for the template's.
+//
+// Every text must fit its control in English and German, the widest the program writes into a
+// control included (units of both systems, the largest counts and measurements), in each font a
+// front draws it in: MS Sans Serif and Tahoma on Windows, DejaVu Sans under Qt. The text-fit
+// tests measure them on both fronts and name any that overflows.
 #ifndef TARVIK_RES_DIALOG_TEMPLATE_H_
 #define TARVIK_RES_DIALOG_TEMPLATE_H_
 

@@ -26,6 +26,9 @@ namespace {
 constexpr int kEnterCommand = 1;
 constexpr int kEscapeCommand = 2;
 
+// In Qt's device-independent pixels: at a desktop scale (the device pixel ratio, from the
+// desktop or QT_SCALE_FACTOR) a window keeps its layout, its device pixels multiplied and its
+// text drawn at them.
 DialogBaseUnits MeasureBaseUnits(const QFont& font) {
   const QFontMetrics metrics(font);
   const int letters =
@@ -329,6 +332,7 @@ bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
   auto* control = qobject_cast<QWidget*>(watched);
   switch (event->type()) {
     case QEvent::FocusIn:
+      // As the dialog manager does: typing at once into a new main window replaces the weight.
       if (!std::exchange(focused_, true)) {
         auto* edit = qobject_cast<QLineEdit*>(control);
         const auto reason = static_cast<QFocusEvent*>(event)->reason();

@@ -1,7 +1,11 @@
 // A window the core paints, on Qt Widgets: a resizable window owned by another, with an empty
 // caption without buttons, that hands its logic every paint (through a QtCanvas), right click and
 // close request. Its frame is the outer one, the window manager's frame included, as the Windows
-// program stores it.
+// program stores it, in device-independent pixels. At a desktop scale the frame's thin sides
+// round to whole device-independent pixels: under openbox at a scale of 2 the outer frame on the
+// screen is a pixel or two smaller than twice the stored one, and stays so from one opening to
+// the next. It is a dialog to the window system, transient for its owner, as an owned window is
+// on Windows (openbox shows an empty title only for a transient window).
 #ifndef TARVIK_UI_QT_PAINTED_WINDOW_H_
 #define TARVIK_UI_QT_PAINTED_WINDOW_H_
 

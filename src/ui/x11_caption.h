@@ -2,6 +2,12 @@
 // title stays empty (Qt names a window without a title after the application), and the caption
 // offers the functions of the window's style and no others (Qt offers all of them to a window
 // without a close button). Elsewhere (the offscreen platform, Wayland) these do nothing.
+//
+// A window manager that honours the Motif functions then shows the main window's close button
+// only and no buttons on the big display, the graph and the statistics window. Openbox, as
+// measured, keeps minimise and close on every window whatever the hints say, and shows maximise
+// disabled on a fixed-size one. The caption's help button is _NET_WM_CONTEXT_HELP, which Qt sets
+// itself from Qt::WindowContextHelpButtonHint.
 #ifndef TARVIK_UI_X11_CAPTION_H_
 #define TARVIK_UI_X11_CAPTION_H_
 

@@ -29,6 +29,9 @@ class Win32Dialog final : public DialogSurface {
 
   // Makes the window over `owner` (disabled meanwhile; may be null), initialises its logic and
   // runs it until the logic ends it; the logic hears Destroyed() while the window still exists.
+  // It is made modeless and run by a loop of our own rather than by DialogBoxIndirectParam, so
+  // that Destroyed() comes while the window and the windows it owns are still there, and the
+  // modeless windows beside it still get their keyboard messages.
   int RunModal(DialogEvents& events, HWND owner);
   // Makes the window beside `owner`, at the template's place from the top left corner of the
   // owner's client area, initialises its logic and shows it. False when it could not be made.
