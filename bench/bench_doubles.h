@@ -23,6 +23,7 @@ class NullSurface final : public DialogSurface {
   void SetItemText(int, std::string_view) override {}
   std::string GetItemText(int) const override { return {}; }
   void EnableItem(int, bool) override {}
+  void SetItemAlert(int, bool) override {}
   void CheckItem(int, bool) override {}
   bool IsItemChecked(int) const override { return false; }
   void ClearList(int) override {}
@@ -68,6 +69,10 @@ class NullWindows final : public WindowFactory {
   }
   std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement&,
                                              PaintedWindowEvents&) override {
+    return nullptr;
+  }
+  std::unique_ptr<TableWindow> OpenTable(const TableWindowTexts&, const WindowPlacement&,
+                                         TableWindowEvents&) override {
     return nullptr;
   }
   int RunPropertySheet(std::string_view, std::vector<SheetPage>) override { return 0; }

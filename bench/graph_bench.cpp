@@ -18,12 +18,15 @@ class CountingCanvas final : public Canvas {
  public:
   CanvasSize ClientSize() const override { return kSize; }
   int TextHeight(std::string_view) override { return 16; }
+  int TextWidth(std::string_view text) override { return 7 * static_cast<int>(text.size()); }
   void SetTextColor(Rgb) override {}
   void SelectFont(const FontRequest&) override {}
   void SelectDefaultFont() override {}
   void DrawText(std::string_view, const CanvasRect&, unsigned) override { ++calls; }
   void MoveTo(int, int) override { ++calls; }
   void LineTo(int, int) override { ++calls; }
+  void SetPen(Rgb, LineStyle) override { ++calls; }
+  void FillRect(const CanvasRect&, Rgb) override { ++calls; }
 
   std::int64_t calls = 0;
 };

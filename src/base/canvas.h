@@ -1,5 +1,6 @@
 // What a window's painting code draws on: text in a rectangle with alignment flags, a font by
-// height and average width and weight, the text colour, and lines from point to point, all in
+// height and average width and weight, the text colour, lines from point to point in a pen of a
+// colour and a style, and rectangles filled with a colour, all in
 // the client area's pixels (x to the right, y downwards, the top left corner at 0, 0). The core
 // computes every coordinate, text and colour; a Qt painter or a Windows device context only
 // carries them out.
@@ -33,6 +34,9 @@ struct Rgb {
 };
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+
+enum class LineStyle { kSolid, kDashed };
 
 // A font asked for by its cell height and average character width in pixels (0 lets the
 // platform choose) and its weight (400 normal, 700 bold, 900 heavy).
@@ -60,8 +64,9 @@ class Canvas {
   virtual ~Canvas() = default;
 
   virtual CanvasSize ClientSize() const = 0;
-  // The height of `text` as one line in the font selected now.
+  // The height and the width of `text` as one line in the font selected now.
   virtual int TextHeight(std::string_view text) = 0;
+  virtual int TextWidth(std::string_view text) = 0;
   virtual void SetTextColor(Rgb color) = 0;
   // Selects a font made to the request until the next selection; SelectDefaultFont goes back
   // to the window's own font.
@@ -69,9 +74,13 @@ class Canvas {
   virtual void SelectDefaultFont() = 0;
   // Draws `text` (UTF-8) in `rect` as `format` says, clipped to the rectangle.
   virtual void DrawText(std::string_view text, const CanvasRect& rect, unsigned format) = 0;
-  // A one-pixel black line from the current position to the point, which becomes current.
+  // A line from the current position to the point, which becomes current, in the pen selected
+  // now: one pixel wide, black and solid until SetPen chooses another.
   virtual void MoveTo(int x, int y) = 0;
   virtual void LineTo(int x, int y) = 0;
+  virtual void SetPen(Rgb color, LineStyle style) = 0;
+  // Fills the rectangle (right and bottom exclusive) with a colour; the pen is not used.
+  virtual void FillRect(const CanvasRect& rect, Rgb color) = 0;
 };
 
 }  // namespace tarvik

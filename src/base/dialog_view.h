@@ -26,6 +26,8 @@ class DialogSurface {
   virtual void SetItemText(int id, std::string_view text) = 0;
   virtual std::string GetItemText(int id) const = 0;
   virtual void EnableItem(int id, bool enabled) = 0;
+  // Draws a control's text in the alert colour (red) or back in the normal one.
+  virtual void SetItemAlert(int id, bool alert) = 0;
   // Check boxes. Ticking one from the program raises no click.
   virtual void CheckItem(int id, bool checked) = 0;
   virtual bool IsItemChecked(int id) const = 0;
@@ -84,6 +86,7 @@ class DialogView {
   void SetItemUnsigned(Id id, std::uint64_t value) { SetItemText(id, FormatUnsigned(value)); }
   std::string GetItemText(Id id) const { return surface_.GetItemText(Raw(id)); }
   void EnableItem(Id id, bool enabled) { surface_.EnableItem(Raw(id), enabled); }
+  void SetItemAlert(Id id, bool alert) { surface_.SetItemAlert(Raw(id), alert); }
   void CheckItem(Id id, bool checked) { surface_.CheckItem(Raw(id), checked); }
   bool IsItemChecked(Id id) const { return surface_.IsItemChecked(Raw(id)); }
 

@@ -13,6 +13,7 @@
 #include "base/canvas.h"
 #include "base/dialog_view.h"
 #include "dialogs/property_sheet.h"
+#include "dialogs/table_window.h"
 #include "res/dialog_template.h"
 #include "settings/app_settings.h"
 
@@ -66,6 +67,11 @@ class WindowFactory {
   // its frame at `frame`, shown and painted at once; nothing when it cannot be made.
   virtual std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement& frame,
                                                      PaintedWindowEvents& events) = 0;
+  // A resizable top-level window of rows, figures, a chart and two commands, owned by the
+  // window that asks, with its frame at `frame`, shown at once; nothing when it cannot be made.
+  virtual std::unique_ptr<TableWindow> OpenTable(const TableWindowTexts& texts,
+                                                 const WindowPlacement& frame,
+                                                 TableWindowEvents& events) = 0;
   // Runs a tabbed sheet of `pages` with OK, Cancel and Apply modally over the window that asks,
   // its pages heard in the order PropertySheet keeps; returns its result.
   virtual int RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) = 0;

@@ -30,6 +30,10 @@ int QtCanvas::TextHeight(std::string_view /*text*/) {
   return QFontMetrics(painter_.font()).height();
 }
 
+int QtCanvas::TextWidth(std::string_view text) {
+  return QFontMetrics(painter_.font()).horizontalAdvance(FromUtf8(text));
+}
+
 void QtCanvas::SetTextColor(Rgb color) { text_color_ = QColor(color.red, color.green, color.blue); }
 
 QFont QtCanvas::MakeFont(const FontRequest& request, const QFont& window_font) {
@@ -64,9 +68,19 @@ void QtCanvas::DrawText(std::string_view text, const CanvasRect& rect, unsigned 
 }
 
 void QtCanvas::LineTo(int x, int y) {
-  painter_.setPen(QPen(Qt::black, 1));
+  painter_.setPen(pen_);
   painter_.drawLine(position_, QPoint(x, y));
   position_ = {x, y};
+}
+
+void QtCanvas::SetPen(Rgb color, LineStyle style) {
+  pen_ = QPen(QColor(color.red, color.green, color.blue), 1,
+              style == LineStyle::kDashed ? Qt::DashLine : Qt::SolidLine);
+}
+
+void QtCanvas::FillRect(const CanvasRect& rect, Rgb color) {
+  painter_.fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+                    QColor(color.red, color.green, color.blue));
 }
 
 }  // namespace tarvik::ui

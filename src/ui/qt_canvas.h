@@ -18,12 +18,15 @@ class QtCanvas final : public Canvas {
 
   CanvasSize ClientSize() const override { return {size_.width(), size_.height()}; }
   int TextHeight(std::string_view text) override;
+  int TextWidth(std::string_view text) override;
   void SetTextColor(Rgb color) override;
   void SelectFont(const FontRequest& font) override;
   void SelectDefaultFont() override { painter_.setFont(window_font_); }
   void DrawText(std::string_view text, const CanvasRect& rect, unsigned format) override;
   void MoveTo(int x, int y) override { position_ = {x, y}; }
   void LineTo(int x, int y) override;
+  void SetPen(Rgb color, LineStyle style) override;
+  void FillRect(const CanvasRect& rect, Rgb color) override;
 
   // The font that best meets the request: its line height (ascent and descent) as tall as
   // asked and its average character width as wide, the window's font where a size is 0.
@@ -35,6 +38,7 @@ class QtCanvas final : public Canvas {
   QFont window_font_;
   QColor text_color_ = Qt::black;
   QPoint position_;
+  QPen pen_{Qt::black, 1};
 };
 
 }  // namespace tarvik::ui

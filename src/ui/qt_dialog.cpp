@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
 #include <QTimerEvent>
 #include <QVBoxLayout>
@@ -223,6 +224,19 @@ std::string QtDialog::GetItemText(int id) const {
 
 void QtDialog::EnableItem(int id, bool enabled) {
   if (QWidget* widget = Control(id)) widget->setEnabled(enabled);
+}
+
+// The alert colour replaces the text colours only; an empty palette inherits the window's again.
+void QtDialog::SetItemAlert(int id, bool alert) {
+  QWidget* widget = Control(id);
+  if (widget == nullptr) return;
+  QPalette palette;
+  if (alert) {
+    palette = widget->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    palette.setColor(QPalette::Text, Qt::red);
+  }
+  widget->setPalette(palette);
 }
 
 void QtDialog::CheckItem(int id, bool checked) {

@@ -63,6 +63,13 @@ std::unique_ptr<PaintedWindow> QtWindows::OpenPainted(const WindowPlacement& fra
   return std::make_unique<QtPaintedWindow>(frame, events, owner_, painted_frame_);
 }
 
+// Not made yet on this front.
+std::unique_ptr<TableWindow> QtWindows::OpenTable(const TableWindowTexts& /*texts*/,
+                                           const WindowPlacement& /*frame*/,
+                                           TableWindowEvents& /*events*/) {
+  return nullptr;
+}
+
 int QtWindows::RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) {
   QtPropertySheet sheet(caption, std::move(pages), owner_);
   return sheet.Run();

@@ -23,6 +23,7 @@ Win32Canvas::Win32Canvas(HDC dc, HWND window, HFONT window_font)
 
 Win32Canvas::~Win32Canvas() {
   SelectObject(dc_, original_pen_);
+  if (made_pen_ != nullptr) DeleteObject(made_pen_);
   SelectObject(dc_, original_font_);
   if (made_font_ != nullptr) DeleteObject(made_font_);
 }
@@ -33,12 +34,16 @@ CanvasSize Win32Canvas::ClientSize() const {
   return {client.right - client.left, client.bottom - client.top};
 }
 
-int Win32Canvas::TextHeight(std::string_view text) {
+SIZE Win32Canvas::TextExtent(std::string_view text) const {
   const std::wstring wide = Utf8ToWide(text);
   SIZE size{};
   GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
-  return size.cy;
+  return size;
 }
+
+int Win32Canvas::TextHeight(std::string_view text) { return TextExtent(text).cy; }
+
+int Win32Canvas::TextWidth(std::string_view text) { return TextExtent(text).cx; }
 
 void Win32Canvas::SetTextColor(Rgb color) {
   ::SetTextColor(dc_, RGB(color.red, color.green, color.blue));
@@ -70,5 +75,22 @@ void Win32Canvas::DrawText(std::string_view text, const CanvasRect& rect, unsign
 void Win32Canvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
 
 void Win32Canvas::LineTo(int x, int y) { ::LineTo(dc_, x, y); }
+
+void Win32Canvas::SetPen(Rgb color, LineStyle style) {
+  HPEN made = CreatePen(style == LineStyle::kDashed ? PS_DASH : PS_SOLID, 1,
+                        RGB(color.red, color.green, color.blue));
+  if (made == nullptr) return;
+  SelectObject(dc_, made);
+  if (made_pen_ != nullptr) DeleteObject(made_pen_);
+  made_pen_ = made;
+}
+
+void Win32Canvas::FillRect(const CanvasRect& rect, Rgb color) {
+  HBRUSH brush = CreateSolidBrush(RGB(color.red, color.green, color.blue));
+  if (brush == nullptr) return;
+  const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  ::FillRect(dc_, &area, brush);
+  DeleteObject(brush);
+}
 
 }  // namespace tarvik::win32ui

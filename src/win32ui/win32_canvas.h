@@ -20,15 +20,19 @@ class Win32Canvas final : public Canvas {
 
   CanvasSize ClientSize() const override;
   int TextHeight(std::string_view text) override;
+  int TextWidth(std::string_view text) override;
   void SetTextColor(Rgb color) override;
   void SelectFont(const FontRequest& font) override;
   void SelectDefaultFont() override;
   void DrawText(std::string_view text, const CanvasRect& rect, unsigned format) override;
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
+  void SetPen(Rgb color, LineStyle style) override;
+  void FillRect(const CanvasRect& rect, Rgb color) override;
 
  private:
   void Select(HFONT font);
+  SIZE TextExtent(std::string_view text) const;
 
   HDC dc_;
   HWND window_;
@@ -36,6 +40,7 @@ class Win32Canvas final : public Canvas {
   HGDIOBJ original_font_;
   HGDIOBJ original_pen_;
   HFONT made_font_ = nullptr;  // the font of the last request, while selected
+  HPEN made_pen_ = nullptr;    // the pen SetPen made, while selected
 };
 
 }  // namespace tarvik::win32ui

@@ -269,6 +269,9 @@ void Win32Dialog::EnableItem(int id, bool enabled) {
   if (HWND item = Item(id)) EnableWindow(item, enabled ? TRUE : FALSE);
 }
 
+// Not drawn yet on this front.
+void Win32Dialog::SetItemAlert(int /*id*/, bool /*alert*/) {}
+
 void Win32Dialog::CheckItem(int id, bool checked) {
   if (!IsKind(id, ControlKind::kCheckBox)) return;
   if (HWND item = Item(id))

@@ -49,6 +49,7 @@ class Win32Dialog final : public DialogSurface {
   void SetItemText(int id, std::string_view text) override;
   std::string GetItemText(int id) const override;
   void EnableItem(int id, bool enabled) override;
+  void SetItemAlert(int id, bool alert) override;
   void CheckItem(int id, bool checked) override;
   bool IsItemChecked(int id) const override;
   void ClearList(int id) override;

@@ -45,6 +45,13 @@ std::unique_ptr<PaintedWindow> Win32Windows::OpenPainted(const WindowPlacement& 
   return window;
 }
 
+// Not made yet on this front.
+std::unique_ptr<TableWindow> Win32Windows::OpenTable(const TableWindowTexts& /*texts*/,
+                                           const WindowPlacement& /*frame*/,
+                                           TableWindowEvents& /*events*/) {
+  return nullptr;
+}
+
 int Win32Windows::RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) {
   Win32PropertySheet sheet(caption, std::move(pages), owner_.hwnd());
   return sheet.Run();

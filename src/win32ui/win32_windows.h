@@ -18,6 +18,9 @@ class Win32Windows final : public WindowFactory {
                                                const MakeLogic& make_logic) override;
   std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement& frame,
                                              PaintedWindowEvents& events) override;
+  std::unique_ptr<TableWindow> OpenTable(const TableWindowTexts& texts,
+                                         const WindowPlacement& frame,
+                                         TableWindowEvents& events) override;
   int RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) override;
   void FocusOwner() override;
 

@@ -33,6 +33,7 @@ class FakeDialog : public DialogSurface {
   }
   std::string Text(auto id) const { return GetItemText(static_cast<int>(id)); }
   bool Enabled(auto id) const { return !disabled_.count(static_cast<int>(id)); }
+  bool Alerted(auto id) const { return alerted_.count(static_cast<int>(id)) != 0; }
   bool MenuEnabled(auto id) const { return !disabled_menu_.count(static_cast<int>(id)); }
   bool MenuChecked(auto id) const { return checked_menu_.count(static_cast<int>(id)) != 0; }
   // The period of a running timer, or 0; the result the window was ended with, or -1.
@@ -48,6 +49,7 @@ class FakeDialog : public DialogSurface {
     return texts_.count(id) ? texts_.at(id) : std::string();
   }
   void EnableItem(int id, bool enabled) override { Mark(disabled_, id, !enabled); }
+  void SetItemAlert(int id, bool alert) override { Mark(alerted_, id, alert); }
   void EnableMenuItem(int command, bool enabled) override {
     Mark(disabled_menu_, command, !enabled);
   }
@@ -79,7 +81,7 @@ class FakeDialog : public DialogSurface {
     if (missing_.count(id)) return;
     on ? void(marked.insert(id)) : void(marked.erase(id));
   }
-  std::set<int> missing_, disabled_, checked_, disabled_menu_, checked_menu_;
+  std::set<int> missing_, disabled_, checked_, disabled_menu_, checked_menu_, alerted_;
   std::map<int, std::string> texts_;
   std::map<int, std::vector<std::string>> lists_;
   std::map<int, int> selected_;

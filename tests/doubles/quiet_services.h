@@ -53,6 +53,40 @@ struct FakePaintedWindow : PaintedWindow {
   std::shared_ptr<Record> record;
 };
 
+// A table window that keeps what the logic asked of it; the test plays the user through
+// `record->events`.
+struct FakeTableWindow : TableWindow {
+  struct Record {
+    bool open = true;
+    TableWindowTexts texts;
+    WindowPlacement frame;
+    TableWindowEvents* events = nullptr;
+    std::vector<int> rows_changed;  // the first row of each RowsChanged
+    int scrolled_to = -1;
+    std::vector<int> selected;
+    int figures_changes = 0;
+    int chart_changes = 0;
+    bool leave_out_enabled = true;
+    bool take_in_enabled = true;
+  };
+  explicit FakeTableWindow(std::shared_ptr<Record> record) : record(std::move(record)) {}
+  ~FakeTableWindow() override { record->open = false; }
+  void RowsChanged(int first) override { record->rows_changed.push_back(first); }
+  void ScrollToRow(int row) override { record->scrolled_to = row; }
+  std::vector<int> SelectedRows() const override { return record->selected; }
+  void SelectRows(std::span<const int> rows) override {
+    record->selected.assign(rows.begin(), rows.end());
+  }
+  void FiguresChanged() override { ++record->figures_changes; }
+  void ChartChanged() override { ++record->chart_changes; }
+  void EnableCommand(TableCommand command, bool enabled) override {
+    (command == TableCommand::kLeaveOut ? record->leave_out_enabled : record->take_in_enabled) =
+        enabled;
+  }
+  WindowPlacement Frame() const override { return record->frame; }
+  std::shared_ptr<Record> record;
+};
+
 class FakeWindows : public WindowFactory {
  public:
   using Script = std::function<void(DialogEvents& logic, FakeDialog& window)>;
@@ -95,6 +129,16 @@ class FakeWindows : public WindowFactory {
     return std::make_unique<FakePaintedWindow>(painted.back());
   }
 
+  std::unique_ptr<TableWindow> OpenTable(const TableWindowTexts& texts,
+                                         const WindowPlacement& frame,
+                                         TableWindowEvents& events) override {
+    tables.push_back(std::make_shared<FakeTableWindow::Record>());
+    tables.back()->texts = texts;
+    tables.back()->frame = frame;
+    tables.back()->events = &events;
+    return std::make_unique<FakeTableWindow>(tables.back());
+  }
+
   // A sheet whose pages are FakeDialogs; `sheet_script` plays the user's part.
   struct FakeSheet : SheetView {
     DialogSurface& CreatePage(int index) override { return pages[index]; }
@@ -121,6 +165,7 @@ class FakeWindows : public WindowFactory {
   SheetScript sheet_script;
   std::vector<std::string> opened;
   std::vector<std::shared_ptr<FakePaintedWindow::Record>> painted;  // in the order opened
+  std::vector<std::shared_ptr<FakeTableWindow::Record>> tables;     // in the order opened
   int focus_returns = 0;
   Modeless* modeless = nullptr;  // the latest modeless window, while it is open
 };
