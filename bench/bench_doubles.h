@@ -40,6 +40,7 @@ class NullSurface final : public DialogSurface {
 class NullClock final : public Clock {
  public:
   std::int64_t NowMs() const override { return 0; }
+  LocalTime LocalNow() const override { return {}; }
   void SleepMs(int) override {}
 };
 

@@ -8,11 +8,21 @@
 
 namespace tarvik {
 
+// A moment on the wall clock where the user is.
+struct LocalTime {
+  int year = 1970, month = 1, day = 1;  // month and day from 1
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+  int utc_offset_minutes = 0;  // local time minus UTC
+  friend bool operator==(const LocalTime&, const LocalTime&) = default;
+};
+
 class Clock {
  public:
   virtual ~Clock() = default;
   // Milliseconds from an arbitrary fixed point; never goes backwards.
   virtual std::int64_t NowMs() const = 0;
+  // The local date and time now, which may jump with the user's clock or time zone.
+  virtual LocalTime LocalNow() const = 0;
   // Blocks the calling thread for `ms` milliseconds.
   virtual void SleepMs(int ms) = 0;
 };
@@ -21,6 +31,7 @@ class Clock {
 class SystemClock final : public Clock {
  public:
   std::int64_t NowMs() const override;
+  LocalTime LocalNow() const override;
   void SleepMs(int ms) override;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/number_text.h"
+#include "measure/shot.h"
 #include "measure/units.h"
 
 namespace tarvik {
@@ -38,8 +39,7 @@ void PaintBigDisplay(Canvas& canvas, const LastShot& shot, const AppSettings& se
   canvas.SetTextColor(kBlack);
   const int hint_height = DrawResizeHint(canvas, language);
   canvas.SelectFont({h / 2, w / 6, kHeavyWeight});
-  // At exactly the limit the figures stay black.
-  if (shot.energy > settings.legal_limit) canvas.SetTextColor(kRed);
+  if (AboveLegalLimit(shot.energy, settings.legal_limit)) canvas.SetTextColor(kRed);
   // Without the single-line flag the vertical centring has no effect: the digits stand at the
   // top of each half, which is how the display has always looked.
   constexpr unsigned kFormat = text_format::kCenter | text_format::kVCenter;

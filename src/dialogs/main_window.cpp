@@ -44,7 +44,8 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
       settings_(state.settings, state.last_shot, services.store),
       tab_(state.chronoscope, services.clock,
            [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }),
-      side_windows_(services.windows, services.store, state) {}
+      side_windows_(services.windows, services.store, services.help, state,
+                    [this] { RefreshAverages(); }) {}
 
 void MainWindow::Initialize() {
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,
@@ -77,6 +78,7 @@ void MainWindow::RefreshMainWindow() {
                                            state_.last_shot.velocity, settings.metric)));
   view_.SetItemText(Id::kLastEnergy, MeasurementFieldText(EnergyForDisplay(state_.last_shot.energy,
                                                                            settings.metric)));
+  ShowLastEnergyAlert();
   RefreshAverages();
   view_.StartTimer(kTimerId, kTimerPeriodMs);
   view_.CheckMenuItem(Id::kLogging, settings.logging);
@@ -85,10 +87,11 @@ void MainWindow::RefreshMainWindow() {
 void MainWindow::RefreshAverages() {
   const Averages averages = ComputeAverages(state_.series, state_.settings.weight);
   view_.SetItemUnsigned(Id::kShotCount, static_cast<std::uint32_t>(averages.shots));
-  const bool has_shots = averages.shots > 0;
-  view_.EnableMenuItem(Id::kReset, has_shots);
-  view_.EnableMenuItem(Id::kUndo, has_shots);
-  if (!has_shots) {
+  // Left-out shots are still in the series: Undo and Reset reach them.
+  const bool has_rows = state_.series.row_count() > 0;
+  view_.EnableMenuItem(Id::kReset, has_rows);
+  view_.EnableMenuItem(Id::kUndo, has_rows);
+  if (averages.shots == 0) {
     view_.SetItemText(Id::kAverageVelocity, "");
     view_.SetItemText(Id::kAverageEnergy, "");
     return;
@@ -132,15 +135,26 @@ void MainWindow::CompleteShot(const Reading& reading) {
                       MeasurementFieldText(EnergyForDisplay(shot.energy, settings.metric)));
     settings_.Set(setting::kPds, shot.energy);
   }
+  ShowLastEnergyAlert();
   side_windows_.RepaintBigDisplay();
   if (settings.logging) {
     AppendLogLine(services_.files, settings.log_file, shot.velocity, shot.energy, settings.weight);
   }
-  state_.series.AppendShot(shot.velocity);
-  SeriesChanged();
+  const LocalTime now = services_.clock.LocalNow();
+  const ShotOrigin origin{((now.hour * 60 + now.minute) * 60 + now.second) * 1000 + now.millisecond,
+                          shot.count, shot.mark};
+  state_.series.AppendShot(shot.velocity, &origin);
+  RefreshAverages();
+  side_windows_.ShotAppended();
   PlayShotSound(shot.energy);
   tab_.ShotCompleted();
   if (shot_observer_) shot_observer_(shot);
+}
+
+// The last shot's energy in red above the limit, as the big display shows it.
+void MainWindow::ShowLastEnergyAlert() {
+  view_.SetItemAlert(Id::kLastEnergy,
+                     AboveLegalLimit(state_.last_shot.energy, state_.settings.legal_limit));
 }
 
 void MainWindow::PlayShotSound(double energy) {
@@ -185,7 +199,7 @@ void MainWindow::SetUp() {
   side_windows_.RepaintBigDisplay();
   RefreshMainWindow();
   // The units may have changed.
-  side_windows_.RelabelStatistics();
+  side_windows_.Relabel();
 }
 
 void MainWindow::EditWeight() {
@@ -193,6 +207,7 @@ void MainWindow::EditWeight() {
   const std::string text = view_.GetItemText(Id::kWeight).substr(0, kWeightTextLength);
   settings_.SetTyped(setting::kWeight,
                      WeightFromDisplay(ParseTypedDecimal(text), state_.settings.metric));
+  side_windows_.WeightChanged();
 }
 
 void MainWindow::CloseRequested() { view_.EndDialog(0); }

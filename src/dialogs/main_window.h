@@ -104,6 +104,7 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   // The pause before the sound and the sound itself block the thread, and no event loop runs:
   // bytes that arrive meanwhile wait in the port for the next tick.
   void PlayShotSound(double energy);
+  void ShowLastEnergyAlert();
   // Asks the memory tab for its status and shows it in the Tab group.
   void LookAtTab();
   // The counts and the buttons they allow, or the group greyed when the tab did not answer.

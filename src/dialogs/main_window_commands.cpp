@@ -42,6 +42,7 @@ std::span<const MainWindow::CommandEntry> MainWindow::CommandTable() {
        [](W& w) { w.services_.help.ShowHelp(HelpRequest::Topic(kUsingHelpContext)); }},
       {Id::kAbout, [](W& w) { w.ShowAbout(); }},
       {Id::kGraphics, [](W& w) { w.side_windows_.ToggleGraph(); }},
+      {Id::kShotTable, [](W& w) { w.side_windows_.ToggleShotTable(); }},
       {Id::kWeight, [](W& w) { w.EditWeight(); }, Notification::kTextChanged},
   };
   return kTable;

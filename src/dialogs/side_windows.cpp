@@ -4,12 +4,14 @@
 
 namespace tarvik {
 
-SideWindows::SideWindows(WindowFactory& windows, SettingsStore& store, AppState& state)
+SideWindows::SideWindows(WindowFactory& windows, SettingsStore& store, HelpViewer& help,
+                         AppState& state, std::function<void()> counting_changed)
     : windows_(windows),
       state_(state),
       big_display_(windows, store, state),
       graph_(windows, store, state,
-             [this] { return statistics_ != nullptr ? statistics_->LastCountInUse() : 0u; }) {}
+             [this] { return statistics_ != nullptr ? statistics_->LastCountInUse() : 0u; }),
+      shot_table_(windows, store, help, state, std::move(counting_changed)) {}
 
 void SideWindows::ToggleStatistics() {
   if (statistics_window_) {
@@ -30,13 +32,25 @@ void SideWindows::ToggleStatistics() {
   windows_.FocusOwner();
 }
 
+void SideWindows::ShotAppended() {
+  if (statistics_ != nullptr) statistics_->RecomputeStatistics();
+  graph_.Invalidate();
+  shot_table_.ShotAppended();
+}
+
 void SideWindows::SeriesChanged() {
   if (statistics_ != nullptr) statistics_->RecomputeStatistics();
   graph_.Invalidate();
+  shot_table_.Refresh();
 }
 
-void SideWindows::RelabelStatistics() {
+// The shot table's headings carry the units: it opens again with the new ones where it was.
+void SideWindows::Relabel() {
   if (statistics_ != nullptr) statistics_->RelabelStatistics();
+  if (shot_table_.IsOpen()) {
+    shot_table_.Close();
+    shot_table_.Toggle();
+  }
 }
 
 void SideWindows::CloseAll() {
@@ -44,6 +58,7 @@ void SideWindows::CloseAll() {
   statistics_ = nullptr;
   big_display_.Close();
   graph_.Close();
+  shot_table_.Close();
 }
 
 }  // namespace tarvik

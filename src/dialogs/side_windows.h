@@ -1,5 +1,5 @@
 // The windows beside the main window, each open at most once and toggled by its menu command:
-// the statistics window, the big display and the graph. They have no data of their own: the main
+// the statistics window, the big display, the graph and the shot table. They have no data of their own: the main
 // window tells them when the series or the settings change, and they close with it.
 #ifndef TARVIK_DIALOGS_SIDE_WINDOWS_H_
 #define TARVIK_DIALOGS_SIDE_WINDOWS_H_
@@ -10,6 +10,7 @@
 #include "dialogs/app_state.h"
 #include "dialogs/big_display.h"
 #include "dialogs/graph_window.h"
+#include "dialogs/shot_table.h"
 #include "dialogs/window_factory.h"
 #include "settings/settings_store.h"
 
@@ -17,7 +18,9 @@ namespace tarvik {
 
 class SideWindows {
  public:
-  SideWindows(WindowFactory& windows, SettingsStore& store, AppState& state);
+  // `counting_changed` is told when the user left shots out of the series or took them in.
+  SideWindows(WindowFactory& windows, SettingsStore& store, HelpViewer& help, AppState& state,
+              std::function<void()> counting_changed);
   SideWindows(const SideWindows&) = delete;
   SideWindows& operator=(const SideWindows&) = delete;
 
@@ -26,13 +29,20 @@ class SideWindows {
   void ToggleStatistics();
   void ToggleBigDisplay() { big_display_.Toggle(); }
   void ToggleGraph() { graph_.Toggle(); }
+  void ToggleShotTable() { shot_table_.Toggle(); }
 
-  // After every change of the series: the statistics recompute, the graph repaints.
+  // After a shot was added to the series: the statistics recompute, the graph repaints, the shot
+  // table shows it.
+  void ShotAppended();
+  // After any other change of the series: the same, the shot table shown anew.
   void SeriesChanged();
+  // After the weight changed: the energies in the shot table.
+  void WeightChanged() { shot_table_.Refresh(); }
   // After a shot and after Set up.
   void RepaintBigDisplay() { big_display_.Invalidate(); }
-  // After Set up, whose units the statistics' titles follow.
-  void RelabelStatistics();
+  // After Set up, whose units the statistics' titles and the shot table's headings follow, and
+  // whose limit the shot table marks.
+  void Relabel();
   // As the main window goes; the big display and the graph store their frames as they close.
   void CloseAll();
 
@@ -43,6 +53,7 @@ class SideWindows {
   AdvancedStatistics* statistics_ = nullptr;  // its logic, while it is open
   BigDisplay big_display_;
   GraphWindow graph_;
+  ShotTable shot_table_;
 };
 
 }  // namespace tarvik

@@ -22,6 +22,11 @@ struct Shot {
 // 100 is the instrument as shipped. The reading's count must be at least 1.
 Shot MakeShot(const Reading& reading, std::int32_t calibration, double weight);
 
+// Whether the displays mark a shot's energy (ft.lbs) as above the legal limit: red digits and
+// fields, the shot table's mark. At exactly the limit it is not, although the shot's sound there
+// is already the over-limit one.
+inline bool AboveLegalLimit(double energy, double limit) { return energy > limit; }
+
 }  // namespace tarvik
 
 #endif  // TARVIK_MEASURE_SHOT_H_

@@ -168,7 +168,7 @@ void LogReader::Finish(std::vector<double>& velocities) {
 void LoadLog(Files& files, const std::string& log_file, ShotSeries& series) {
   const std::unique_ptr<FileReader> file = files.OpenForReading(log_file);
   if (file == nullptr) return;
-  const std::int32_t before = series.count();
+  const std::int32_t before = series.row_count();
   LogReader reader;
   std::vector<double> velocities;
   std::array<char, kReadSize> part;
@@ -176,7 +176,7 @@ void LoadLog(Files& files, const std::string& log_file, ShotSeries& series) {
     const long n = file->Read(part);
     if (n < 0) {
       // As if nothing had been read: the shots of the parts before go again.
-      while (series.count() > before) series.UndoLastShot();
+      while (series.row_count() > before) series.UndoLastShot();
       return;
     }
     const bool more =

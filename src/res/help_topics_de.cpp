@@ -34,6 +34,8 @@ jedes Diabolos, die Durchschnitte Ihrer Serie und mehr.</p>
 </ul>
 <h3>Weiteres</h3>
 <ul>
+<li><a href="topic:1300">Schusstabelle</a>: <a href="topic:1301">Kennzahlen</a>,
+<a href="topic:1302">Diagramm</a></li>
 <li><a href="topic:1100">Ausführliche Statistik</a></li>
 <li><a href="topic:1101">Großanzeige</a></li>
 <li><a href="topic:1102">Grafik</a></li>
@@ -46,7 +48,52 @@ jedes Diabolos, die Durchschnitte Ihrer Serie und mehr.</p>
 constexpr std::string_view kNoTopic =
     R"html(<p><i>Zu diesem Element gibt es keine Hilfe.</i></p>)html";
 
-constexpr std::array<HelpPageText, 28> kTopics = {{
+constexpr std::array<HelpPageText, 31> kTopics = {{
+    {1300, R"html(
+<h2>Schusstabelle</h2>
+<p>Wählen Sie <b>Schüsse &gt; Schusstabelle ein/aus</b>, um jeden Schuss Ihrer Serie in einer
+Tabelle zu sehen, den neuesten unten: seine Nummer, die Zeit, zu der er kam, Geschwindigkeit und
+Energie in Ihren Einheiten, den <a href="topic:1203">Zählwert</a> und Typ des Geräts und, rot,
+<b>über</b> in der Spalte <b>Grenze</b>, wenn seine Energie über der
+<a href="topic:1221">gesetzlichen Grenze</a> liegt. Mit <b>Durchschnitte &gt; Aufzeichnung
+Laden</b> geladene Schüsse haben keine Zeit, keinen Zählwert und keinen Typ.</p>
+<p>Wählen Sie einen oder mehrere Schüsse und drücken Sie <b>Auslassen</b> (oder die Entf-Taste,
+oder klicken Sie mit der rechten Maustaste in die Tabelle), um einen Ausreißer auszulassen: er
+bleibt grau und durchgestrichen in der Tabelle, zählt aber nicht mehr in den Durchschnitten des
+Hauptfensters, der <a href="topic:1100">ausführlichen Statistik</a>, der
+<a href="topic:1102">Grafik</a> und den <a href="topic:1301">Kennzahlen</a> und dem
+<a href="topic:1302">Diagramm</a> der Tabelle. <b>Einbeziehen</b> (oder die Einfg-Taste) zählt
+ihn wieder: nichts geht durch einen Fehlgriff verloren. <b>Durchschnitte &gt; Undo</b> nimmt
+den letzten Schuss der Tabelle weg, gezählt oder ausgelassen, und <b>Durchschnitte &gt;
+Zurücksetzen</b> leert sie.</p>
+<p>Das Fenster merkt sich, wo Sie es hingestellt haben und wie groß.</p>
+)html"},
+    {1301, R"html(
+<h2>Kennzahlen der Schusstabelle</h2>
+<p>Unter der <a href="topic:1300">Schusstabelle</a> stehen die Kennzahlen der gezählten
+Schüsse, für Geschwindigkeit und Energie:</p>
+<ul>
+<li><b>Schüsse</b>: wie viele zählen und wie viele Sie ausgelassen haben.</li>
+<li><b>Durchschnitt</b>: der Mittelwert. Der Energiedurchschnitt ist der Mittelwert der
+Energien der Schüsse, wie in der <a href="topic:1100">ausführlichen Statistik</a>.</li>
+<li><b>Streubreite</b>: der höchste minus der niedrigste Wert.</li>
+<li><b>Standardabweichung</b>: die Stichproben-Standardabweichung, die durch
+n&nbsp;&minus;&nbsp;1 teilt, wie bei Chronographen üblich. Die RMS-Abweichung der ausführlichen
+Statistik teilt durch n und ist daher etwas kleiner. Sie braucht mindestens zwei Schüsse.</li>
+<li><b>Niedrigste</b> und <b>Höchste</b>.</li>
+</ul>
+<p>Die Kennzahlen verwenden die ungerundete Geschwindigkeit jedes Schusses; die Energiespalte
+der Tabelle zeigt die Energie der auf ganze fps abgerundeten Geschwindigkeit, wie das
+Hauptfenster den letzten Schuss zeigt.</p>
+)html"},
+    {1302, R"html(
+<h2>Diagramm der Schusstabelle</h2>
+<p>Neben der <a href="topic:1300">Schusstabelle</a> zeigt das Diagramm die Geschwindigkeit jedes
+Schusses nach seiner Nummer. Die gestrichelte Linie ist der Durchschnitt, das schattierte Band
+reicht eine <a href="topic:1301">Standardabweichung</a> darüber und darunter. Ausgelassene
+Schüsse sind hohl gezeichnet und zählen in keinem von beiden. Der in der Tabelle gewählte Schuss
+ist hervorgehoben; klicken Sie einen Schuss im Diagramm an, um seine Zeile zu wählen.</p>
+)html"},
     {1005, R"html(
 <h2>Hilfe benutzen</h2>
 <p>Die Hilfe öffnet sich in diesem kleinen Fenster neben Tarvik. So fragen Sie nach etwas:</p>

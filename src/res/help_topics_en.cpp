@@ -32,6 +32,8 @@ every pellet, the averages of your string, and more.</p>
 </ul>
 <h3>More</h3>
 <ul>
+<li><a href="topic:1300">Shot table</a>: <a href="topic:1301">figures</a>,
+<a href="topic:1302">chart</a></li>
 <li><a href="topic:1100">Advanced statistics</a></li>
 <li><a href="topic:1101">Big display</a></li>
 <li><a href="topic:1102">Graph</a></li>
@@ -42,7 +44,49 @@ every pellet, the averages of your string, and more.</p>
 
 constexpr std::string_view kNoTopic = R"html(<p><i>There is no help on this item.</i></p>)html";
 
-constexpr std::array<HelpPageText, 28> kTopics = {{
+constexpr std::array<HelpPageText, 31> kTopics = {{
+    {1300, R"html(
+<h2>Shot table</h2>
+<p>Choose <b>Shots &gt; Shot table on/off</b> to see every shot of your string in a table, the
+newest at the bottom: its number, the time it came, its velocity and energy in the units you
+use, the instrument's <a href="topic:1203">count</a> and mark, and <b>over</b> in the
+<b>Limit</b> column, in red, when its energy is above the
+<a href="topic:1221">legal limit</a>. Shots loaded with <b>Averages &gt; Load log</b> have no
+time, count or mark.</p>
+<p>Select one or more shots and press <b>Leave out</b> (or the Delete key, or right-click the
+table) to leave a flyer out: it stays in the table, greyed and struck through, but no longer
+counts in the main window's averages, the <a href="topic:1100">advanced statistics</a>, the
+<a href="topic:1102">graph</a>, or the table's <a href="topic:1301">figures</a> and
+<a href="topic:1302">chart</a>. <b>Take in</b> (or the Insert key) counts it again: nothing is
+lost by a slip of the finger. <b>Averages &gt; Undo</b> takes away the last shot of the table,
+counted or left out, and <b>Averages &gt; Reset</b> empties it.</p>
+<p>The window remembers where you put it and how large you made it.</p>
+)html"},
+    {1301, R"html(
+<h2>Shot table figures</h2>
+<p>Under the <a href="topic:1300">shot table</a> stand the figures of the shots that count, for
+velocity and for energy:</p>
+<ul>
+<li><b>Shots</b>: how many count, and how many you left out.</li>
+<li><b>Average</b>: the mean. The energy average is the mean of the shots' energies, as in the
+<a href="topic:1100">advanced statistics</a>.</li>
+<li><b>Extreme spread</b>: the highest minus the lowest.</li>
+<li><b>Standard deviation</b>: the sample standard deviation, which divides by
+n&nbsp;&minus;&nbsp;1, as chronograph figures usually are. The advanced statistics' RMS divides
+by n, so it comes out a little smaller. It needs at least two shots.</li>
+<li><b>Lowest</b> and <b>Highest</b>.</li>
+</ul>
+<p>The figures use each shot's unrounded velocity; the table's energy column shows the energy
+of the velocity rounded down to whole fps, as the main window shows the last shot.</p>
+)html"},
+    {1302, R"html(
+<h2>Shot table chart</h2>
+<p>Beside the <a href="topic:1300">shot table</a>, the chart shows the velocity of every shot by
+its number. The dashed line is the average, and the shaded band reaches one
+<a href="topic:1301">standard deviation</a> above and below it. Shots you left out are drawn
+hollow and count in neither. The shot selected in the table is highlighted; click a shot on the
+chart to select its row.</p>
+)html"},
     {1005, R"html(
 <h2>Using help</h2>
 <p>Help opens in this small window beside Tarvik. To ask about something:</p>

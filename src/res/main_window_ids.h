@@ -25,6 +25,8 @@ enum class MainWindowId : int {
   kAbout = 52,
   kSnap = 53,
   kGraphics = 54,
+  // Commands added beside the original menu, clear of its numbers.
+  kShotTable = 1100,
 
   // "Last shot" group.
   kLastShotGroup = 100,

@@ -90,10 +90,13 @@ constexpr std::array kNeutralHelp = {
     MenuItem{Id(W::kAbout), "&About", {}},
     MenuItem{Id(W::kSnap), "&Snap", {}},
 };
+constexpr std::array kNeutralShots = {
+    MenuItem{Id(W::kShotTable), "&Shot table on/off", {}},
+};
 constexpr std::array kNeutralBar = {
     MenuItem{Id(W::kSetUp), "&Set up", {}},     MenuItem{0, "&Logging", kNeutralLogging},
     MenuItem{0, "&Averages", kNeutralAverages}, MenuItem{Id(W::kBig), "&Big", {}},
-    MenuItem{0, "&Help", kNeutralHelp},
+    MenuItem{0, "Sh&ots", kNeutralShots},       MenuItem{0, "&Help", kNeutralHelp},
 };
 
 constexpr std::array kGermanLogging = {
@@ -113,11 +116,15 @@ constexpr std::array kGermanHelp = {
     MenuItem{Id(W::kAbout), "&Über", {}},
     MenuItem{Id(W::kSnap), "&Snap", {}},
 };
+constexpr std::array kGermanShots = {
+    MenuItem{Id(W::kShotTable), "&Schusstabelle ein/aus", {}},
+};
 constexpr std::array kGermanBar = {
     MenuItem{Id(W::kSetUp), "&Set up", {}},
     MenuItem{0, "&Aufzeichnen", kGermanLogging},
     MenuItem{0, "&Durchschnitte", kGermanAverages},
     MenuItem{Id(W::kBig), "&Gross", {}},
+    MenuItem{0, "S&chüsse", kGermanShots},
     MenuItem{0, "&Hilfe", kGermanHelp},
 };
 

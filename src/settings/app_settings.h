@@ -29,6 +29,7 @@ struct AppSettings {
   std::string sound_fac = "Blurp.wav";
   WindowPlacement big_display;
   WindowPlacement graph_window;
+  WindowPlacement shot_table{60, 60, 720, 520};
 };
 
 struct LastShot {

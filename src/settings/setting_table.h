@@ -73,6 +73,7 @@ struct PlacementNames {
 };
 inline constexpr PlacementNames kBigDisplayPlacement = {"Big x", "Big y", "Big w", "Big h"};
 inline constexpr PlacementNames kGraphPlacement = {"Graph x", "Graph y", "Graph w", "Graph h"};
+inline constexpr PlacementNames kShotTablePlacement = {"Table x", "Table y", "Table w", "Table h"};
 
 }  // namespace setting
 }  // namespace tarvik

@@ -21,6 +21,7 @@
 #include "dialogs/help_book.h"
 #include "doubles/quiet_services.h"
 #include "measure/units.h"
+#include "res/shot_table_texts.h"
 #include "res/about_template.h"
 #include "res/config_templates.h"
 #include "res/graph_menu.h"
@@ -151,6 +152,16 @@ std::set<std::string> NamesShown(UiLanguage language) {
   if (HasMenuItem(menu.bar, MainWindowId::kGraphics))
     AddMenuNames(GraphicsMenuTemplate().bar, names);
   for (int id = kStrDragToResize; id <= kStrTab; ++id) names.emplace(TextOrMissing(id, language));
+  const ShotTableTexts& table = ShotTableTextsFor(language);
+  for (const std::string_view text :
+       {table.caption, table.shot, table.time, table.velocity, table.energy, table.count,
+        table.mark, table.limit, table.over, table.leave_out, table.take_in, table.shots,
+        table.average, table.extreme_spread, table.standard_deviation, table.lowest,
+        table.highest}) {
+    std::string name(text);
+    std::erase(name, '&');
+    names.insert(name);
+  }
   names.emplace(HelpWindowTextsFor(language).contents);
   names.emplace(HelpWindowTextsFor(language).back);
   return names;

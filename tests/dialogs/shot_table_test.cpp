@@ -1,0 +1,171 @@
+#include "dialogs/shot_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "doubles/memory_files.h"
+#include "doubles/quiet_services.h"
+#include "doubles/recording_canvas.h"
+
+namespace tarvik {
+namespace {
+
+using Id = MainWindowId;
+using Strings = std::vector<std::string>;
+
+std::string Trimmed(std::string text) {
+  text.erase(0, text.find_first_not_of(' '));
+  return text;
+}
+
+class ShotTableTest : public testing::MainWindowFixture {
+ protected:
+  void OpenTable() {
+    window_.Initialize();
+    Command(Id::kShotTable);
+    ASSERT_FALSE(services_.windows.tables.empty());
+  }
+  testing::FakeTableWindow::Record& Table() { return *services_.windows.tables.back(); }
+  TableWindowEvents& Events() { return *Table().events; }
+  Strings Row(int row) {
+    Strings cells;
+    for (int column = 0; column < ShotTable::kColumns; ++column) {
+      cells.push_back(Events().CellText(row, column));
+    }
+    return cells;
+  }
+  // The figures' column of velocities, or of energies.
+  Strings FigureColumn(int column) {
+    Strings texts;
+    for (const std::vector<std::string>& row : Events().Figures()) texts.push_back(row[column]);
+    return texts;
+  }
+  void Select(std::vector<int> rows) {
+    Table().selected = std::move(rows);
+    Events().SelectionChanged();
+  }
+};
+
+// Counts 1176, 1226 and 1300 at calibration 100 and 15 grains.
+constexpr std::string_view kThreeShots = "001176\r\n001226\r\n001300\r\n";
+
+TEST_F(ShotTableTest, EveryShotIsARowWithItsTimeCountAndMarkTheNewestKeptInView) {
+  OpenTable();
+  EXPECT_EQ(Table().texts.caption, "Shot table");
+  EXPECT_EQ(Table().texts.columns[2].heading, "Velocity (fps)");
+  EXPECT_EQ(Events().RowCount(), 0);
+  Receive(kThreeShots);
+  EXPECT_EQ(Events().RowCount(), 3);
+  EXPECT_EQ(Table().scrolled_to, 2);
+  EXPECT_EQ(Table().rows_changed.back(), 2) << "a new shot redraws only its own row";
+  const Strings first = Row(0);
+  EXPECT_EQ(first[ShotTable::kShot], "1");
+  EXPECT_EQ(first[ShotTable::kTime], "09:30:00");
+  EXPECT_EQ(first[ShotTable::kCount], "1176");
+  EXPECT_EQ(first[ShotTable::kMark], "4");
+  // The last row as the main window shows the last shot.
+  EXPECT_EQ(Row(2)[ShotTable::kVelocity] + "|" + Row(2)[ShotTable::kEnergy],
+            Trimmed(Text(Id::kLastVelocity)) + "|" + Trimmed(Text(Id::kLastEnergy)));
+  EXPECT_EQ(FigureColumn(1)[1], "3");
+}
+
+// A shot left out stays in the table, dimmed, and leaves every average: the main window's, the
+// table's figures and the chart's; taking it in brings them back. Undo and Reset reach it.
+TEST_F(ShotTableTest, AShotLeftOutLeavesEveryAverageAndTakingItInBringsItBack) {
+  OpenTable();
+  Receive(kThreeShots);
+  const std::string all_three = Text(Id::kAverageVelocity);
+  Select({1});
+  EXPECT_TRUE(Table().leave_out_enabled);
+  EXPECT_FALSE(Table().take_in_enabled);
+  Events().Command(TableCommand::kLeaveOut);
+  EXPECT_TRUE(Events().LookOfRow(1).dimmed);
+  EXPECT_EQ(Events().RowCount(), 3);
+  EXPECT_EQ(Text(Id::kShotCount), "2");
+  EXPECT_NE(Text(Id::kAverageVelocity), all_three);
+  EXPECT_EQ(FigureColumn(1)[1], "2 (1 left out)");
+  EXPECT_FALSE(Table().leave_out_enabled);
+  EXPECT_TRUE(Table().take_in_enabled);
+  Events().Command(TableCommand::kTakeIn);
+  EXPECT_EQ(Text(Id::kAverageVelocity), all_three);
+  EXPECT_EQ(FigureColumn(1)[1], "3");
+
+  // The last shot left out: Undo takes it away, and Reset stays possible with no shot counted.
+  Select({0, 1, 2});
+  Events().Command(TableCommand::kLeaveOut);
+  EXPECT_EQ(Text(Id::kShotCount), "0");
+  EXPECT_EQ(Text(Id::kAverageVelocity), "");
+  EXPECT_TRUE(view_.MenuEnabled(Id::kUndo) && view_.MenuEnabled(Id::kReset));
+  Command(Id::kUndo);
+  EXPECT_EQ(Events().RowCount(), 2);
+  Command(Id::kReset);
+  EXPECT_EQ(Events().RowCount(), 0);
+  EXPECT_FALSE(view_.MenuEnabled(Id::kUndo));
+  EXPECT_EQ(FigureColumn(1)[2], "") << "no average of no shots";
+}
+
+// Above the limit is over; at it, not. The limit is compared in ft.lbs whatever the units shown.
+TEST_F(ShotTableTest, OverTheLimitIsMarkedAboveItNotAtItInBothUnitSystems) {
+  for (const bool metric : {false, true}) {
+    state_.settings.metric = metric;
+    OpenTable();
+    Receive("001226\r\n");
+    const double energy = state_.last_shot.energy;
+    for (const auto& [limit, over] :
+         std::vector<std::pair<double, bool>>{{energy - 0.01, true}, {energy, false},
+                                              {energy + 0.01, false}}) {
+      state_.settings.legal_limit = limit;
+      EXPECT_EQ(Events().LookOfRow(0).alert, over) << limit;
+      EXPECT_EQ(Events().CellText(0, ShotTable::kLimit), over ? "over" : "") << limit;
+    }
+    Command(Id::kShotTable);
+    Command(Id::kReset);
+  }
+}
+
+TEST_F(ShotTableTest, TheLastEnergyTurnsRedAboveTheLimit) {
+  state_.settings.legal_limit = 12.0;
+  window_.Initialize();
+  Receive("001300\r\n");  // under 12 ft.lbs at 15 grains
+  EXPECT_FALSE(view_.Alerted(Id::kLastEnergy));
+  Receive("001000\r\n");
+  EXPECT_TRUE(view_.Alerted(Id::kLastEnergy));
+}
+
+TEST_F(ShotTableTest, ShotsLoadedFromTheLogHaveNoTimeCountOrMark) {
+  state_.settings.log_file = "Tarvik.log";
+  services_.files.files["Tarvik.log"] = "800.90,21.32,15.00\r\n";
+  OpenTable();
+  Command(Id::kLoadLog);
+  ASSERT_EQ(Events().RowCount(), 1);
+  EXPECT_EQ(Row(0), (Strings{"1", "", "800.90", "21.32", "", "", ""}));
+}
+
+TEST_F(ShotTableTest, ThePlacementIsStoredAsItClosesAndTheTableOpensThere) {
+  OpenTable();
+  EXPECT_EQ(Table().frame.width, 720);
+  Table().frame = {30, 40, 500, 300};
+  Events().CloseRequested();
+  EXPECT_FALSE(Table().open);
+  Command(Id::kShotTable);
+  EXPECT_EQ(Table().frame.x + Table().frame.y + Table().frame.width + Table().frame.height,
+            30 + 40 + 500 + 300);
+}
+
+TEST_F(ShotTableTest, TheChartPaintsTheShotsAndAClickSelectsTheShotUnderIt) {
+  OpenTable();
+  Receive(kThreeShots);
+  testing::RecordingCanvas canvas(400, 300);
+  Events().PaintChart(canvas);
+  EXPECT_FALSE(canvas.calls.empty());
+  for (int x = 0; x < 400 && Table().selected.empty(); ++x) {
+    for (int y = 0; y < 300 && Table().selected.empty(); ++y) Events().ChartClicked(x, y);
+  }
+  ASSERT_EQ(Table().selected.size(), 1u);
+  EXPECT_EQ(Table().scrolled_to, Table().selected.front());
+}
+
+}  // namespace
+}  // namespace tarvik
