@@ -18,6 +18,8 @@
 //   tarvik_gui_bench --memory N [--burst K] [--tab on|off] [--seed S]
 //     VmRSS and the C library's heap before N shots and after, fired K at a time as fast as the
 //     window takes them.
+//   --table M (with either mode) puts M shots in the series first and opens the shot table with
+//     its chart before the shots are fired, and tells how long the table took to open and paint.
 #include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -70,8 +72,8 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 
 constexpr std::string_view kUsage =
-    "Usage: tarvik_gui_bench --latency N [--tab on|off] [--seed S]\n"
-    "       tarvik_gui_bench --memory N [--burst K] [--tab on|off] [--seed S]\n";
+    "Usage: tarvik_gui_bench --latency N [--tab on|off] [--seed S] [--table M]\n"
+    "       tarvik_gui_bench --memory N [--burst K] [--tab on|off] [--seed S] [--table M]\n";
 
 // A shot not shown within this long means something is broken.
 constexpr std::chrono::milliseconds kShotTimeout{3000};
@@ -91,6 +93,7 @@ struct Options {
   int burst = 10;
   bool tab = true;
   std::uint32_t seed = 0;
+  int table_shots = -1;  // no shot table
   bool valid = true;
 };
 
@@ -112,6 +115,8 @@ Options ParseOptions(int argc, char** argv) {
       options.burst = ParseInteger(value);
     } else if (argument == "--tab" && (value == "on" || value == "off")) {
       options.tab = value == "on";
+    } else if (argument == "--table") {
+      options.table_shots = ParseInteger(value);
     } else if (argument == "--seed") {
       options.seed = static_cast<std::uint32_t>(ParseInteger(value));
     } else {
@@ -420,6 +425,19 @@ class ShotDriver {
   double cpu_at_end_ = 0.0;
 };
 
+// Fills the series with `shots` decoded shots and opens the shot table over them, timing the
+// command and the paint of the table and its chart that follows.
+void OpenShotTable(MainWindow& window, AppState& state, int shots) {
+  const ShotOrigin origin{36'000'000, 1000, HardwareMark::kMark3};
+  for (int i = 0; i < shots; ++i) state.series.AppendShot(700.0 + i % 97, &origin);
+  const std::int64_t start = NowNs();
+  window.Command(static_cast<int>(MainWindowId::kShotTable), Notification::kMenu);
+  QCoreApplication::processEvents();
+  std::cout << "shot table of " << shots << " shots opened and painted in " << std::fixed
+            << std::setprecision(1) << static_cast<double>(NowNs() - start) / 1e6 << " ms"
+            << std::endl;
+}
+
 int Run(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
   if (!options.valid) {
@@ -478,6 +496,7 @@ int Run(int argc, char** argv) {
   dialog.Attach(&window);
   window.Initialize();
   dialog.show();
+  if (options.table_shots >= 0) OpenShotTable(window, state, options.table_shots);
   QTimer::singleShot(kSettle, [&driver] { driver.Start(); });
   const int result = QApplication::exec();
 
