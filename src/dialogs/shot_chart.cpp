@@ -27,6 +27,10 @@ constexpr Rgb kCounted{0, 64, 192};
 constexpr Rgb kLeftOut{150, 150, 150};
 constexpr Rgb kSelected{255, 140, 0};
 
+double VelocityOf(const ChartInput& input, std::int64_t shot) {
+  return input.velocities[static_cast<std::size_t>(shot)];
+}
+
 bool IsLeftOut(const ChartInput& input, std::int64_t shot) {
   const auto index = static_cast<std::size_t>(shot);
   return index < input.left_out.size() && input.left_out[index] != 0;
@@ -149,14 +153,13 @@ void Label(Canvas& canvas, std::string_view text, CanvasRect rect, CanvasSize si
   canvas.DrawText(text, rect, format | text_format::kSingleLine);
 }
 
-// Behind the shots: the band of one standard deviation about the average, the lines of the
-// velocity ticks, and the average dashed.
+// Behind the shots: the band of one standard deviation about the average and the lines of the
+// velocity ticks.
 void PaintBackdrop(Canvas& canvas, const ChartInput& input, const Layout& layout,
                    const PlotScale& scale) {
   const ChartPlot& plot = layout.plot;
-  const bool average = input.average && plot.shots > 0;
   const double deviation = input.standard_deviation.value_or(0.0);
-  if (average && deviation > 0) {
+  if (input.average && plot.shots > 0 && deviation > 0) {
     const int top = scale.Y(*input.average + deviation);
     const int bottom = std::min(scale.Y(*input.average - deviation) + 1, plot.bottom);
     if (bottom > top) canvas.FillRect({plot.left + 1, top, plot.right + 1, bottom}, kBand);
@@ -166,7 +169,12 @@ void PaintBackdrop(Canvas& canvas, const ChartInput& input, const Layout& layout
     canvas.MoveTo(plot.left + 1, scale.Y(tick.value));
     canvas.LineTo(plot.right + 1, scale.Y(tick.value));
   }
-  if (!average) return;
+}
+
+// The average dashed over the shots, so that a dense trace does not hide it.
+void PaintAverage(Canvas& canvas, const ChartInput& input, const ChartPlot& plot,
+                  const PlotScale& scale) {
+  if (!input.average || plot.shots == 0) return;
   const int y = scale.Y(*input.average);
   canvas.SetPen(kAverage, LineStyle::kDashed);
   canvas.MoveTo(plot.left + 1, y);
@@ -232,7 +240,7 @@ void PaintSquares(Canvas& canvas, const ChartInput& input, const PlotScale& scal
   for (std::int64_t i = 0; i < shots; ++i) {
     if (IsLeftOut(input, i)) continue;
     const int x = scale.X(i);
-    const int y = scale.Y(input.velocities[static_cast<std::size_t>(i)]);
+    const int y = scale.Y(VelocityOf(input, i));
     if (started) {
       canvas.LineTo(x, y);
     } else {
@@ -243,12 +251,11 @@ void PaintSquares(Canvas& canvas, const ChartInput& input, const PlotScale& scal
   canvas.SetPen(kLeftOut, LineStyle::kSolid);
   for (std::int64_t i = 0; i < shots; ++i) {
     if (!IsLeftOut(input, i)) continue;
-    HollowSquare(canvas, scale.X(i), scale.Y(input.velocities[static_cast<std::size_t>(i)]));
+    HollowSquare(canvas, scale.X(i), scale.Y(VelocityOf(input, i)));
   }
   for (std::int64_t i = 0; i < shots; ++i) {
     if (IsLeftOut(input, i)) continue;
-    canvas.FillRect(Square(scale.X(i), scale.Y(input.velocities[static_cast<std::size_t>(i)]), 2),
-                    kCounted);
+    canvas.FillRect(Square(scale.X(i), scale.Y(VelocityOf(input, i)), 2), kCounted);
   }
 }
 
@@ -270,7 +277,7 @@ std::vector<ColumnRows> GatherColumns(const ChartInput& input, const ChartPlot& 
   std::vector<ColumnRows> columns(static_cast<std::size_t>(plot.right - plot.left));
   for (std::int64_t i = 0; i < plot.shots; ++i) {
     ColumnRows& column = columns[static_cast<std::size_t>(scale.X(i) - plot.left - 1)];
-    const int y = scale.Y(input.velocities[static_cast<std::size_t>(i)]);
+    const int y = scale.Y(VelocityOf(input, i));
     if (IsLeftOut(input, i)) {
       column.left_out_top = column.left_out ? std::min(column.left_out_top, y) : y;
       column.left_out_bottom = column.left_out ? std::max(column.left_out_bottom, y) : y;
@@ -325,7 +332,7 @@ void PaintSelected(Canvas& canvas, const ChartInput& input, const PlotScale& sca
   }
   const int shot = *input.selected;
   const int x = scale.X(shot);
-  const int y = scale.Y(input.velocities[static_cast<std::size_t>(shot)]);
+  const int y = scale.Y(VelocityOf(input, shot));
   canvas.FillRect(Square(x, y, 4), kSelected);
   if (IsLeftOut(input, shot)) {
     canvas.FillRect(Square(x, y, 2), kWhite);
@@ -352,6 +359,7 @@ std::optional<ChartPlot> PaintShotChart(Canvas& canvas, const ChartInput& input)
   } else if (layout->plot.shots > 0) {
     PaintStrokes(canvas, input, layout->plot, scale);
   }
+  PaintAverage(canvas, input, layout->plot, scale);
   PaintSelected(canvas, input, scale);
   return layout->plot;
 }
@@ -372,7 +380,7 @@ std::optional<int> ShotAtPoint(const ChartInput& input, const ChartPlot& plot, i
   std::int64_t nearest_distance = std::int64_t{kHitRadius} * kHitRadius;
   for (std::int64_t i = first; i <= last; ++i) {
     const std::int64_t dx = scale.X(i) - x;
-    const std::int64_t dy = scale.Y(input.velocities[static_cast<std::size_t>(i)]) - y;
+    const std::int64_t dy = scale.Y(VelocityOf(input, i)) - y;
     const std::int64_t distance = dx * dx + dy * dy;
     if (distance < nearest_distance || (distance == nearest_distance && !nearest)) {
       nearest = static_cast<int>(i);

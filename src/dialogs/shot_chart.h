@@ -1,7 +1,7 @@
 // The shot table's chart: the velocity of every shot by its number, on a white ground between a
 // vertical axis of velocities and a horizontal one of shot numbers, both labelled in round steps.
 // Counted shots are small filled squares joined by a thin line; shots left out are hollow squares,
-// not joined; the average of the counted shots is a dashed line in a light band of one standard
+// not joined; the average of the counted shots is a dashed line over a light band of one standard
 // deviation either side; the selected shot stands on a larger square of its own colour. With too
 // many shots for squares, each pixel column shows a stroke from its lowest to its highest shot.
 // The caller gives every text, so the window's language does not matter here.

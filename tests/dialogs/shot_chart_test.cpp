@@ -116,7 +116,7 @@ TEST(ShotChartTest, OneShotStandsMidPlotOnALabelledAxis) {
 }
 
 // Two counted shots joined, in a band of one sample standard deviation about their average,
-// the average dashed.
+// the average dashed over them.
 TEST(ShotChartTest, TwoShotsWithTheirAverageAndBand) {
   const double velocities[] = {800.0, 810.0};
   const double deviation = std::sqrt(50.0);
@@ -142,11 +142,11 @@ TEST(ShotChartTest, TwoShotsWithTheirAverageAndBand) {
   EXPECT_EQ(*(average + 2),
             "line " + std::to_string(plot.right + 1) + "," + std::to_string(ShotY(plot, 805.0)));
   EXPECT_EQ(*(join + 1), "line " + std::to_string(x1) + "," + std::to_string(y1));
-  // The band behind the average, both behind the shots.
-  EXPECT_LT(band, average);
-  EXPECT_LT(average, join);
+  // The band behind the shots, the average over them.
   const auto marker = std::find(calls.begin(), calls.end(), Fill(x1, y1, 2, kFilled));
+  EXPECT_LT(band, join);
   EXPECT_LT(join, marker);
+  EXPECT_LT(marker, average);
 }
 
 TEST(ShotChartTest, LeftOutShotsAreHollowAndNotJoined) {
