@@ -165,18 +165,18 @@ ChartInput ShotTable::MakeChartInput() const {
   if (v.count > 1) input.standard_deviation = VelocityForDisplay(v.standard_deviation, metric);
   input.selected = selected_;
   input.unit = VelocityUnitLabel(metric);
+  input.shot_axis = ShotTableTextsFor(state_.language).shot;
   input.empty_text = ShotTableTextsFor(state_.language).no_shots;
   return input;
 }
 
 void ShotTable::PaintChart(Canvas& canvas) {
-  chart_size_ = canvas.ClientSize();
-  PaintShotChart(canvas, MakeChartInput());
+  chart_plot_ = PaintShotChart(canvas, MakeChartInput());
 }
 
 void ShotTable::ChartClicked(int x, int y) {
-  if (!IsOpen()) return;
-  const std::optional<int> shot = ShotAtPoint(MakeChartInput(), chart_size_, x, y);
+  if (!IsOpen() || !chart_plot_) return;
+  const std::optional<int> shot = ShotAtPoint(MakeChartInput(), *chart_plot_, x, y);
   if (!shot) return;
   const int rows[] = {*shot};
   window_->SelectRows(rows);

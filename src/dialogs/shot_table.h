@@ -80,7 +80,7 @@ class ShotTable final : public TableWindowEvents {
   std::vector<double> chart_velocities_;
   std::vector<std::uint8_t> chart_left_out_;
   std::optional<int> selected_;
-  CanvasSize chart_size_;  // as last painted, for clicks
+  std::optional<ChartPlot> chart_plot_;  // where the last paint put the shots, for clicks
 };
 
 }  // namespace tarvik
