@@ -64,7 +64,7 @@ TEST_F(ShotTableTest, EveryShotIsARowWithItsTimeCountAndMarkTheNewestKeptInView)
   EXPECT_EQ(first[ShotTable::kShot], "1");
   EXPECT_EQ(first[ShotTable::kTime], "09:30:00");
   EXPECT_EQ(first[ShotTable::kCount], "1176");
-  EXPECT_EQ(first[ShotTable::kMark], "4");
+  EXPECT_EQ(first[ShotTable::kMark], "3");  // six digits
   // The last row as the main window shows the last shot.
   EXPECT_EQ(Row(2)[ShotTable::kVelocity] + "|" + Row(2)[ShotTable::kEnergy],
             Trimmed(Text(Id::kLastVelocity)) + "|" + Trimmed(Text(Id::kLastEnergy)));
@@ -126,16 +126,20 @@ TEST_F(ShotTableTest, OverTheLimitIsMarkedAboveItNotAtItInBothUnitSystems) {
 }
 
 TEST_F(ShotTableTest, TheLastEnergyTurnsRedAboveTheLimit) {
-  state_.settings.legal_limit = 12.0;
   window_.Initialize();
-  Receive("001300\r\n");  // under 12 ft.lbs at 15 grains
+  Receive("001226\r\n");
+  state_.settings.legal_limit = state_.last_shot.energy;
+  Receive("001226\r\n");
+  EXPECT_FALSE(view_.Alerted(Id::kLastEnergy)) << "at the limit";
+  Receive("001225\r\n");
+  EXPECT_TRUE(view_.Alerted(Id::kLastEnergy)) << "a little faster, above it";
+  Receive("001226\r\n");
   EXPECT_FALSE(view_.Alerted(Id::kLastEnergy));
-  Receive("001000\r\n");
-  EXPECT_TRUE(view_.Alerted(Id::kLastEnergy));
 }
 
 TEST_F(ShotTableTest, ShotsLoadedFromTheLogHaveNoTimeCountOrMark) {
   state_.settings.log_file = "Tarvik.log";
+  state_.settings.legal_limit = 100.0;
   services_.files.files["Tarvik.log"] = "800.90,21.32,15.00\r\n";
   OpenTable();
   Command(Id::kLoadLog);
