@@ -216,12 +216,7 @@ LRESULT Win32TableWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NOTIFY:
       return Notify(*reinterpret_cast<const NMHDR*>(lparam), lparam);
     case WM_COMMAND:
-      if (HIWORD(wparam) == BN_CLICKED &&
-          (LOWORD(wparam) == kLeaveOutId || LOWORD(wparam) == kTakeInId)) {
-        // The keys of the list work again at once.
-        SetFocus(list_);
-        Run(LOWORD(wparam) == kLeaveOutId ? TableCommand::kLeaveOut : TableCommand::kTakeIn);
-      }
+      Clicked(wparam);
       return 0;
     case kSelectionChangedMessage:
       selection_reported_ = true;
@@ -242,15 +237,9 @@ LRESULT Win32TableWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_HELP:
       Help(*reinterpret_cast<const HELPINFO*>(lparam));
       return TRUE;
-    case WM_DPICHANGED: {
-      // Moved to a monitor of another resolution: the size Windows suggests there, the fonts of
-      // that resolution.
-      SetFonts(HIWORD(wparam));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
-      MoveTo(hwnd_, *suggested);
-      Layout();
+    case WM_DPICHANGED:
+      DpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
-    }
     case WM_CLOSE:
       // Only the core destroys the window; the request goes to it.
       events_.CloseRequested();
@@ -264,6 +253,23 @@ LRESULT Win32TableWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     default:
       return DefWindowProcW(hwnd_, message, wparam, lparam);
   }
+}
+
+void Win32TableWindow::Clicked(WPARAM wparam) {
+  if (HIWORD(wparam) != BN_CLICKED) return;
+  const int id = LOWORD(wparam);
+  if (id != kLeaveOutId && id != kTakeInId) return;
+  // The keys of the list work again at once.
+  SetFocus(list_);
+  Run(id == kLeaveOutId ? TableCommand::kLeaveOut : TableCommand::kTakeIn);
+}
+
+// Moved to a monitor of another resolution: the size Windows suggests there, the fonts of that
+// resolution.
+void Win32TableWindow::DpiChanged(int dpi, const RECT& suggested) {
+  SetFonts(dpi);
+  MoveTo(hwnd_, suggested);
+  Layout();
 }
 
 LRESULT Win32TableWindow::Notify(const NMHDR& header, LPARAM lparam) {

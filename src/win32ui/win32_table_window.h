@@ -48,6 +48,8 @@ class Win32TableWindow final : public TableWindow {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Notify(const NMHDR& header, LPARAM lparam);
+  void Clicked(WPARAM wparam);
+  void DpiChanged(int dpi, const RECT& suggested);
   bool MakeParts(const TableWindowTexts& texts);
   HWND MakeButton(const std::string& text, int id);
   void SetFonts(int dpi);

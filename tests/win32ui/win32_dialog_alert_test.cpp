@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "win32ui/printed_window.h"
 #include "win32ui/win32_dialog.h"
 
 namespace tarvik::win32ui {
@@ -28,41 +29,6 @@ class QuietLogic final : public DialogEvents {
   void Command(int /*id*/, Notification /*notification*/) override {}
 };
 
-// What the control draws when it paints itself into a bitmap of its size.
-class Printed {
- public:
-  explicit Printed(HWND control) {
-    GetClientRect(control, &rect_);
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, rect_.right, rect_.bottom);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(dc_, bitmap_);
-    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
-  }
-  ~Printed() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  Printed(const Printed&) = delete;
-  Printed& operator=(const Printed&) = delete;
-
-  int CountOf(COLORREF color) const {
-    int count = 0;
-    for (int y = 0; y < rect_.bottom; ++y) {
-      for (int x = 0; x < rect_.right; ++x) count += GetPixel(dc_, x, y) == color ? 1 : 0;
-    }
-    return count;
-  }
-
- private:
-  RECT rect_{};
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
-
 // The colours a control is told to draw in: the brush and the text colour.
 struct Colors {
   HBRUSH brush;
@@ -81,13 +47,22 @@ Colors ColorsOf(HWND dialog, UINT message, HWND control) {
 
 class DialogAlertTest : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(dialog_.OpenModeless(logic_, nullptr)); }
+  void SetUp() override {
+    ASSERT_TRUE(dialog_.OpenModeless(logic_, nullptr));
+    Pump();
+  }
+  // Everything the window was waiting for, painting included.
+  static void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
   HWND Item(int id) const { return GetDlgItem(dialog_.hwnd(), id); }
   // Whether the control waits to be painted, and then not any more.
   bool TakeUpdate(int id) const {
     RECT update;
     const bool pending = GetUpdateRect(Item(id), &update, FALSE) != FALSE;
-    ValidateRect(Item(id), nullptr);
+    UpdateWindow(Item(id));
+    Pump();
     return pending;
   }
 
@@ -97,10 +72,10 @@ class DialogAlertTest : public testing::Test {
 
 TEST_F(DialogAlertTest, AlertedValueFieldDrawsRedTextOnTheDialogsBackground) {
   constexpr COLORREF kRedPixel = RGB(255, 0, 0);
-  EXPECT_EQ(Printed(Item(kValue)).CountOf(kRedPixel), 0);
+  EXPECT_EQ(PrintedWindow(Item(kValue)).CountOf(kRedPixel), 0);
   dialog_.SetItemAlert(kValue, true);
-  EXPECT_GT(Printed(Item(kValue)).CountOf(kRedPixel), 10);
-  EXPECT_EQ(Printed(Item(kOther)).CountOf(kRedPixel), 0);
+  EXPECT_GT(PrintedWindow(Item(kValue)).CountOf(kRedPixel), 10);
+  EXPECT_EQ(PrintedWindow(Item(kOther)).CountOf(kRedPixel), 0);
 
   const Colors alerted = ColorsOf(dialog_.hwnd(), WM_CTLCOLORSTATIC, Item(kValue));
   const Colors plain = ColorsOf(dialog_.hwnd(), WM_CTLCOLORSTATIC, Item(kOther));
@@ -111,7 +86,7 @@ TEST_F(DialogAlertTest, AlertedValueFieldDrawsRedTextOnTheDialogsBackground) {
   EXPECT_EQ(plain.text, GetSysColor(COLOR_WINDOWTEXT));
 
   dialog_.SetItemAlert(kValue, false);
-  EXPECT_EQ(Printed(Item(kValue)).CountOf(kRedPixel), 0);
+  EXPECT_EQ(PrintedWindow(Item(kValue)).CountOf(kRedPixel), 0);
   EXPECT_EQ(ColorsOf(dialog_.hwnd(), WM_CTLCOLORSTATIC, Item(kValue)).text,
             GetSysColor(COLOR_WINDOWTEXT));
 }
