@@ -2,9 +2,16 @@
 
 #include <algorithm>
 
+#include "win32ui/dpi.h"
 #include "win32ui/wide_text.h"
 
 namespace tarvik::win32ui {
+namespace {
+
+// At 100 %.
+constexpr int kCellMargin = 6;
+
+}  // namespace
 
 HWND MakeTableList(HWND parent, int id) {
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA |
@@ -19,13 +26,15 @@ HWND MakeTableList(HWND parent, int id) {
 }
 
 void AddTableColumns(HWND list, std::span<const TableColumn> columns, int average_width) {
+  // The room the list keeps on either side of a cell's or heading's text.
+  const int margins = 2 * ScaleToDpi(kCellMargin, WindowDpi(list));
   int index = 0;
   for (const TableColumn& column : columns) {
     std::wstring heading = Utf8ToWide(column.heading);
     LVCOLUMNW item{};
     item.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     item.fmt = column.right_aligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    item.cx = column.width_in_characters * average_width;
+    item.cx = column.width_in_characters * average_width + margins;
     item.pszText = heading.data();
     item.iSubItem = index;
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),

@@ -15,7 +15,8 @@ namespace tarvik::win32ui {
 // A report-mode list view with owner data, full-row select and double buffering, a child of
 // `parent` with the control identifier `id`; null when it cannot be made.
 HWND MakeTableList(HWND parent, int id);
-// Adds the columns, each as wide as its number of average characters of `average_width` pixels.
+// Adds the columns, each as wide as its number of average characters of `average_width` pixels
+// and the margins the list keeps around a text.
 void AddTableColumns(HWND list, std::span<const TableColumn> columns, int average_width);
 // The average width of a character in `font`, as the dialog manager measures it: the width of
 // the 52 letters "A" to "Z" and "a" to "z" over 52, rounded.
