@@ -149,6 +149,11 @@ INT_PTR CALLBACK Win32Dialog::DialogProc(HWND window, UINT message, WPARAM wpara
   }
   auto* self = reinterpret_cast<Win32Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
   if (self == nullptr) return FALSE;
+  // The colour messages are answered with the brush itself, not through DWLP_MSGRESULT.
+  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT) {
+    return reinterpret_cast<INT_PTR>(
+        self->ControlColor(message, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam)));
+  }
   return self->HandleMessage(message, wparam, lparam) ? TRUE : FALSE;
 }
 
@@ -269,8 +274,23 @@ void Win32Dialog::EnableItem(int id, bool enabled) {
   if (HWND item = Item(id)) EnableWindow(item, enabled ? TRUE : FALSE);
 }
 
-// Not drawn yet on this front.
-void Win32Dialog::SetItemAlert(int /*id*/, bool /*alert*/) {}
+void Win32Dialog::SetItemAlert(int id, bool alert) {
+  if (kinds_.count(id) == 0) return;
+  const bool changed = alert ? alerted_.insert(id).second : alerted_.erase(id) > 0;
+  if (!changed) return;
+  if (HWND item = Item(id)) InvalidateRect(item, nullptr, TRUE);
+}
+
+// An alerted control keeps the background and brush the dialog manager gives it (DefWindowProc
+// chooses them and sets the device context's colours), with red text.
+HBRUSH Win32Dialog::ControlColor(UINT message, HDC dc, HWND control) const {
+  if (hwnd_ == nullptr || alerted_.count(ControlId(control)) == 0 || OwnControl(control) == nullptr)
+    return nullptr;
+  const LRESULT brush = DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(control));
+  SetTextColor(dc, RGB(255, 0, 0));
+  return reinterpret_cast<HBRUSH>(brush);
+}
 
 void Win32Dialog::CheckItem(int id, bool checked) {
   if (!IsKind(id, ControlKind::kCheckBox)) return;

@@ -6,6 +6,7 @@
 #define TARVIK_WIN32UI_WIN32_DIALOG_H_
 
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,9 @@ class Win32Dialog final : public DialogSurface {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   // The menu bar and the window's place, once the dialog manager has made it.
   void SetUpWindow(HWND window);
+  // The colours of a static or edit control about to draw; null to leave them to the dialog
+  // manager.
+  HBRUSH ControlColor(UINT message, HDC dc, HWND control) const;
   void Command(int id, int code, LPARAM control);
   void Help(const HELPINFO& info);
   void ContextMenu(HWND clicked, LPARAM at);
@@ -82,6 +86,7 @@ class Win32Dialog final : public DialogSurface {
   DialogRole role_;
   MemoryTemplate template_;
   std::map<int, ControlKind> kinds_;
+  std::set<int> alerted_;  // the controls drawn in the alert colour
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;
   DialogEvents* events_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "win32ui/win32_painted_window.h"
 #include "win32ui/win32_property_sheet.h"
+#include "win32ui/win32_table_window.h"
 
 namespace tarvik::win32ui {
 namespace {
@@ -45,11 +46,12 @@ std::unique_ptr<PaintedWindow> Win32Windows::OpenPainted(const WindowPlacement& 
   return window;
 }
 
-// Not made yet on this front.
-std::unique_ptr<TableWindow> Win32Windows::OpenTable(const TableWindowTexts& /*texts*/,
-                                           const WindowPlacement& /*frame*/,
-                                           TableWindowEvents& /*events*/) {
-  return nullptr;
+std::unique_ptr<TableWindow> Win32Windows::OpenTable(const TableWindowTexts& texts,
+                                                     const WindowPlacement& frame,
+                                                     TableWindowEvents& events) {
+  auto window = std::make_unique<Win32TableWindow>(texts, frame, events, owner_.hwnd());
+  if (!window->made()) return nullptr;
+  return window;
 }
 
 int Win32Windows::RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) {

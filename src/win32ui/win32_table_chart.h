@@ -1,0 +1,39 @@
+// The shot table's chart: a child window the core paints through a Canvas, drawn into a bitmap
+// first and copied in one go so that it never flickers, handing its left clicks to the core.
+#ifndef TARVIK_WIN32UI_WIN32_TABLE_CHART_H_
+#define TARVIK_WIN32UI_WIN32_TABLE_CHART_H_
+
+#include "dialogs/table_window.h"
+#include "win32ui/windows_api.h"
+
+namespace tarvik::win32ui {
+
+class TableChart {
+ public:
+  explicit TableChart(TableWindowEvents& events) : events_(events) {}
+  // The window goes with its parent; from then on it calls nothing.
+  ~TableChart();
+  TableChart(const TableChart&) = delete;
+  TableChart& operator=(const TableChart&) = delete;
+
+  // Makes the window as a child of `parent`; false when it cannot be made.
+  bool Make(HWND parent);
+  HWND hwnd() const { return hwnd_; }
+  // The font the canvas starts with; stays the caller's.
+  void SetFont(HFONT font) { font_ = font; }
+  // Painted again soon, from the event loop.
+  void Invalidate();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void Paint();
+
+  TableWindowEvents& events_;
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+};
+
+}  // namespace tarvik::win32ui
+
+#endif  // TARVIK_WIN32UI_WIN32_TABLE_CHART_H_

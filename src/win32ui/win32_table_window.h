@@ -1,0 +1,89 @@
+// The shot table on the native front: a resizable top-level window owned by the main window,
+// with a virtual list view whose rows the core describes, the figures and the two commands
+// under it, and a chart the core paints. Letting go of the object destroys the window; it calls
+// the core no more from then on.
+#ifndef TARVIK_WIN32UI_WIN32_TABLE_WINDOW_H_
+#define TARVIK_WIN32UI_WIN32_TABLE_WINDOW_H_
+
+#include <string>
+
+#include "dialogs/table_window.h"
+#include "win32ui/win32_table_chart.h"
+#include "win32ui/win32_table_figures.h"
+#include "win32ui/windows_api.h"
+
+namespace tarvik::win32ui {
+
+class Win32TableWindow final : public TableWindow {
+ public:
+  // The control identifiers of the list and the two buttons.
+  static constexpr int kListId = 1;
+  static constexpr int kLeaveOutId = 2;
+  static constexpr int kTakeInId = 3;
+
+  // Made and shown at `frame`, the outer frame on the screen; check made() after.
+  Win32TableWindow(const TableWindowTexts& texts, const WindowPlacement& frame,
+                   TableWindowEvents& events, HWND owner);
+  ~Win32TableWindow() override;
+  Win32TableWindow(const Win32TableWindow&) = delete;
+  Win32TableWindow& operator=(const Win32TableWindow&) = delete;
+
+  bool made() const { return hwnd_ != nullptr && list_ != nullptr; }
+  HWND hwnd() const { return hwnd_; }
+  HWND list() const { return list_; }
+  HWND chart() const { return chart_.hwnd(); }
+  HWND button(TableCommand command) const;
+  RECT figures_rect() const { return figures_.Rect(); }
+
+  void RowsChanged(int first) override;
+  void ScrollToRow(int row) override;
+  std::vector<int> SelectedRows() const override;
+  void SelectRows(std::span<const int> rows) override;
+  void FiguresChanged() override;
+  void ChartChanged() override;
+  void EnableCommand(TableCommand command, bool enabled) override;
+  WindowPlacement Frame() const override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Notify(const NMHDR& header, LPARAM lparam);
+  void Clicked(WPARAM wparam);
+  void DpiChanged(int dpi, const RECT& suggested);
+  bool MakeParts(const TableWindowTexts& texts);
+  HWND MakeButton(const std::string& text, int id);
+  void SetFonts(int dpi);
+  void Layout();
+  void LimitSize(MINMAXINFO& limits) const;
+  void KeyDown(WORD key);
+  void UserSelectionChanged();
+  void ListMenu(LPARAM at);
+  void ContextHelp(HWND clicked, LPARAM at);
+  void Help(const HELPINFO& info);
+  // The part `window` is or belongs to, or the one under `at` (screen) for the window itself.
+  bool PartOf(HWND window, POINT at, TablePart& part) const;
+  bool enabled(TableCommand command) const;
+  // Carries out a command unless it is disabled.
+  void Run(TableCommand command);
+
+  TableWindowEvents& events_;
+  HWND hwnd_ = nullptr;
+  HWND list_ = nullptr;
+  HWND leave_out_ = nullptr;
+  HWND take_in_ = nullptr;
+  TableChart chart_;
+  TableFigures figures_{nullptr};
+  HFONT font_ = nullptr;         // the window's, for its monitor's resolution
+  HFONT struck_font_ = nullptr;  // the same, struck through, for dimmed rows
+  std::wstring leave_out_text_;
+  std::wstring take_in_text_;
+  bool leave_out_enabled_ = true;
+  bool take_in_enabled_ = true;
+  bool selecting_ = false;          // while the program itself selects
+  bool selection_reported_ = true;  // false while a user change waits to be told
+  WindowPlacement last_frame_;
+};
+
+}  // namespace tarvik::win32ui
+
+#endif  // TARVIK_WIN32UI_WIN32_TABLE_WINDOW_H_

@@ -1,0 +1,182 @@
+// The shot table's list on the native front, over a core of 100,000 rows: it stays virtual (it
+// asks for the rows it shows), the keys and buttons reach the commands, the program's own
+// selection is not taken for the user's, and the rows are drawn as the core describes them.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <set>
+#include <vector>
+
+#include "win32ui/printed_window.h"
+#include "win32ui/table_window_fixture.h"
+#include "win32ui/wide_text.h"
+
+namespace tarvik::win32ui {
+namespace {
+
+LRESULT Notify(HWND window, NMHDR& header) {
+  return SendMessageW(window, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+TEST_F(TableWindowTest, OpensAtOnceAtItsFrameAskingOnlyForTheRowsInView) {
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(opening_).count();
+  std::cout << "Opening and painting a table of 100000 rows: " << ms << " ms\n";
+  EXPECT_LT(ms, 10'000);
+  EXPECT_EQ(ItemCount(), 100'000);
+  ASSERT_FALSE(table_.asked.empty());
+  const int in_view = static_cast<int>(SendMessageW(list(), LVM_GETCOUNTPERPAGE, 0, 0));
+  EXPECT_GT(in_view, 3);
+  EXPECT_LE(*table_.asked.rbegin(), in_view + 1);
+  EXPECT_EQ(TextOf(window_->hwnd()), L"Shot table");
+  const WindowPlacement frame = window_->Frame();
+  EXPECT_EQ(frame.x, kFrame.x);
+  EXPECT_EQ(frame.y, kFrame.y);
+  EXPECT_EQ(frame.width, kFrame.width);
+  EXPECT_EQ(frame.height, kFrame.height);
+}
+
+TEST_F(TableWindowTest, ColumnsHaveTheirHeadingsAlignmentAndWidthInCharacters) {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list(), LVM_GETHEADER, 0, 0));
+  ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
+  std::vector<int> widths;
+  for (int i = 0; i < 3; ++i) {
+    wchar_t heading[32] = {};
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = heading;
+    column.cchTextMax = 32;
+    ASSERT_TRUE(SendMessageW(list(), LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&column)));
+    EXPECT_EQ(WideToUtf8(heading), Texts().columns[i].heading);
+    EXPECT_EQ((column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT, Texts().columns[i].right_aligned);
+    widths.push_back(column.cx);
+  }
+  // 5, 9 and 8 characters of the same average width, and the same margins.
+  const int average = (widths[1] - widths[0]) / 4;
+  EXPECT_GT(average, 3);
+  EXPECT_EQ(widths[1] - widths[0], 4 * average);
+  EXPECT_EQ(widths[2] - widths[0], 3 * average);
+  EXPECT_GE(widths[0], 5 * average);
+}
+
+TEST_F(TableWindowTest, AppendedRowsAreCountedAndScrolledToWithoutRedrawingTheRest) {
+  table_.asked.clear();
+  table_.rows += 5;
+  window_->RowsChanged(100'000);
+  PaintNow(window_->hwnd());
+  EXPECT_EQ(ItemCount(), 100'005);
+  // The rows in view did not change: none is asked for again.
+  EXPECT_TRUE(table_.asked.empty());
+
+  window_->ScrollToRow(100'004);
+  PaintNow(window_->hwnd());
+  EXPECT_EQ(table_.asked.count(100'004), 1u);
+  EXPECT_GT(*table_.asked.begin(), 99'900);
+
+  // A change in view is drawn anew; rows taken away leave the list.
+  table_.asked.clear();
+  window_->RowsChanged(100'003);
+  PaintNow(window_->hwnd());
+  EXPECT_EQ(table_.asked, (std::set<int>{100'003, 100'004}));
+  table_.rows = 10;
+  window_->RowsChanged(10);
+  EXPECT_EQ(ItemCount(), 10);
+}
+
+TEST_F(TableWindowTest, KeysButtonsAndCloseReachTheCore) {
+  Key(VK_DELETE);
+  Key(VK_INSERT);
+  SendMessageW(window_->button(TableCommand::kTakeIn), BM_CLICK, 0, 0);
+  SendMessageW(window_->button(TableCommand::kLeaveOut), BM_CLICK, 0, 0);
+  EXPECT_EQ(table_.commands, (std::vector{TableCommand::kLeaveOut, TableCommand::kTakeIn,
+                                          TableCommand::kTakeIn, TableCommand::kLeaveOut}));
+  // The keys work again after a click on a button.
+  EXPECT_EQ(GetFocus(), list());
+
+  table_.commands.clear();
+  window_->EnableCommand(TableCommand::kLeaveOut, false);
+  EXPECT_FALSE(IsWindowEnabled(window_->button(TableCommand::kLeaveOut)));
+  EXPECT_TRUE(IsWindowEnabled(window_->button(TableCommand::kTakeIn)));
+  Key(VK_DELETE);
+  Key(VK_INSERT);
+  EXPECT_EQ(table_.commands, (std::vector{TableCommand::kTakeIn}));
+  window_->EnableCommand(TableCommand::kLeaveOut, true);
+  Key(VK_DELETE);
+  EXPECT_EQ(table_.commands.back(), TableCommand::kLeaveOut);
+
+  Key(VK_ESCAPE);
+  SendMessageW(window_->hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(table_.close_requests, 2);
+  // Only the core closes the window.
+  EXPECT_TRUE(IsWindow(window_->hwnd()));
+}
+
+TEST_F(TableWindowTest, ProgramsSelectionRaisesNothingAndTheUsersIsToldOnce) {
+  const int rows[] = {7, 3, 5, 100'000, -1};
+  window_->SelectRows(rows);
+  Pump();
+  EXPECT_EQ(window_->SelectedRows(), (std::vector{3, 5, 7}));
+  EXPECT_EQ(table_.selection_changes, 0);
+
+  // The user moves the selection on from the focused row: one change, however many rows it let
+  // go of.
+  Key(VK_DOWN);
+  EXPECT_EQ(window_->SelectedRows(), (std::vector{8}));
+  EXPECT_EQ(table_.selection_changes, 1);
+
+  window_->SelectRows({});
+  Pump();
+  EXPECT_TRUE(window_->SelectedRows().empty());
+  EXPECT_EQ(table_.selection_changes, 1);
+}
+
+TEST_F(TableWindowTest, DimmedRowsAreGreyAndStruckThroughAlertRowsRed) {
+  table_.dimmed = {1, 3};
+  table_.alert = {2, 3};
+  NMLVCUSTOMDRAW draw{};
+  draw.nmcd.hdr = {list(), Win32TableWindow::kListId, static_cast<UINT>(NM_CUSTOMDRAW)};
+  HDC dc = GetDC(list());
+  HGDIOBJ original = GetCurrentObject(dc, OBJ_FONT);
+  draw.nmcd.hdc = dc;
+  draw.nmcd.dwDrawStage = CDDS_PREPAINT;
+  EXPECT_EQ(Notify(window_->hwnd(), draw.nmcd.hdr), CDRF_NOTIFYITEMDRAW);
+
+  struct Row {
+    int row;
+    LRESULT answer;
+    COLORREF color;
+    bool struck;
+  };
+  constexpr COLORREF kUnchanged = RGB(1, 2, 3);
+  const Row expected[] = {{0, CDRF_DODEFAULT, kUnchanged, false},
+                          {1, CDRF_NEWFONT, GetSysColor(COLOR_GRAYTEXT), true},
+                          {2, CDRF_NEWFONT, RGB(255, 0, 0), false},
+                          {3, CDRF_NEWFONT, GetSysColor(COLOR_GRAYTEXT), true}};
+  for (const Row& row : expected) {
+    SelectObject(dc, original);
+    draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+    draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(row.row);
+    draw.clrText = kUnchanged;
+    EXPECT_EQ(Notify(window_->hwnd(), draw.nmcd.hdr), row.answer) << row.row;
+    EXPECT_EQ(draw.clrText, row.color) << row.row;
+    LOGFONTW font{};
+    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(font), &font);
+    EXPECT_EQ(font.lfStrikeOut != 0, row.struck) << row.row;
+  }
+  SelectObject(dc, original);
+  ReleaseDC(list(), dc);
+}
+
+TEST_F(TableWindowTest, AlertRowsInViewAreDrawnRed) {
+  constexpr COLORREF kRedPixel = RGB(255, 0, 0);
+  EXPECT_EQ(PrintedWindow(list()).CountOf(kRedPixel), 0);
+  table_.alert = {1};
+  EXPECT_GT(PrintedWindow(list()).CountOf(kRedPixel), 10);
+  // Left out, the row is grey instead.
+  table_.dimmed = {1};
+  EXPECT_EQ(PrintedWindow(list()).CountOf(kRedPixel), 0);
+}
+
+// The figures' texts, row by row, in the order they stand on the window.
+
+}  // namespace
+}  // namespace tarvik::win32ui
