@@ -14,8 +14,11 @@
 namespace tarvik {
 namespace {
 
+// The two last digits of a clock's field.
 std::string TwoDigits(std::int32_t value) {
-  return (value < 10 ? "0" : "") + FormatInt(value);
+  const char digits[] = {static_cast<char>('0' + value / 10 % 10),
+                         static_cast<char>('0' + value % 10)};
+  return std::string(digits, 2);
 }
 
 // "14:03:27" from milliseconds after midnight.
