@@ -57,7 +57,7 @@ QtTableWidget::QtTableWidget(const TableWindowTexts& texts, TableWindowEvents& e
   splitter->setChildrenCollapsible(false);
   splitter->addWidget(table_);
   splitter->addWidget(MakeLowerPart());
-  splitter->setStretchFactor(0, 1);
+  splitter->setSizes({3, 2});  // the table three fifths of the height at first, the rest two
   auto* layout = new QVBoxLayout(this);
   // The window keeps the frame it is given, however small: the parts are cut, not the frame.
   layout->setSizeConstraint(QLayout::SetNoConstraint);
