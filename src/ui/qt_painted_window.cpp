@@ -4,68 +4,20 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 #include <algorithm>
 
 #include "ui/qt_canvas.h"
 #include "ui/qt_text.h"
-#include "ui/x11_caption.h"
 
 namespace tarvik::ui {
 // A dialog to the window system: owned by the window that opened it, kept above it and out of the
 // task bar, as an owned window is on Windows.
 QtPaintedWidget::QtPaintedWidget(PaintedWindowEvents& events, QWidget* owner)
-    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), events_(&events) {
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      events_(&events),
+      placer_(new FramePlacer(*this)) {
   setAutoFillBackground(true);  // the window colour behind the drawing
   setAttribute(Qt::WA_DeleteOnClose, false);
-}
-
-void QtPaintedWidget::Place(const QRect& frame, std::shared_ptr<QMargins> learned) {
-  wanted_ = frame;
-  learned_ = std::move(learned);
-  const QMargins expected = *learned_;
-  // A top-level window's position is its frame's; its size is the inner one.
-  move(frame.topLeft());
-  resize(std::max(1, frame.width() - expected.left() - expected.right()),
-         std::max(1, frame.height() - expected.top() - expected.bottom()));
-  winId();  // the native window, for its exposure and its name before it is shown
-  windowHandle()->installEventFilter(this);
-  KeepTitleEmpty(*windowHandle());
-  placing_ = true;
-  show();
-  SetCaptionStyle(*windowHandle(), {.sizing_frame = true});
-}
-
-QRect QtPaintedWidget::Frame() const { return placing_ ? wanted_ : frameGeometry(); }
-
-// The window manager frames the window before it maps it, and Qt hears of the frame as the window
-// is moved into it; by the first exposure the frame is known, or there is none.
-void QtPaintedWidget::FitFrame(bool exposed) {
-  if (!placing_ || windowHandle() == nullptr) return;
-  const QMargins margins = windowHandle()->frameMargins();
-  if (margins.isNull() && !exposed) return;
-  placing_ = false;
-  *learned_ = margins;
-  const QSize inner(std::max(1, wanted_.width() - margins.left() - margins.right()),
-                    std::max(1, wanted_.height() - margins.top() - margins.bottom()));
-  if (size() != inner) resize(inner);
-}
-
-void QtPaintedWidget::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  FitFrame(false);
-}
-
-void QtPaintedWidget::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  FitFrame(false);
-}
-
-bool QtPaintedWidget::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
-    FitFrame(true);
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 void QtPaintedWidget::paintEvent(QPaintEvent* /*event*/) {

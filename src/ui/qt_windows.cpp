@@ -5,6 +5,7 @@
 #include "ui/qt_dialog.h"
 #include "ui/qt_painted_window.h"
 #include "ui/qt_property_sheet.h"
+#include "ui/qt_table_window.h"
 
 namespace tarvik::ui {
 namespace {
@@ -63,11 +64,10 @@ std::unique_ptr<PaintedWindow> QtWindows::OpenPainted(const WindowPlacement& fra
   return std::make_unique<QtPaintedWindow>(frame, events, owner_, painted_frame_);
 }
 
-// Not made yet on this front.
-std::unique_ptr<TableWindow> QtWindows::OpenTable(const TableWindowTexts& /*texts*/,
-                                           const WindowPlacement& /*frame*/,
-                                           TableWindowEvents& /*events*/) {
-  return nullptr;
+std::unique_ptr<TableWindow> QtWindows::OpenTable(const TableWindowTexts& texts,
+                                                  const WindowPlacement& frame,
+                                                  TableWindowEvents& events) {
+  return std::make_unique<QtTableWindow>(texts, frame, events, owner_, table_frame_);
 }
 
 int QtWindows::RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) {

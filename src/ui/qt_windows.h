@@ -27,9 +27,10 @@ class QtWindows final : public WindowFactory {
 
  private:
   QWidget* owner_;
-  // The window manager's frame around a painted window, once one has been framed: the next one
-  // starts at its outer size at once.
+  // The window manager's frame around a painted window and around the table window, once one
+  // has been framed: the next one starts at its outer size at once.
   std::shared_ptr<QMargins> painted_frame_ = std::make_shared<QMargins>();
+  std::shared_ptr<QMargins> table_frame_ = std::make_shared<QMargins>();
 };
 
 }  // namespace tarvik::ui

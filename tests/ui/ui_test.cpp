@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -139,6 +140,19 @@ TEST_F(QtDialogTest, MessagesBreakTheirLinesAndTimersTickTheLogicInsideThemUntil
 
 // The dialog manager selects the whole text of the edit field that gets a window's first focus,
 // so that what the user types at once replaces it; a later focus leaves the text alone.
+// An alerted control's text is red until the alert ends, then in the window's colour again.
+TEST_F(QtDialogTest, AlertedTextIsRedAndGoesBack) {
+  QWidget* field = dialog_.Control(14);
+  const QColor usual = field->palette().color(QPalette::WindowText);
+  ASSERT_NE(usual, QColor(Qt::red));
+  dialog_.SetItemAlert(14, true);
+  EXPECT_EQ(field->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(field->palette().color(QPalette::Text), QColor(Qt::red));
+  dialog_.SetItemAlert(14, false);
+  EXPECT_EQ(field->palette().color(QPalette::WindowText), usual);
+  dialog_.SetItemAlert(99, true);  // no such control: nothing happens
+}
+
 TEST(QtDialogFocusTest, EditFieldWithTheFirstFocusHasItsWholeTextSelected) {
   QtDialog dialog(kTemplate, nullptr);
   RecordingEvents events;

@@ -15,6 +15,7 @@
 #include "ui/qt_message_box.h"
 #include "ui/qt_painted_window.h"
 #include "ui/qt_print.h"
+#include "ui/qt_table_window.h"
 #include "ui/x11_probe.h"
 
 namespace tarvik::ui {
@@ -31,6 +32,18 @@ constexpr std::uint32_t kDecorButtons = 16 | 32 | 64;  // window menu, minimise,
 constexpr std::uint32_t kDecorMenu = 16;
 
 xcb_window_t NativeId(const QWidget& window) { return static_cast<xcb_window_t>(window.winId()); }
+
+// A table of a few rows that hears nothing.
+class QuietTable : public TableWindowEvents {
+ public:
+  int RowCount() const override { return 3; }
+  std::string CellText(int /*row*/, int /*column*/) const override { return "1"; }
+  RowLook LookOfRow(int /*row*/) const override { return {}; }
+  std::vector<std::vector<std::string>> Figures() const override { return {{"", "Velocity"}}; }
+  void PaintChart(Canvas& /*canvas*/) override {}
+  void Command(TableCommand /*command*/) override {}
+  void CloseRequested() override {}
+};
 
 bool Has(const Names& names, const std::string& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -144,6 +157,33 @@ TEST_F(WindowManagerTest, FrameTheWindowManagerGaveIsStoredAndReopened) {
   Trigger(Id::kBig);
   ASSERT_NE(Shown<QtPaintedWidget>(), nullptr);
   EXPECT_EQ(WaitForFrame(*Shown<QtPaintedWidget>(), *moved), *moved);
+}
+
+// Opened again and again at the frame it had when it was let go, the table window keeps that
+// frame: it never grows by the window manager's frame. Its caption shows its title and offers
+// closing and sizing; it is owned by the main window.
+TEST_F(WindowManagerTest, TableWindowReopensAtItsOwnFrameWithoutGrowing) {
+  Open(UiLanguage::kNeutral);
+  QuietTable events;
+  const TableWindowTexts texts{"Shots", {{"No.", true, 6}}, "&Leave out", "&Take in"};
+  const QRect first(60, 70, 520, 380);
+  WindowPlacement frame{first.x(), first.y(), first.width(), first.height()};
+  for (int opening = 1; opening <= 4; ++opening) {
+    std::unique_ptr<TableWindow> table = windows_->OpenTable(texts, frame, events);
+    auto* window = Shown<QtTableWidget>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WaitForFrame(*window, first), first) << "opening " << opening;
+    frame = table->Frame();
+    EXPECT_EQ(QRect(frame.x, frame.y, frame.width, frame.height), first) << "closing " << opening;
+    if (opening > 1) continue;
+    ASSERT_TRUE(WaitUntilManaged(*window));
+    const Caption caption = CaptionOf(*window);
+    EXPECT_EQ(caption.visible, "Shots");
+    ASSERT_EQ(caption.motif.size(), 5u);
+    EXPECT_EQ(caption.motif[1], kFunctionMove | kFunctionResize | kFunctionClose);
+    EXPECT_EQ(x11_.Numbers(NativeId(*window), "WM_TRANSIENT_FOR"),
+              std::vector<std::uint32_t>{NativeId(*dialog_)});
+  }
 }
 
 // The big display and the graph have no system menu, hence no caption buttons, and an empty

@@ -1,0 +1,170 @@
+#include "ui/qt_table_parts.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/qt_canvas.h"
+#include "ui/qt_text.h"
+
+namespace tarvik::ui {
+
+QtTableModel::QtTableModel(TableWindowEvents& events, std::vector<TableColumn> columns,
+                           QObject* parent)
+    : QAbstractTableModel(parent),
+      events_(&events),
+      columns_(std::move(columns)),
+      rows_(std::max(0, events.RowCount())) {}
+
+void QtTableModel::RowsChanged(int first) {
+  if (events_ == nullptr) return;
+  const int count = std::max(0, events_->RowCount());
+  if (count > rows_) {
+    beginInsertRows({}, rows_, count - 1);
+    rows_ = count;
+    endInsertRows();
+  } else if (count < rows_) {
+    beginRemoveRows({}, count, rows_ - 1);
+    rows_ = count;
+    endRemoveRows();
+  }
+  first = std::max(0, first);
+  if (first < rows_ && !columns_.empty()) {
+    emit dataChanged(index(first, 0), index(rows_ - 1, static_cast<int>(columns_.size()) - 1));
+  }
+}
+
+int QtTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int QtTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant QtTableModel::Alignment(int column) const {
+  const bool right = columns_[static_cast<std::size_t>(column)].right_aligned;
+  return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
+}
+
+// A left-out row is grey whether or not it is over the limit: it no longer counts.
+QVariant QtTableModel::data(const QModelIndex& index, int role) const {
+  if (events_ == nullptr || !index.isValid() || index.row() >= rows_) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return FromUtf8(events_->CellText(index.row(), index.column()));
+    case Qt::TextAlignmentRole:
+      return Alignment(index.column());
+    case Qt::ForegroundRole: {
+      const RowLook look = events_->LookOfRow(index.row());
+      if (look.dimmed) return QBrush(Qt::gray);
+      if (look.alert) return QBrush(Qt::red);
+      return {};
+    }
+    case Qt::FontRole: {
+      if (!events_->LookOfRow(index.row()).dimmed) return {};
+      QFont struck;  // only the strike-out is set: the rest comes from the view's font
+      struck.setStrikeOut(true);
+      return struck;
+    }
+    default:
+      return {};
+  }
+}
+
+QVariant QtTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  if (role == Qt::DisplayRole) {
+    return FromUtf8(columns_[static_cast<std::size_t>(section)].heading);
+  }
+  if (role == Qt::TextAlignmentRole) return Alignment(section);
+  return {};
+}
+
+QtRowTable::QtRowTable(std::function<void(TableCommand)> command, QWidget* parent)
+    : QTableView(parent), command_(std::move(command)) {
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setWordWrap(false);
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  verticalHeader()->hide();
+  // Every row as high as the others: the view places any row without asking for the rows above.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  horizontalHeader()->setHighlightSections(false);
+}
+
+void QtRowTable::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    if (event->key() == Qt::Key_Delete) return command_(TableCommand::kLeaveOut);
+    if (event->key() == Qt::Key_Insert) return command_(TableCommand::kTakeIn);
+  }
+  QTableView::keyPressEvent(event);
+}
+
+QtFiguresPanel::QtFiguresPanel(QWidget* parent) : QWidget(parent), grid_(new QGridLayout(this)) {
+  grid_->setContentsMargins(0, 0, 0, 0);
+  grid_->setHorizontalSpacing(fontMetrics().averageCharWidth() * 2);
+}
+
+// The grid keeps its labels while its shape stays, so that a refresh only changes texts.
+void QtFiguresPanel::SetFigures(const std::vector<std::vector<std::string>>& figures) {
+  const bool same_shape =
+      figures.size() == cells_.size() && std::equal(figures.begin(), figures.end(), cells_.begin(),
+                                                    [](const auto& texts, const auto& labels) {
+                                                      return texts.size() == labels.size();
+                                                    });
+  if (!same_shape) {
+    for (const auto& row : cells_) qDeleteAll(row);
+    cells_.assign(figures.size(), {});
+    for (std::size_t row = 0; row < figures.size(); ++row) {
+      for (std::size_t column = 0; column < figures[row].size(); ++column) {
+        auto* label = new QLabel(this);
+        label->setAlignment(Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
+        grid_->addWidget(label, static_cast<int>(row), static_cast<int>(column));
+        cells_[row].push_back(label);
+      }
+    }
+  }
+  for (std::size_t row = 0; row < figures.size(); ++row) {
+    for (std::size_t column = 0; column < figures[row].size(); ++column) {
+      cells_[row][column]->setText(FromUtf8(figures[row][column]));
+    }
+  }
+}
+
+QLabel* QtFiguresPanel::Cell(int row, int column) const {
+  if (row < 0 || column < 0 || static_cast<std::size_t>(row) >= cells_.size()) return nullptr;
+  const auto& labels = cells_[static_cast<std::size_t>(row)];
+  return static_cast<std::size_t>(column) < labels.size() ? labels[static_cast<std::size_t>(column)]
+                                                          : nullptr;
+}
+
+QtChartWidget::QtChartWidget(TableWindowEvents& events, QWidget* parent)
+    : QWidget(parent), events_(&events) {
+  setAutoFillBackground(true);  // the window colour behind the drawing
+  setMinimumSize(1, 1);
+}
+
+void QtChartWidget::paintEvent(QPaintEvent* /*event*/) {
+  if (events_ == nullptr) return;
+  QPainter painter(this);
+  QtCanvas canvas(painter, size(), font());
+  events_->PaintChart(canvas);
+}
+
+void QtChartWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && events_ != nullptr) {
+    const QPoint at = event->position().toPoint();
+    return events_->ChartClicked(at.x(), at.y());
+  }
+  QWidget::mousePressEvent(event);
+}
+
+}  // namespace tarvik::ui
