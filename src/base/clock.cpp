@@ -30,10 +30,10 @@ LocalTime SystemClock::LocalNow() const {
   int day_shift = local.tm_yday - utc.tm_yday;
   if (day_shift > 1) day_shift = -1;  // across a new year
   if (day_shift < -1) day_shift = 1;
-  const int offset = (day_shift * 24 + local.tm_hour - utc.tm_hour) * 60 + local.tm_min -
-                     utc.tm_min;
+  const int offset =
+      (day_shift * 24 + local.tm_hour - utc.tm_hour) * 60 + local.tm_min - utc.tm_min;
   const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,        local.tm_hour,
           local.tm_min,         local.tm_sec,     static_cast<int>(ms), offset};
 }
 

@@ -44,8 +44,10 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
       settings_(state.settings, state.last_shot, services.store),
       tab_(state.chronoscope, services.clock,
            [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }),
-      side_windows_(services.windows, services.store, services.help, state,
-                    [this] { RefreshAverages(); }) {}
+      side_windows_(services.windows, services.store, services.help, state, [this] {
+        RefreshAverages();
+        side_windows_.CountingChanged();
+      }) {}
 
 void MainWindow::Initialize() {
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,

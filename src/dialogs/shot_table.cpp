@@ -231,13 +231,13 @@ TableWindowTexts ShotTable::WindowTexts() const {
   TableWindowTexts window;
   window.caption = texts.caption;
   window.columns = {
-      {std::string(texts.shot), true, 6},
-      {std::string(texts.time), false, 8},
-      {Heading(texts.velocity, VelocityUnitLabel(metric)), true, 14},
-      {Heading(texts.energy, EnergyUnitLabel(metric)), true, 13},
-      {std::string(texts.count), true, 8},
+      {std::string(texts.shot), true, 7},
+      {std::string(texts.time), false, 10},
+      {Heading(texts.velocity, VelocityUnitLabel(metric)), true, 20},
+      {Heading(texts.energy, EnergyUnitLabel(metric)), true, 16},
+      {std::string(texts.count), true, 9},
       {std::string(texts.mark), false, 5},
-      {std::string(texts.limit), false, 6},
+      {std::string(texts.limit), false, 7},
   };
   window.leave_out = texts.leave_out;
   window.take_in = texts.take_in;

@@ -33,14 +33,17 @@ void SideWindows::ToggleStatistics() {
 }
 
 void SideWindows::ShotAppended() {
-  if (statistics_ != nullptr) statistics_->RecomputeStatistics();
-  graph_.Invalidate();
+  CountingChanged();
   shot_table_.ShotAppended();
 }
 
-void SideWindows::SeriesChanged() {
+void SideWindows::CountingChanged() {
   if (statistics_ != nullptr) statistics_->RecomputeStatistics();
   graph_.Invalidate();
+}
+
+void SideWindows::SeriesChanged() {
+  CountingChanged();
   shot_table_.Refresh();
 }
 

@@ -1,6 +1,6 @@
 // The windows beside the main window, each open at most once and toggled by its menu command:
-// the statistics window, the big display, the graph and the shot table. They have no data of their own: the main
-// window tells them when the series or the settings change, and they close with it.
+// the statistics window, the big display, the graph and the shot table. They have no data of their
+// own: the main window tells them when the series or the settings change, and they close with it.
 #ifndef TARVIK_DIALOGS_SIDE_WINDOWS_H_
 #define TARVIK_DIALOGS_SIDE_WINDOWS_H_
 
@@ -36,6 +36,8 @@ class SideWindows {
   void ShotAppended();
   // After any other change of the series: the same, the shot table shown anew.
   void SeriesChanged();
+  // After the shot table left shots out or took them in: the statistics and the graph.
+  void CountingChanged();
   // After the weight changed: the energies in the shot table.
   void WeightChanged() { shot_table_.Refresh(); }
   // After a shot and after Set up.

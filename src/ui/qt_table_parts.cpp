@@ -127,6 +127,7 @@ void QtFiguresPanel::SetFigures(const std::vector<std::vector<std::string>>& fig
       for (std::size_t column = 0; column < figures[row].size(); ++column) {
         auto* label = new QLabel(this);
         label->setAlignment(Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
+        label->setMargin(2);  // a glyph's side bearing may reach past the text's advance
         grid_->addWidget(label, static_cast<int>(row), static_cast<int>(column));
         cells_[row].push_back(label);
       }

@@ -100,9 +100,12 @@ QWidget* QtTableWidget::MakeLowerPart() {
 
 void QtTableWidget::SetColumnWidths(const std::vector<TableColumn>& columns) {
   const int letter = AverageLetterWidth(table_->fontMetrics());
+  QHeaderView* header = table_->horizontalHeader();
   for (std::size_t column = 0; column < columns.size(); ++column) {
-    table_->horizontalHeader()->resizeSection(static_cast<int>(column),
-                                              columns[column].width_in_characters * letter);
+    const int index = static_cast<int>(column);
+    // Never narrower than the heading itself needs.
+    header->resizeSection(index, std::max(columns[column].width_in_characters * letter,
+                                          header->sectionSizeHint(index)));
   }
 }
 

@@ -21,7 +21,6 @@
 #include "dialogs/help_book.h"
 #include "doubles/quiet_services.h"
 #include "measure/units.h"
-#include "res/shot_table_texts.h"
 #include "res/about_template.h"
 #include "res/config_templates.h"
 #include "res/graph_menu.h"
@@ -29,6 +28,7 @@
 #include "res/help_topics.h"
 #include "res/main_window_ids.h"
 #include "res/main_window_template.h"
+#include "res/shot_table_texts.h"
 #include "res/snap_template.h"
 #include "res/statistics_template.h"
 

@@ -113,9 +113,8 @@ TEST_F(ShotTableTest, OverTheLimitIsMarkedAboveItNotAtItInBothUnitSystems) {
     OpenTable();
     Receive("001226\r\n");
     const double energy = state_.last_shot.energy;
-    for (const auto& [limit, over] :
-         std::vector<std::pair<double, bool>>{{energy - 0.01, true}, {energy, false},
-                                              {energy + 0.01, false}}) {
+    for (const auto& [limit, over] : std::vector<std::pair<double, bool>>{
+             {energy - 0.01, true}, {energy, false}, {energy + 0.01, false}}) {
       state_.settings.legal_limit = limit;
       EXPECT_EQ(Events().LookOfRow(0).alert, over) << limit;
       EXPECT_EQ(Events().CellText(0, ShotTable::kLimit), over ? "over" : "") << limit;
