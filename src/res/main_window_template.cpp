@@ -120,12 +120,9 @@ constexpr std::array kGermanShots = {
     MenuItem{Id(W::kShotTable), "&Schusstabelle ein/aus", {}},
 };
 constexpr std::array kGermanBar = {
-    MenuItem{Id(W::kSetUp), "&Set up", {}},
-    MenuItem{0, "&Aufzeichnen", kGermanLogging},
-    MenuItem{0, "&Durchschnitte", kGermanAverages},
-    MenuItem{Id(W::kBig), "&Gross", {}},
-    MenuItem{0, "S&chüsse", kGermanShots},
-    MenuItem{0, "&Hilfe", kGermanHelp},
+    MenuItem{Id(W::kSetUp), "&Set up", {}},         MenuItem{0, "&Aufzeichnen", kGermanLogging},
+    MenuItem{0, "&Durchschnitte", kGermanAverages}, MenuItem{Id(W::kBig), "&Gross", {}},
+    MenuItem{0, "S&chüsse", kGermanShots},          MenuItem{0, "&Hilfe", kGermanHelp},
 };
 
 constexpr MenuTemplate kNeutralMenu{"TARVIK", kNeutralBar};
