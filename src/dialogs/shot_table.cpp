@@ -15,7 +15,10 @@ namespace tarvik {
 namespace {
 
 std::string TwoDigits(std::int32_t value) {
-  return (value < 10 ? "0" : "") + FormatInt(value);
+  // Appended rather than prefixed: g++ 12 sees a false overlap in "0" + text (-Wrestrict).
+  std::string text(value < 10 ? 1 : 0, '0');
+  text += FormatInt(value);
+  return text;
 }
 
 // "14:03:27" from milliseconds after midnight.
