@@ -17,10 +17,20 @@ if [ "${1:-}" = --snap ]; then
   sleep 0.5
   xdotool mousemove --window "$main" 40 40 key alt+b  # "Big"
   sleep 1.5
-  # The big display is the program's only visible window without a caption.
+  # The big display is the program's only visible window without a caption; a window that went
+  # away since the search (the sheet's last parts) has no name to read and is passed over.
   for window in $(xdotool search --onlyvisible --classname tarvik.exe); do
-    if [ -z "$(xdotool getwindowname "$window")" ]; then snap "$window" windows-big-display; fi
+    name=$(xdotool getwindowname "$window" 2>/dev/null) || continue
+    if [ -z "$name" ]; then snap "$window" windows-big-display; fi
   done
+  xdotool mousemove --window "$main" 40 40 key alt+o s  # "Shots" > "Shot table on/off"
+  sleep 1.5
+  # The newest shot left out and let go of (the list has the focus), a few more shots below it.
+  xdotool key End Delete ctrl+space
+  sleep 2
+  snap "$(xdotool search --onlyvisible --name '^Shot table$')" windows-shot-table
+  # Escape closes it again: the program goes on with the windows it had.
+  xdotool key Escape
   exit 0
 fi
 

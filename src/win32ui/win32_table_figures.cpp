@@ -92,8 +92,10 @@ void TableFigures::Place(POINT corner) {
   for (const auto& row : cells_) {
     int x = corner.x;
     for (std::size_t column = 0; column < row.size() && column < widths_.size(); ++column) {
+      // Drawn anew whole: the old pixels copied to the new place would leave a right-aligned
+      // number's digits beside it when the column widens.
       SetWindowPos(row[column], nullptr, x, y, widths_[column], line_height_,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
       x += widths_[column] + spacing_;
     }
     y += line_height_;

@@ -1,0 +1,267 @@
+// The shot table from end to end on the native front: the program's main window over the
+// simulated instrument on the test port (see scripts/wine-tests.sh), the table opened from its
+// menu showing the shots as they come, and one shot left out and taken in again as a user does
+// it, the main window's count following.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "base/clock.h"
+#include "base/number_text.h"
+#include "dialogs/app_session.h"
+#include "dialogs/main_window.h"
+#include "dialogs/shot_table.h"
+#include "doubles/memory_settings.h"
+#include "doubles/quiet_services.h"
+#include "platform/win32/win32_serial_port.h"
+#include "res/main_window_template.h"
+#include "res/shot_table_texts.h"
+#include "win32ui/wide_text.h"
+#include "win32ui/win32_dialog.h"
+#include "win32ui/win32_table_window.h"
+#include "win32ui/win32_windows.h"
+
+namespace tarvik::win32ui {
+namespace {
+
+namespace doubles = tarvik::testing;
+using Id = MainWindowId;
+
+// Under a loaded Wine a shot or a window can take seconds; the states are waited for, not timed.
+constexpr std::chrono::seconds kPatience{15};
+
+// The native windows, noting the core's side of the table it opens: what the core gives for
+// each row.
+class TableNotingWindows final : public WindowFactory {
+ public:
+  explicit TableNotingWindows(const Win32Dialog& owner) : windows_(owner) {}
+
+  int RunModal(const DialogTemplate& dialog, const MakeLogic& make_logic) override {
+    return windows_.RunModal(dialog, make_logic);
+  }
+  std::unique_ptr<ModelessWindow> OpenModeless(const DialogTemplate& dialog,
+                                               const MakeLogic& make_logic) override {
+    return windows_.OpenModeless(dialog, make_logic);
+  }
+  std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement& frame,
+                                             PaintedWindowEvents& events) override {
+    return windows_.OpenPainted(frame, events);
+  }
+  std::unique_ptr<TableWindow> OpenTable(const TableWindowTexts& texts,
+                                         const WindowPlacement& frame,
+                                         TableWindowEvents& events) override {
+    table = &events;
+    return windows_.OpenTable(texts, frame, events);
+  }
+  int RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) override {
+    return windows_.RunPropertySheet(caption, std::move(pages));
+  }
+  void FocusOwner() override { windows_.FocusOwner(); }
+
+  TableWindowEvents* table = nullptr;
+
+ private:
+  Win32Windows windows_;
+};
+
+// Runs the thread's messages until `done` holds; false when it did not within kPatience.
+bool PumpUntil(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return true;
+}
+
+// The top-level window of this thread that `owner` owns and whose caption is `caption`.
+HWND OwnedWindow(HWND owner, std::string_view caption) {
+  struct Search {
+    HWND owner;
+    std::wstring caption;
+    HWND found;
+  } search{owner, Utf8ToWide(caption), nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        auto& wanted = *reinterpret_cast<Search*>(param);
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        if (GetWindow(window, GW_OWNER) != wanted.owner || wanted.caption != text) return TRUE;
+        wanted.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int ItemCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::string ItemText(HWND list, int row, int column) {
+  wchar_t text[64] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = 64;
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return WideToUtf8(text);
+}
+
+// Selects `row` alone, as a click on it does.
+void SelectOnly(HWND list, int row) {
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+std::string_view TrimmedLeft(std::string_view text) {
+  return text.substr(std::min(text.find_first_not_of(' '), text.size()));
+}
+
+// The program's main window as its main builds it, on the port of the session, with the
+// services that would show or play something to a person kept quiet. It is shown without a loop
+// of its own: the test's loop runs it.
+class ProgramWindow {
+ public:
+  ProgramWindow(AppState& state, SettingsStore& store)
+      : state_(state),
+        dialog_(MainWindowTemplate(state.language), &MainMenuTemplate(state.language),
+                DialogRole::kModal),
+        windows_(dialog_),
+        window_(dialog_, state,
+                {store, clock_, sound_, message_box_, files_, viewer_, windows_, file_dialogs_,
+                 help_}) {}
+  // As the program's loop ends: the logic hears Destroyed() while its window is there.
+  ~ProgramWindow() {
+    if (dialog_.hwnd() == nullptr) return;
+    window_.Destroyed();
+    dialog_.Attach(nullptr);
+  }
+
+  bool Open() { return dialog_.OpenModeless(window_, nullptr); }
+  HWND hwnd() const { return dialog_.hwnd(); }
+  std::string Field(Id id) const { return dialog_.GetItemText(static_cast<int>(id)); }
+  // A choice from the menu bar, through the queue as the user's comes.
+  void Choose(Id command) const {
+    PostMessageW(dialog_.hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<int>(command), 0), 0);
+  }
+  const TableWindowEvents* table() const { return windows_.table; }
+  const doubles::RecordingMessageBox& message_box() const { return message_box_; }
+  const ShotSeries& series() const { return state_.series; }
+
+ private:
+  AppState& state_;
+  Win32Dialog dialog_;
+  SystemClock clock_;
+  doubles::RecordingSound sound_;
+  doubles::RecordingMessageBox message_box_;
+  doubles::MemoryFiles files_;
+  doubles::RecordingViewer viewer_;
+  TableNotingWindows windows_;
+  doubles::ScriptedFileDialogs file_dialogs_;
+  doubles::RecordingHelp help_;
+  MainWindow window_;
+};
+
+// Every row of the list says what the core says of it, and the newest row is the main window's
+// last shot.
+void ExpectRowsAsTheCoreGivesThem(const ProgramWindow& program, HWND list) {
+  ASSERT_EQ(ItemCount(list), program.series().row_count());
+  for (int row = 0; row < ItemCount(list); ++row) {
+    EXPECT_EQ(ItemText(list, row, ShotTable::kShot), FormatInt(row + 1));
+    EXPECT_EQ(ItemText(list, row, ShotTable::kVelocity),
+              program.table()->CellText(row, ShotTable::kVelocity))
+        << "row " << row;
+  }
+  const std::string last_velocity = program.Field(Id::kLastVelocity);
+  EXPECT_EQ(ItemText(list, ItemCount(list) - 1, ShotTable::kVelocity), TrimmedLeft(last_velocity));
+}
+
+// Leaves `row` out with the Delete key and takes it in with the button; between the steps no
+// message runs, so no shot comes in between.
+void LeaveOutAndTakeIn(const ProgramWindow& program, HWND table, HWND list, int row) {
+  HWND leave_out = GetDlgItem(table, Win32TableWindow::kLeaveOutId);
+  HWND take_in = GetDlgItem(table, Win32TableWindow::kTakeInId);
+  SelectOnly(list, row);
+  // The list tells the core of the user's selection through the queue.
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(leave_out) != FALSE; }));
+  EXPECT_FALSE(IsWindowEnabled(take_in));
+  const int rows = ItemCount(list);
+  const int counted = program.series().count();
+  ASSERT_EQ(program.Field(Id::kShotCount), FormatInt(counted));
+  const std::string velocity = ItemText(list, row, ShotTable::kVelocity);
+
+  SendMessageW(list, WM_KEYDOWN, VK_DELETE, 0);
+  SendMessageW(list, WM_KEYUP, VK_DELETE, 0);
+  EXPECT_EQ(program.Field(Id::kShotCount), FormatInt(counted - 1));
+  EXPECT_EQ(ItemCount(list), rows);
+  EXPECT_EQ(ItemText(list, row, ShotTable::kVelocity), velocity);
+  EXPECT_TRUE(program.table()->LookOfRow(row).dimmed);
+  EXPECT_FALSE(IsWindowEnabled(leave_out));
+  ASSERT_TRUE(IsWindowEnabled(take_in));
+
+  SendMessageW(take_in, BM_CLICK, 0, 0);
+  EXPECT_EQ(program.Field(Id::kShotCount), FormatInt(counted));
+  EXPECT_EQ(ItemCount(list), rows);
+  EXPECT_FALSE(program.table()->LookOfRow(row).dimmed);
+  EXPECT_TRUE(IsWindowEnabled(leave_out));
+}
+
+void RunShotTable(ProgramWindow& program) {
+  ASSERT_TRUE(program.Open());
+  // A few shots before the table opens, so that it opens over rows.
+  ASSERT_TRUE(PumpUntil([&] { return ParseInteger(program.Field(Id::kShotCount)) >= 3; }))
+      << "no shots from the instrument; the main window's count is "
+      << program.Field(Id::kShotCount);
+  EXPECT_TRUE(program.message_box().shown.empty());
+
+  const std::string_view caption = ShotTableTextsFor(UiLanguage::kNeutral).caption;
+  program.Choose(Id::kShotTable);
+  HWND table = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (table = OwnedWindow(program.hwnd(), caption)) != nullptr; }));
+  HWND list = FindWindowExW(table, nullptr, WC_LISTVIEWW, nullptr);
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(program.table(), nullptr);
+  ExpectRowsAsTheCoreGivesThem(program, list);
+
+  // Shots that come while it is open are appended.
+  const int opened_with = ItemCount(list);
+  ASSERT_TRUE(PumpUntil([&] { return program.series().row_count() >= opened_with + 2; }));
+  ExpectRowsAsTheCoreGivesThem(program, list);
+  LeaveOutAndTakeIn(program, table, list, 1);
+
+  // The menu command closes it again.
+  program.Choose(Id::kShotTable);
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindow(table); }));
+}
+
+TEST(ShotTableEndToEndTest, ListsTheInstrumentsShotsAndLeavesOneOutAndTakesItIn) {
+  const char* port = std::getenv("TARVIK_TEST_PORT");
+  if (port == nullptr) GTEST_SKIP() << "TARVIK_TEST_PORT names no simulated instrument";
+  win32::Win32SerialPlatform serial;
+  AppSession session(serial, std::make_unique<doubles::MemorySettings>(), port);
+  const int exit_code =
+      session.Run(UiLanguage::kNeutral, [](AppState& state, SettingsStore& store) {
+        ProgramWindow program(state, store);
+        RunShotTable(program);
+      });
+  EXPECT_EQ(exit_code, 0);
+}
+
+}  // namespace
+}  // namespace tarvik::win32ui
