@@ -3,9 +3,11 @@
 #define TARVIK_BENCH_BENCH_DOUBLES_H_
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 
+#include "base/canvas.h"
 #include "base/clock.h"
 #include "base/dialog_view.h"
 #include "base/file_dialog.h"
@@ -35,6 +37,29 @@ class NullSurface final : public DialogSurface {
   void StartTimer(int, int) override {}
   void StopTimer(int) override {}
   void EndDialog(int) override {}
+};
+
+// A canvas of a given size that only counts the drawing calls made on it, its text 16 pixels high
+// and 7 a character wide.
+class CountingCanvas final : public Canvas {
+ public:
+  explicit CountingCanvas(CanvasSize size) : size_(size) {}
+  CanvasSize ClientSize() const override { return size_; }
+  int TextHeight(std::string_view) override { return 16; }
+  int TextWidth(std::string_view text) override { return 7 * static_cast<int>(text.size()); }
+  void SetTextColor(Rgb) override {}
+  void SelectFont(const FontRequest&) override {}
+  void SelectDefaultFont() override {}
+  void DrawText(std::string_view, const CanvasRect&, unsigned) override { ++calls; }
+  void MoveTo(int, int) override { ++calls; }
+  void LineTo(int, int) override { ++calls; }
+  void SetPen(Rgb, LineStyle) override { ++calls; }
+  void FillRect(const CanvasRect&, Rgb) override { ++calls; }
+
+  std::int64_t calls = 0;
+
+ private:
+  CanvasSize size_;
 };
 
 class NullClock final : public Clock {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench_doubles.h"
 #include "dialogs/graph_painter.h"
 
 namespace tarvik {
@@ -13,23 +14,6 @@ namespace {
 
 constexpr int kShots = 1'000'000;
 constexpr CanvasSize kSize{800, 600};
-
-class CountingCanvas final : public Canvas {
- public:
-  CanvasSize ClientSize() const override { return kSize; }
-  int TextHeight(std::string_view) override { return 16; }
-  int TextWidth(std::string_view text) override { return 7 * static_cast<int>(text.size()); }
-  void SetTextColor(Rgb) override {}
-  void SelectFont(const FontRequest&) override {}
-  void SelectDefaultFont() override {}
-  void DrawText(std::string_view, const CanvasRect&, unsigned) override { ++calls; }
-  void MoveTo(int, int) override { ++calls; }
-  void LineTo(int, int) override { ++calls; }
-  void SetPen(Rgb, LineStyle) override { ++calls; }
-  void FillRect(const CanvasRect&, Rgb) override { ++calls; }
-
-  std::int64_t calls = 0;
-};
 
 // Velocities of a long string of pellets, 780 to 820 fps.
 std::vector<double> Velocities() {
@@ -42,7 +26,7 @@ std::vector<double> Velocities() {
 
 void BM_GraphSequentialMillionShots(benchmark::State& state) {
   const std::vector<double> velocities = Velocities();
-  CountingCanvas canvas;
+  CountingCanvas canvas(kSize);
   for (auto _ : state) DrawSequentialGraph(canvas, velocities, kSize, state.range(0) != 0);
   state.counters["calls"] =
       benchmark::Counter(static_cast<double>(canvas.calls), benchmark::Counter::kAvgIterations);
@@ -51,7 +35,7 @@ BENCHMARK(BM_GraphSequentialMillionShots)->Arg(0)->Arg(1)->Unit(benchmark::kMill
 
 void BM_GraphHistogramMillionShots(benchmark::State& state) {
   const std::vector<double> velocities = Velocities();
-  CountingCanvas canvas;
+  CountingCanvas canvas(kSize);
   for (auto _ : state) DrawHistogram(canvas, velocities, kSize, state.range(0) != 0);
   state.counters["calls"] =
       benchmark::Counter(static_cast<double>(canvas.calls), benchmark::Counter::kAvgIterations);

@@ -6,29 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "bench_doubles.h"
 #include "dialogs/shot_chart.h"
 
 namespace tarvik {
 namespace {
 
 constexpr CanvasSize kSize{800, 300};
-
-class CountingCanvas final : public Canvas {
- public:
-  CanvasSize ClientSize() const override { return kSize; }
-  int TextHeight(std::string_view) override { return 16; }
-  int TextWidth(std::string_view text) override { return 7 * static_cast<int>(text.size()); }
-  void SetTextColor(Rgb) override {}
-  void SelectFont(const FontRequest&) override {}
-  void SelectDefaultFont() override {}
-  void DrawText(std::string_view, const CanvasRect&, unsigned) override { ++calls; }
-  void MoveTo(int, int) override { ++calls; }
-  void LineTo(int, int) override { ++calls; }
-  void SetPen(Rgb, LineStyle) override { ++calls; }
-  void FillRect(const CanvasRect&, Rgb) override { ++calls; }
-
-  std::int64_t calls = 0;
-};
 
 // range(0) shots of 780 to 820 fps, one in fifty left out, one selected.
 void BM_ShotChart(benchmark::State& state) {
@@ -48,7 +32,7 @@ void BM_ShotChart(benchmark::State& state) {
                          .selected = static_cast<int>(shots / 2),
                          .unit = "fps",
                          .shot_axis = "Shot"};
-  CountingCanvas canvas;
+  CountingCanvas canvas(kSize);
   for (auto _ : state) benchmark::DoNotOptimize(PaintShotChart(canvas, input));
   state.counters["calls"] =
       benchmark::Counter(static_cast<double>(canvas.calls), benchmark::Counter::kAvgIterations);

@@ -33,12 +33,7 @@ Win32HelpViewer::Win32HelpViewer(const Win32Dialog& owner, UiLanguage language)
     : owner_(owner), language_(language), pages_(language) {}
 
 Win32HelpViewer::~Win32HelpViewer() {
-  if (window_ != nullptr) {
-    HWND window = window_;
-    window_ = nullptr;
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    DestroyWindow(window);
-  }
+  DestroyOwnWindow(window_);
   if (font_ != nullptr) DeleteObject(font_);
 }
 

@@ -30,13 +30,7 @@ Win32PaintedWindow::Win32PaintedWindow(const WindowPlacement& frame, PaintedWind
 }
 
 Win32PaintedWindow::~Win32PaintedWindow() {
-  if (hwnd_ != nullptr) {
-    HWND window = hwnd_;
-    hwnd_ = nullptr;
-    // The window hears nothing more of ours, also when this runs inside one of its messages.
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    DestroyWindow(window);
-  }
+  DestroyOwnWindow(hwnd_);
   if (font_ != nullptr) DeleteObject(font_);
 }
 

@@ -64,13 +64,7 @@ Win32TableWindow::Win32TableWindow(const TableWindowTexts& texts, const WindowPl
 }
 
 Win32TableWindow::~Win32TableWindow() {
-  if (hwnd_ != nullptr) {
-    HWND window = hwnd_;
-    hwnd_ = nullptr;
-    // The window hears nothing more of ours, also when this runs inside one of its messages.
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    DestroyWindow(window);
-  }
+  DestroyOwnWindow(hwnd_);
   if (font_ != nullptr) DeleteObject(font_);
   if (struck_font_ != nullptr) DeleteObject(struck_font_);
 }

@@ -1,5 +1,7 @@
 #include "win32ui/window_class.h"
 
+#include <utility>
+
 namespace tarvik::win32ui {
 
 bool RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, UINT style, int background) {
@@ -16,6 +18,13 @@ bool RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, UINT style,
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
   window_class.lpszClassName = name;
   return RegisterClassExW(&window_class) != 0;
+}
+
+void DestroyOwnWindow(HWND& window) {
+  if (window == nullptr) return;
+  HWND destroyed = std::exchange(window, nullptr);
+  SetWindowLongPtrW(destroyed, GWLP_USERDATA, 0);
+  DestroyWindow(destroyed);
 }
 
 }  // namespace tarvik::win32ui

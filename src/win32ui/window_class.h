@@ -11,6 +11,10 @@ namespace tarvik::win32ui {
 // unless it is registered already; false when it cannot be.
 bool RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, UINT style, int background);
 
+// Destroys a window this front made, also from inside one of its own messages: its procedure
+// hears nothing more of the object that made it. `window` is null afterwards.
+void DestroyOwnWindow(HWND& window);
+
 }  // namespace tarvik::win32ui
 
 #endif  // TARVIK_WIN32UI_WINDOW_CLASS_H_
