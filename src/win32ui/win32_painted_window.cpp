@@ -17,7 +17,8 @@ constexpr wchar_t kClassName[] = L"TarvikPaintedWindow";
 Win32PaintedWindow::Win32PaintedWindow(const WindowPlacement& frame, PaintedWindowEvents& events,
                                        HWND owner)
     : events_(events), last_frame_(frame) {
-  if (!RegisterWindowClassOnce(kClassName, WindowProc, CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW))
+  if (!RegisterWindowClassOnce(kClassName, OwnWindowProc<Win32PaintedWindow>,
+                               CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW))
     return;
   const DWORD style = WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   hwnd_ =
@@ -58,21 +59,6 @@ int Win32PaintedWindow::TrackPopupMenu(const MenuTemplate& menu, std::span<const
                                        at.y, 0, hwnd_, nullptr);
   DestroyMenu(popup);
   return static_cast<int>(chosen);
-}
-
-LRESULT CALLBACK Win32PaintedWindow::WindowProc(HWND window, UINT message, WPARAM wparam,
-                                                LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    auto* made = static_cast<Win32PaintedWindow*>(create->lpCreateParams);
-    made->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
-  }
-  auto* self = reinterpret_cast<Win32PaintedWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr || self->hwnd_ != window) {
-    return DefWindowProcW(window, message, wparam, lparam);
-  }
-  return self->Handle(message, wparam, lparam);
 }
 
 // Each branch hands the event on last: the core may let go of this window while it runs.

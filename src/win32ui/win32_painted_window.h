@@ -8,6 +8,7 @@
 #define TARVIK_WIN32UI_WIN32_PAINTED_WINDOW_H_
 
 #include "dialogs/window_factory.h"
+#include "win32ui/window_class.h"
 #include "win32ui/windows_api.h"
 
 namespace tarvik::win32ui {
@@ -27,7 +28,8 @@ class Win32PaintedWindow final : public PaintedWindow {
   int TrackPopupMenu(const MenuTemplate& menu, std::span<const int> ticked, int x, int y) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename T>
+  friend LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   PaintedWindowEvents& events_;

@@ -16,7 +16,7 @@ TableChart::~TableChart() {
 
 bool TableChart::Make(HWND parent) {
   // No background brush: the painting covers the whole area.
-  if (!RegisterWindowClassOnce(kClassName, WindowProc, 0, -1)) return false;
+  if (!RegisterWindowClassOnce(kClassName, OwnWindowProc<TableChart>, 0, -1)) return false;
   CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                   nullptr, GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;
@@ -24,19 +24,6 @@ bool TableChart::Make(HWND parent) {
 
 void TableChart::Invalidate() {
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-LRESULT CALLBACK TableChart::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* made = static_cast<TableChart*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    made->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
-  }
-  auto* self = reinterpret_cast<TableChart*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr || self->hwnd_ != window) {
-    return DefWindowProcW(window, message, wparam, lparam);
-  }
-  return self->Handle(message, wparam, lparam);
 }
 
 LRESULT TableChart::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -4,6 +4,7 @@
 #define TARVIK_WIN32UI_WIN32_TABLE_CHART_H_
 
 #include "dialogs/table_window.h"
+#include "win32ui/window_class.h"
 #include "win32ui/windows_api.h"
 
 namespace tarvik::win32ui {
@@ -25,7 +26,8 @@ class TableChart {
   void Invalidate();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename T>
+  friend LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void Paint();
 

@@ -53,7 +53,8 @@ Win32TableWindow::Win32TableWindow(const TableWindowTexts& texts, const WindowPl
       last_frame_(frame) {
   const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  if (!RegisterWindowClassOnce(kClassName, WindowProc, 0, COLOR_BTNFACE)) return;
+  if (!RegisterWindowClassOnce(kClassName, OwnWindowProc<Win32TableWindow>, 0, COLOR_BTNFACE))
+    return;
   CreateWindowExW(0, kClassName, Utf8ToWide(texts.caption).c_str(),
                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, frame.x, frame.y, std::max(1, frame.width),
                   std::max(1, frame.height), owner, nullptr, GetModuleHandleW(nullptr), this);
@@ -187,21 +188,6 @@ void Win32TableWindow::LimitSize(MINMAXINFO& limits) const {
   AdjustWindowRectToDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), false,
                         static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
   limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
-}
-
-LRESULT CALLBACK Win32TableWindow::WindowProc(HWND window, UINT message, WPARAM wparam,
-                                              LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* made =
-        static_cast<Win32TableWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    made->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(made));
-  }
-  auto* self = reinterpret_cast<Win32TableWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr || self->hwnd_ != window) {
-    return DefWindowProcW(window, message, wparam, lparam);
-  }
-  return self->Handle(message, wparam, lparam);
 }
 
 // Each branch hands the event on last: the core may let go of this window while it runs.

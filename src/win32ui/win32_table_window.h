@@ -10,6 +10,7 @@
 #include "dialogs/table_window.h"
 #include "win32ui/win32_table_chart.h"
 #include "win32ui/win32_table_figures.h"
+#include "win32ui/window_class.h"
 #include "win32ui/windows_api.h"
 
 namespace tarvik::win32ui {
@@ -45,7 +46,8 @@ class Win32TableWindow final : public TableWindow {
   WindowPlacement Frame() const override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <typename T>
+  friend LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Notify(const NMHDR& header, LPARAM lparam);
   void Clicked(WPARAM wparam);
