@@ -145,9 +145,9 @@ void MainWindow::CompleteShot(const Reading& reading) {
   const LocalTime now = services_.clock.LocalNow();
   const ShotOrigin origin{((now.hour * 60 + now.minute) * 60 + now.second) * 1000 + now.millisecond,
                           shot.count, shot.mark};
-  state_.series.AppendShot(shot.velocity, &origin);
+  const bool appended = state_.series.AppendShot(shot.velocity, &origin);
   RefreshAverages();
-  side_windows_.ShotAppended();
+  if (appended) side_windows_.ShotAppended();
   PlayShotSound(shot.energy);
   tab_.ShotCompleted();
   if (shot_observer_) shot_observer_(shot);

@@ -50,6 +50,7 @@ void ShotTable::Toggle() {
     return;
   }
   selected_.reset();
+  metric_ = state_.settings.metric;
   RebuildFigures();
   ReadWindowPlacement(store_, setting::kShotTablePlacement, state_.settings.shot_table);
   window_ = windows_.OpenTable(WindowTexts(), state_.settings.shot_table, *this);
@@ -67,6 +68,10 @@ void ShotTable::Close() {
 void ShotTable::ShotAppended() {
   if (!IsOpen() || state_.series.row_count() == 0) return;
   const std::int32_t last = state_.series.row_count() - 1;
+  if (FollowUnits()) {
+    window_->ScrollToRow(last);
+    return;
+  }
   const ShotRow& shot = state_.series.row(last);
   figures_.Add(shot.velocity(), state_.settings.weight);
   AddToChart(shot);
@@ -76,8 +81,25 @@ void ShotTable::ShotAppended() {
   window_->ChartChanged();
 }
 
+bool ShotTable::FollowUnits() {
+  if (state_.settings.metric == metric_) return false;
+  metric_ = state_.settings.metric;
+  std::vector<std::string> headings;
+  for (const TableColumn& column : WindowTexts().columns) headings.push_back(column.heading);
+  window_->RenameColumns(headings);
+  RebuildFigures();
+  window_->RowsChanged(0);
+  window_->FiguresChanged();
+  window_->ChartChanged();
+  return true;
+}
+
 void ShotTable::Refresh() {
   if (!IsOpen()) return;
+  if (FollowUnits()) {
+    FollowSelection();
+    return;
+  }
   RebuildFigures();
   if (selected_ && *selected_ >= RowCount()) selected_.reset();
   window_->RowsChanged(0);
@@ -95,7 +117,7 @@ double ShotTable::EnergyOf(const ShotRow& shot) const {
 std::string ShotTable::CellText(int row, int column) const {
   if (row < 0 || row >= RowCount()) return {};
   const ShotRow& shot = state_.series.row(row);
-  const bool metric = state_.settings.metric;
+  const bool metric = metric_;
   switch (column) {
     case kShot:
       return FormatInt(row + 1);
@@ -126,7 +148,7 @@ RowLook ShotTable::LookOfRow(int row) const {
 
 std::vector<std::vector<std::string>> ShotTable::Figures() const {
   const ShotTableTexts& texts = ShotTableTextsFor(state_.language);
-  const bool metric = state_.settings.metric;
+  const bool metric = metric_;
   const tarvik::Figures v = figures_.velocity().Get();
   const tarvik::Figures e = figures_.energy().Get();
   std::string shots = FormatInt(v.count);
@@ -163,7 +185,7 @@ ChartInput ShotTable::MakeChartInput() const {
   input.velocities = chart_velocities_;
   input.left_out = chart_left_out_;
   const tarvik::Figures v = figures_.velocity().Get();
-  const bool metric = state_.settings.metric;
+  const bool metric = metric_;
   if (v.count > 0) input.average = VelocityForDisplay(v.average, metric);
   if (v.count > 1) input.standard_deviation = VelocityForDisplay(v.standard_deviation, metric);
   input.selected = selected_;
@@ -227,7 +249,7 @@ void ShotTable::HelpRequested(TablePart part, HelpGesture gesture) {
 
 TableWindowTexts ShotTable::WindowTexts() const {
   const ShotTableTexts& texts = ShotTableTextsFor(state_.language);
-  const bool metric = state_.settings.metric;
+  const bool metric = metric_;
   TableWindowTexts window;
   window.caption = texts.caption;
   window.columns = {
@@ -245,7 +267,7 @@ TableWindowTexts ShotTable::WindowTexts() const {
 }
 
 void ShotTable::AddToChart(const ShotRow& shot) {
-  chart_velocities_.push_back(VelocityForDisplay(shot.velocity(), state_.settings.metric));
+  chart_velocities_.push_back(VelocityForDisplay(shot.velocity(), metric_));
   chart_left_out_.push_back(shot.left_out() ? 1 : 0);
 }
 

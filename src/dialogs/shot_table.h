@@ -61,6 +61,10 @@ class ShotTable final : public TableWindowEvents {
 
  private:
   TableWindowTexts WindowTexts() const;
+  // Takes the units of the settings when they changed (Apply in Set up, whose loop the timer's
+  // shots reach): the headings, the cells, the figures and the chart change together. Whether
+  // they did.
+  bool FollowUnits();
   // What the chart draws: every shot in the units in use, and the counted shots' figures.
   ChartInput MakeChartInput() const;
   void AddToChart(const ShotRow& shot);
@@ -79,6 +83,7 @@ class ShotTable final : public TableWindowEvents {
   // The chart's input, kept beside the series so that a paint does not gather it anew.
   std::vector<double> chart_velocities_;
   std::vector<std::uint8_t> chart_left_out_;
+  bool metric_ = false;  // the units the window shows
   std::optional<int> selected_;
   std::optional<ChartPlot> chart_plot_;  // where the last paint put the shots, for clicks
 };

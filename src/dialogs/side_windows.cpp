@@ -47,13 +47,9 @@ void SideWindows::SeriesChanged() {
   shot_table_.Refresh();
 }
 
-// The shot table's headings carry the units: it opens again with the new ones where it was.
 void SideWindows::Relabel() {
   if (statistics_ != nullptr) statistics_->RelabelStatistics();
-  if (shot_table_.IsOpen()) {
-    shot_table_.Close();
-    shot_table_.Toggle();
-  }
+  shot_table_.Refresh();
 }
 
 void SideWindows::CloseAll() {

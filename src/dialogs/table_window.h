@@ -74,6 +74,8 @@ class TableWindow {
   // Rows from `first` on have changed, and rows may have been added at the end or taken away:
   // the platform asks for the row count again and draws those rows anew.
   virtual void RowsChanged(int first) = 0;
+  // New headings for the columns, in order (the units changed); widths stay as the user left them.
+  virtual void RenameColumns(std::span<const std::string> headings) = 0;
   // Scrolls the table so that the row is in view.
   virtual void ScrollToRow(int row) = 0;
   // The selected rows, in ascending order.

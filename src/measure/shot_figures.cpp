@@ -38,7 +38,7 @@ Figures RunningFigures::Get() const {
 
 void ShotFigures::Add(double velocity, double weight) {
   velocity_.Add(velocity);
-  energy_.Add(ShotEnergy(velocity, weight));
+  energy_.Add(FlooredShotEnergy(velocity, weight));
 }
 
 void ShotFigures::Clear() {

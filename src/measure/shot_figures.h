@@ -41,8 +41,10 @@ class RunningFigures {
   double highest_ = 0.0;
 };
 
-// Both quantities of the counted shots: velocities (fps) and energies (ft.lbs). A shot's energy
-// comes from its unfloored velocity, so the energy average is the mean of the shots' energies.
+// Both quantities of the counted shots: velocities (fps) and energies (ft.lbs). A shot's energy is
+// the one its row and the main window show, of its velocity floored to whole fps, so that the
+// lowest and highest energies are those of shots in the table; the energy average is the mean of
+// the shots' energies.
 class ShotFigures {
  public:
   void Add(double velocity, double weight);

@@ -75,16 +75,18 @@ Schüsse, für Geschwindigkeit und Energie:</p>
 <ul>
 <li><b>Schüsse</b>: wie viele zählen und wie viele Sie ausgelassen haben.</li>
 <li><b>Durchschnitt</b>: der Mittelwert. Der Energiedurchschnitt ist der Mittelwert der
-Energien der Schüsse, wie in der <a href="topic:1100">ausführlichen Statistik</a>.</li>
+Energien der Schüsse, nicht die Energie der mittleren Geschwindigkeit.</li>
 <li><b>Streubreite</b>: der höchste minus der niedrigste Wert.</li>
 <li><b>Standardabweichung</b>: die Stichproben-Standardabweichung, die durch
 n&nbsp;&minus;&nbsp;1 teilt, wie bei Chronographen üblich. Die RMS-Abweichung der ausführlichen
 Statistik teilt durch n und ist daher etwas kleiner. Sie braucht mindestens zwei Schüsse.</li>
 <li><b>Niedrigste</b> und <b>Höchste</b>.</li>
 </ul>
-<p>Die Kennzahlen verwenden die ungerundete Geschwindigkeit jedes Schusses; die Energiespalte
-der Tabelle zeigt die Energie der auf ganze fps abgerundeten Geschwindigkeit, wie das
-Hauptfenster den letzten Schuss zeigt.</p>
+<p>Die Kennzahlen der Geschwindigkeit verwenden die ungerundete Geschwindigkeit jedes Schusses.
+Die Kennzahlen der Energie verwenden die Energie jedes Schusses, wie seine Zeile sie zeigt: die
+der auf ganze fps abgerundeten Geschwindigkeit, wie das Hauptfenster den letzten Schuss zeigt.
+Daher können sie ein wenig von der <a href="topic:1100">ausführlichen Statistik</a> abweichen,
+die die ungerundeten Geschwindigkeiten verwendet.</p>
 )html"},
     {1302, R"html(
 <h2>Diagramm der Schusstabelle</h2>

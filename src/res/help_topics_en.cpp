@@ -68,16 +68,18 @@ counted or left out, and <b>Averages &gt; Reset</b> empties it.</p>
 velocity and for energy:</p>
 <ul>
 <li><b>Shots</b>: how many count, and how many you left out.</li>
-<li><b>Average</b>: the mean. The energy average is the mean of the shots' energies, as in the
-<a href="topic:1100">advanced statistics</a>.</li>
+<li><b>Average</b>: the mean. The energy average is the mean of the shots' energies, not the
+energy of the average velocity.</li>
 <li><b>Extreme spread</b>: the highest minus the lowest.</li>
 <li><b>Standard deviation</b>: the sample standard deviation, which divides by
 n&nbsp;&minus;&nbsp;1, as chronograph figures usually are. The advanced statistics' RMS divides
 by n, so it comes out a little smaller. It needs at least two shots.</li>
 <li><b>Lowest</b> and <b>Highest</b>.</li>
 </ul>
-<p>The figures use each shot's unrounded velocity; the table's energy column shows the energy
-of the velocity rounded down to whole fps, as the main window shows the last shot.</p>
+<p>The velocity figures use each shot's unrounded velocity. The energy figures use each shot's
+energy as its row shows it, that of its velocity rounded down to whole fps, as the main window
+shows the last shot; so they can differ a little from the
+<a href="topic:1100">advanced statistics</a>, which use the unrounded velocities.</p>
 )html"},
     {1302, R"html(
 <h2>Shot table chart</h2>

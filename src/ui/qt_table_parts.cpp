@@ -77,6 +77,15 @@ QVariant QtTableModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+void QtTableModel::RenameColumns(std::span<const std::string> headings) {
+  for (std::size_t i = 0; i < headings.size() && i < columns_.size(); ++i) {
+    columns_[i].heading = headings[i];
+  }
+  if (!columns_.empty()) {
+    emit headerDataChanged(Qt::Horizontal, 0, static_cast<int>(columns_.size()) - 1);
+  }
+}
+
 QVariant QtTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   if (role == Qt::DisplayRole) {

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QWidget>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ class QtTableModel final : public QAbstractTableModel {
   // Takes the new row count, adding or removing rows at the end, and has rows from `first` on
   // drawn anew.
   void RowsChanged(int first);
+  void RenameColumns(std::span<const std::string> headings);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -125,6 +125,10 @@ void QtTableWidget::Place(const QRect& frame, std::shared_ptr<QMargins> learned)
 }
 
 // Rows taken away at the end take their selection with them; that is not the user's change.
+void QtTableWidget::RenameColumns(std::span<const std::string> headings) {
+  model_->RenameColumns(headings);
+}
+
 void QtTableWidget::RowsChanged(int first) {
   selecting_ = true;
   model_->RowsChanged(first);
@@ -257,6 +261,10 @@ QtTableWindow::~QtTableWindow() {
 
 void QtTableWindow::RowsChanged(int first) {
   if (widget_ != nullptr) widget_->RowsChanged(first);
+}
+
+void QtTableWindow::RenameColumns(std::span<const std::string> headings) {
+  if (widget_ != nullptr) widget_->RenameColumns(headings);
 }
 
 void QtTableWindow::ScrollToRow(int row) {

@@ -35,6 +35,7 @@ class QtTableWidget final : public QWidget {
   QRect Frame() const { return placer_->Frame(); }
 
   void RowsChanged(int first);
+  void RenameColumns(std::span<const std::string> headings);
   void ScrollToRow(int row);
   std::vector<int> SelectedRows() const;
   void SelectRows(std::span<const int> rows);
@@ -87,6 +88,7 @@ class QtTableWindow final : public TableWindow {
   ~QtTableWindow() override;
 
   void RowsChanged(int first) override;
+  void RenameColumns(std::span<const std::string> headings) override;
   void ScrollToRow(int row) override;
   std::vector<int> SelectedRows() const override;
   void SelectRows(std::span<const int> rows) override;

@@ -12,6 +12,9 @@ namespace tarvik::win32ui {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TarvikTableWindow";
+// Resizable, without minimise and maximise boxes: the frame stored as it closes is always the one
+// the user sees, as the Qt front's window has it.
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX) | WS_CLIPCHILDREN;
 // Posted when the user changed the selection: the several notifications of one change (the old
 // rows let go, the new ones taken) are told as one.
 constexpr UINT kSelectionChangedMessage = WM_APP + 1;
@@ -55,9 +58,9 @@ Win32TableWindow::Win32TableWindow(const TableWindowTexts& texts, const WindowPl
   InitCommonControlsEx(&controls);
   if (!RegisterWindowClassOnce(kClassName, OwnWindowProc<Win32TableWindow>, 0, COLOR_BTNFACE))
     return;
-  CreateWindowExW(0, kClassName, Utf8ToWide(texts.caption).c_str(),
-                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, frame.x, frame.y, std::max(1, frame.width),
-                  std::max(1, frame.height), owner, nullptr, GetModuleHandleW(nullptr), this);
+  CreateWindowExW(0, kClassName, Utf8ToWide(texts.caption).c_str(), kStyle, frame.x, frame.y,
+                  std::max(1, frame.width), std::max(1, frame.height), owner, nullptr,
+                  GetModuleHandleW(nullptr), this);
   if (hwnd_ == nullptr) return;
   if (!MakeParts(texts)) return;
   ShowWindow(hwnd_, SW_SHOW);
@@ -65,6 +68,7 @@ Win32TableWindow::Win32TableWindow(const TableWindowTexts& texts, const WindowPl
 }
 
 Win32TableWindow::~Win32TableWindow() {
+  *alive_ = false;
   DestroyOwnWindow(hwnd_);
   if (font_ != nullptr) DeleteObject(font_);
   if (struck_font_ != nullptr) DeleteObject(struck_font_);
@@ -122,6 +126,17 @@ void Win32TableWindow::Run(TableCommand command) {
 
 void Win32TableWindow::RowsChanged(int first) {
   if (list_ != nullptr) SetItemCount(list_, events_.RowCount(), first);
+}
+
+void Win32TableWindow::RenameColumns(std::span<const std::string> headings) {
+  if (list_ == nullptr) return;
+  for (std::size_t index = 0; index < headings.size(); ++index) {
+    std::wstring heading = Utf8ToWide(headings[index]);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = heading.data();
+    SendMessageW(list_, LVM_SETCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
+  }
 }
 
 void Win32TableWindow::ScrollToRow(int row) {

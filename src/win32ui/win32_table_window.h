@@ -5,6 +5,8 @@
 #ifndef TARVIK_WIN32UI_WIN32_TABLE_WINDOW_H_
 #define TARVIK_WIN32UI_WIN32_TABLE_WINDOW_H_
 
+#include <memory>
+#include <span>
 #include <string>
 
 #include "dialogs/table_window.h"
@@ -43,9 +45,12 @@ class Win32TableWindow final : public TableWindow {
   void FiguresChanged() override;
   void ChartChanged() override;
   void EnableCommand(TableCommand command, bool enabled) override;
+  void RenameColumns(std::span<const std::string> headings) override;
   WindowPlacement Frame() const override;
 
  private:
+  // False once the window is being destroyed, for loops that outlive it (the context menu's).
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   template <typename T>
   friend LRESULT CALLBACK OwnWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);

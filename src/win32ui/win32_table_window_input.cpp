@@ -1,4 +1,6 @@
 // The window's answers to the user's keys, right clicks and help requests.
+#include <memory>
+
 #include "win32ui/win32_table_window.h"
 
 namespace tarvik::win32ui {
@@ -46,9 +48,12 @@ void Win32TableWindow::ListMenu(LPARAM at) {
               leave_out_text_.c_str());
   AppendMenuW(menu, MF_STRING | (take_in_enabled_ ? MF_ENABLED : MF_GRAYED), kTakeInId,
               take_in_text_.c_str());
+  // The menu runs a loop of its own, in which the window may be let go of.
+  const std::shared_ptr<const bool> alive = alive_;
   const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, point.x,
                                     point.y, 0, hwnd_, nullptr);
   DestroyMenu(menu);
+  if (!*alive) return;
   if (chosen == kLeaveOutId) Run(TableCommand::kLeaveOut);
   if (chosen == kTakeInId) Run(TableCommand::kTakeIn);
 }

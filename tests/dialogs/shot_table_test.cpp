@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "doubles/memory_files.h"
 #include "doubles/quiet_services.h"
 #include "doubles/recording_canvas.h"
+#include "res/config_templates.h"
 
 namespace tarvik {
 namespace {
@@ -168,6 +172,50 @@ TEST_F(ShotTableTest, TheChartPaintsTheShotsAndAClickSelectsTheShotUnderIt) {
   }
   ASSERT_EQ(Table().selected.size(), 1u);
   EXPECT_EQ(Table().scrolled_to, Table().selected.front());
+}
+
+// The figures' energies are those the rows show, so that the lowest and highest are a row's.
+TEST_F(ShotTableTest, TheFiguresOfOneShotShowTheEnergyItsRowShows) {
+  state_.settings.log_file = "Tarvik.log";
+  services_.files.files["Tarvik.log"] = "800.90,21.32,15.00\r\n";
+  OpenTable();
+  Command(Id::kLoadLog);
+  ASSERT_EQ(Events().RowCount(), 1);
+  EXPECT_EQ(Events().CellText(0, ShotTable::kEnergy), "21.32");
+  EXPECT_EQ(FigureColumn(2)[2] + FigureColumn(2)[5] + FigureColumn(2)[6], "21.3221.3221.32");
+}
+
+// Apply in Set up changes the units while the sheet's loop runs and shots keep coming: the
+// headings, the cells and the chart change together, and Set up reopens nothing.
+TEST_F(ShotTableTest, UnitsAppliedWhileTheSheetIsOpenKeepTheTableInOneUnit) {
+  OpenTable();
+  Receive("001176\r\n001226\r\n");
+  std::vector<double> axis_labels;
+  std::string heading;
+  services_.windows.sheet_script = [&](PropertySheet& sheet, auto& view) {
+    testing::FakeDialog& page = view.pages[0];
+    page.Click(ConfigId::kMetric, *sheet.page(0));
+    sheet.ApplyNow();
+    Receive("001300\r\n");  // a tick inside the sheet's loop
+    heading = Table().texts.columns[ShotTable::kVelocity].heading;
+    testing::RecordingCanvas canvas(400, 300);
+    Events().PaintChart(canvas);
+    for (const std::string& call : canvas.calls) {
+      if (call.rfind("text ", 0) == 0 && call.find(" [4,") != std::string::npos) {
+        const std::string label = call.substr(5, call.find(" [") - 5);
+        if (!label.empty() && std::isdigit(static_cast<unsigned char>(label[0]))) {
+          axis_labels.push_back(ParseDecimal(label));
+        }
+      }
+    }
+    sheet.Cancel();
+  };
+  Command(Id::kSetUp);
+  ASSERT_FALSE(axis_labels.empty());
+  EXPECT_LT(*std::max_element(axis_labels.begin(), axis_labels.end()), 400.0) << "all in m/s";
+  EXPECT_EQ(heading, "Velocity (m/s)");
+  EXPECT_EQ(services_.windows.tables.size(), 1u) << "Set up reopens nothing";
+  EXPECT_TRUE(Table().open);
 }
 
 }  // namespace

@@ -72,6 +72,11 @@ struct FakeTableWindow : TableWindow {
   explicit FakeTableWindow(std::shared_ptr<Record> record) : record(std::move(record)) {}
   ~FakeTableWindow() override { record->open = false; }
   void RowsChanged(int first) override { record->rows_changed.push_back(first); }
+  void RenameColumns(std::span<const std::string> headings) override {
+    for (std::size_t i = 0; i < headings.size() && i < record->texts.columns.size(); ++i) {
+      record->texts.columns[i].heading = headings[i];
+    }
+  }
   void ScrollToRow(int row) override { record->scrolled_to = row; }
   std::vector<int> SelectedRows() const override { return record->selected; }
   void SelectRows(std::span<const int> rows) override {

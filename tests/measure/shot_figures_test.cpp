@@ -76,7 +76,7 @@ TEST(ShotFiguresTest, MillionShotStringsMatchTwoPasses) {
       for (int i = 0; i < kMillion; ++i) {
         const double v = kind == 0 ? wide(random) : kind == 1 ? pellet(random) : near_equal(random);
         velocities[i] = v;
-        energies[i] = ShotEnergy(v, kWeight);
+        energies[i] = FlooredShotEnergy(v, kWeight);
         figures.Add(v, kWeight);
       }
       ExpectClose(figures.velocity().Get(), TwoPass(velocities));
@@ -110,9 +110,15 @@ TEST(ShotFiguresTest, NoneOneAndTwoShots) {
   EXPECT_DOUBLE_EQ(two.standard_deviation, std::sqrt(50.0));  // n - 1, not n (which gives 5)
   EXPECT_EQ(two.lowest, 800.0);
   EXPECT_EQ(two.highest, 810.0);
-  // The mean of the energies, not the energy of the mean velocity, nor of floored velocities.
+  // The mean of the energies, not the energy of the mean velocity.
   EXPECT_DOUBLE_EQ(figures.energy().Get().average,
                    (ShotEnergy(800.0, 15.0) + ShotEnergy(810.0, 15.0)) / 2);
+  // Each energy as the shot's row shows it: of the velocity floored to whole fps.
+  figures.Add(805.9, 15.0);
+  EXPECT_EQ(figures.energy().Get().highest, ShotEnergy(810.0, 15.0));
+  EXPECT_DOUBLE_EQ(
+      figures.energy().Get().average,
+      (ShotEnergy(800.0, 15.0) + ShotEnergy(810.0, 15.0) + ShotEnergy(805.0, 15.0)) / 3);
 }
 
 // The owner rebuilds after a shot is left out: what is left must not remember the old shots,
