@@ -14,7 +14,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"TarvikTableWindow";
 // Resizable, without minimise and maximise boxes: the frame stored as it closes is always the one
 // the user sees, as the Qt front's window has it.
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX) | WS_CLIPCHILDREN;
+constexpr DWORD kStyle =
+    (WS_OVERLAPPEDWINDOW & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) | WS_CLIPCHILDREN;
 // Posted when the user changed the selection: the several notifications of one change (the old
 // rows let go, the new ones taken) are told as one.
 constexpr UINT kSelectionChangedMessage = WM_APP + 1;
