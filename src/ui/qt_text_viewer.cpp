@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "base/number_text.h"
+
 namespace tarvik::ui {
 namespace {
 
@@ -19,7 +21,7 @@ std::string OpenerFailure(int exit_code) {
     case 4:
       return "xdg-open: the program for text files failed.";
     default:
-      return "xdg-open ended with code " + std::to_string(exit_code) + ".";
+      return "xdg-open ended with code " + FormatInt(exit_code) + ".";
   }
 }
 

@@ -57,14 +57,6 @@ class DialogAlertTest : public testing::Test {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   }
   HWND Item(int id) const { return GetDlgItem(dialog_.hwnd(), id); }
-  // Whether the control waits to be painted, and then not any more.
-  bool TakeUpdate(int id) const {
-    RECT update;
-    const bool pending = GetUpdateRect(Item(id), &update, FALSE) != FALSE;
-    UpdateWindow(Item(id));
-    Pump();
-    return pending;
-  }
 
   QuietLogic logic_;
   Win32Dialog dialog_{kDialog, nullptr, DialogRole::kModeless};
@@ -89,28 +81,6 @@ TEST_F(DialogAlertTest, AlertedValueFieldDrawsRedTextOnTheDialogsBackground) {
   EXPECT_EQ(PrintedWindow(Item(kValue)).CountOf(kRedPixel), 0);
   EXPECT_EQ(ColorsOf(dialog_.hwnd(), WM_CTLCOLORSTATIC, Item(kValue)).text,
             GetSysColor(COLOR_WINDOWTEXT));
-}
-
-TEST_F(DialogAlertTest, AlertedEditKeepsTheEditsBackground) {
-  dialog_.SetItemAlert(kEdit, true);
-  const Colors colors = ColorsOf(dialog_.hwnd(), WM_CTLCOLOREDIT, Item(kEdit));
-  EXPECT_EQ(colors.text, RGB(255, 0, 0));
-  EXPECT_EQ(colors.brush, ColorsOf(dialog_.hwnd(), WM_CTLCOLOREDIT, Item(kOther)).brush);
-}
-
-TEST_F(DialogAlertTest, ControlIsRedrawnOnlyWhenItsAlertChanges) {
-  TakeUpdate(kValue);
-  dialog_.SetItemAlert(kValue, true);
-  EXPECT_TRUE(TakeUpdate(kValue));
-  dialog_.SetItemAlert(kValue, true);
-  EXPECT_FALSE(TakeUpdate(kValue));
-  dialog_.SetItemAlert(kValue, false);
-  EXPECT_TRUE(TakeUpdate(kValue));
-  dialog_.SetItemAlert(kValue, false);
-  EXPECT_FALSE(TakeUpdate(kValue));
-  // An identifier the layout lacks changes nothing.
-  dialog_.SetItemAlert(99, true);
-  EXPECT_FALSE(TakeUpdate(kValue));
 }
 
 }  // namespace

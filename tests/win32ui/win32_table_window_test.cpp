@@ -35,29 +35,6 @@ TEST_F(TableWindowTest, OpensAtOnceAtItsFrameAskingOnlyForTheRowsInView) {
   EXPECT_EQ(frame.height, kFrame.height);
 }
 
-TEST_F(TableWindowTest, ColumnsHaveTheirHeadingsAlignmentAndWidthInCharacters) {
-  HWND header = reinterpret_cast<HWND>(SendMessageW(list(), LVM_GETHEADER, 0, 0));
-  ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
-  std::vector<int> widths;
-  for (int i = 0; i < 3; ++i) {
-    wchar_t heading[32] = {};
-    LVCOLUMNW column{};
-    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = heading;
-    column.cchTextMax = 32;
-    ASSERT_TRUE(SendMessageW(list(), LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&column)));
-    EXPECT_EQ(WideToUtf8(heading), Texts().columns[i].heading);
-    EXPECT_EQ((column.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT, Texts().columns[i].right_aligned);
-    widths.push_back(column.cx);
-  }
-  // 5, 9 and 8 characters of the same average width, and the same margins.
-  const int average = (widths[1] - widths[0]) / 4;
-  EXPECT_GT(average, 3);
-  EXPECT_EQ(widths[1] - widths[0], 4 * average);
-  EXPECT_EQ(widths[2] - widths[0], 3 * average);
-  EXPECT_GE(widths[0], 5 * average);
-}
-
 TEST_F(TableWindowTest, AppendedRowsAreCountedAndScrolledToWithoutRedrawingTheRest) {
   table_.asked.clear();
   table_.rows += 5;
