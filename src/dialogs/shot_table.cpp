@@ -220,8 +220,8 @@ void ShotTable::FollowSelection() {
     if (row < 0 || row >= RowCount()) continue;
     (state_.series.row(row).left_out() ? any_left_out : any_counted) = true;
   }
-  window_->EnableCommand(TableCommand::kLeaveOut, any_counted);
-  window_->EnableCommand(TableCommand::kTakeIn, any_left_out);
+  window_->EnableCommand(kLeaveOut, any_counted);
+  window_->EnableCommand(kTakeIn, any_left_out);
   const std::optional<int> selected =
       rows.empty() ? std::nullopt : std::optional<int>(rows.front());
   if (selected != selected_) {
@@ -230,11 +230,11 @@ void ShotTable::FollowSelection() {
   }
 }
 
-void ShotTable::Command(TableCommand command) {
+void ShotTable::Command(int command) {
   if (!IsOpen()) return;
   const std::vector<int> selected = window_->SelectedRows();
   const std::vector<std::int32_t> rows(selected.begin(), selected.end());
-  if (!state_.series.SetLeftOut(rows, command == TableCommand::kLeaveOut)) return;
+  if (!state_.series.SetLeftOut(rows, command == kLeaveOut)) return;
   counting_changed_();
   RebuildFigures();
   window_->RowsChanged(*std::ranges::min_element(rows));
@@ -243,7 +243,7 @@ void ShotTable::Command(TableCommand command) {
   FollowSelection();
 }
 
-void ShotTable::HelpRequested(TablePart part, HelpGesture gesture) {
+void ShotTable::HelpRequested(TablePart part, int /*command*/, HelpGesture gesture) {
   help_.ShowHelp(HelpRequest::ControlTopic(ShotTableHelpContext(part), gesture));
 }
 
@@ -261,8 +261,8 @@ TableWindowTexts ShotTable::WindowTexts() const {
       {std::string(texts.mark), false, 5},
       {std::string(texts.limit), false, 7},
   };
-  window.leave_out = texts.leave_out;
-  window.take_in = texts.take_in;
+  window.buttons = {{kLeaveOut, std::string(texts.leave_out), TableKey::kDelete},
+                    {kTakeIn, std::string(texts.take_in), TableKey::kInsert}};
   return window;
 }
 

@@ -28,6 +28,8 @@ namespace tarvik {
 class ShotTable final : public TableWindowEvents {
  public:
   enum Column { kShot, kTime, kVelocity, kEnergy, kCount, kMark, kLimit, kColumns };
+  // The window's commands: its two buttons, their context menu items and keys.
+  enum Command { kLeaveOut = 1, kTakeIn = 2 };
 
   // `counting_changed` is told when the user left shots out or took them in, for the averages
   // and the windows that follow the series.
@@ -55,8 +57,8 @@ class ShotTable final : public TableWindowEvents {
   void PaintChart(Canvas& canvas) override;
   void ChartClicked(int x, int y) override;
   void SelectionChanged() override;
-  void Command(TableCommand command) override;
-  void HelpRequested(TablePart part, HelpGesture gesture) override;
+  void Command(int command) override;
+  void HelpRequested(TablePart part, int command, HelpGesture gesture) override;
   void CloseRequested() override { Close(); }
 
  private:

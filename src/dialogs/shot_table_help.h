@@ -1,4 +1,4 @@
-// The help topics of the shot table's parts: the table with its two commands, the figures under
+// The help topics of the shot table's parts: the table with its commands, the figures under
 // it, and the chart.
 #ifndef TARVIK_DIALOGS_SHOT_TABLE_HELP_H_
 #define TARVIK_DIALOGS_SHOT_TABLE_HELP_H_
@@ -18,8 +18,7 @@ constexpr int ShotTableHelpContext(TablePart part) {
     case TablePart::kChart:
       return kShotChartContext;
     case TablePart::kTable:
-    case TablePart::kLeaveOut:
-    case TablePart::kTakeIn:
+    case TablePart::kButton:
       break;
   }
   return kShotTableContext;

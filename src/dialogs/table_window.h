@@ -1,16 +1,20 @@
-// A window of rows with figures under them, a chart the core paints and two commands: the shot
-// table. The core describes every row, text and colour; the platform lays the parts out, lets the
-// user resize the window, and keeps the table's rows virtual: it asks for the rows it shows, so a
-// table of any length opens at once and a new row costs the same at any length.
+// A window of rows with figures under them, a chart the core paints and a row of commands: the
+// shot table, the history, a kept string. The core describes every row, text and colour; the
+// platform lays the parts out, lets the user resize the window, and keeps the table's rows virtual:
+// it asks for the rows it shows, so a table of any length opens at once and a new row costs the
+// same at any length.
 #ifndef TARVIK_DIALOGS_TABLE_WINDOW_H_
 #define TARVIK_DIALOGS_TABLE_WINDOW_H_
 
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/canvas.h"
 #include "base/dialog_view.h"
+#include "base/platform_error.h"
 #include "settings/app_settings.h"
 
 namespace tarvik {
@@ -22,18 +26,29 @@ struct TableColumn {
   int width_in_characters = 8;
 };
 
-// The commands of the window: its two buttons, the two items of the table's context menu, and
-// the keys Delete (leave out) and Insert (take in) in the table.
-enum class TableCommand { kLeaveOut, kTakeIn };
+// A key of the table that runs a command, as its button would.
+enum class TableKey { kNone, kDelete, kInsert };
 
-// The parts of the window that have a help topic of their own, for F1 and a right click.
-enum class TablePart { kTable, kFigures, kChart, kLeaveOut, kTakeIn };
+// A command of the window: a button under the table and, when `in_context_menu`, an item of the
+// table's context menu; the logic tells the commands apart by `id`.
+struct TableButton {
+  int id = 0;
+  std::string text;  // with its "&" letter
+  TableKey key = TableKey::kNone;
+  bool in_context_menu = true;
+};
+
+// The parts of the window that have a help topic of their own, for F1 and a right click; a
+// button's help names its command.
+enum class TablePart { kTable, kFigures, kChart, kButton };
+
+// The formats the chart can be saved in: PNG on every front, PDF and SVG where the front can.
+enum class ChartFormat { kPng, kPdf, kSvg };
 
 struct TableWindowTexts {
   std::string caption;
   std::vector<TableColumn> columns;
-  std::string leave_out;  // the button and the context menu item, with its "&" letter
-  std::string take_in;
+  std::vector<TableButton> buttons;  // left to right
 };
 
 // How a row is drawn.
@@ -61,8 +76,12 @@ class TableWindowEvents {
   virtual void ChartClicked(int /*x*/, int /*y*/) {}
   // The user changed the table's selection (the program's own SelectRows does not count).
   virtual void SelectionChanged() {}
-  virtual void Command(TableCommand command) = 0;
-  virtual void HelpRequested(TablePart /*part*/, HelpGesture /*gesture*/) {}
+  // A button, its context menu item or its key; only while the command is enabled.
+  virtual void Command(int command) = 0;
+  // A double click on a row, or Enter in the table.
+  virtual void RowActivated(int /*row*/) {}
+  // `command` is the button's id for TablePart::kButton, 0 otherwise.
+  virtual void HelpRequested(TablePart /*part*/, int /*command*/, HelpGesture /*gesture*/) {}
   // The caption's close button, the system menu's Close, Alt+F4 or Escape.
   virtual void CloseRequested() = 0;
 };
@@ -86,7 +105,13 @@ class TableWindow {
   virtual void FiguresChanged() = 0;
   // The chart is painted again soon, from the event loop.
   virtual void ChartChanged() = 0;
-  virtual void EnableCommand(TableCommand command, bool enabled) = 0;
+  virtual void EnableCommand(int command, bool enabled) = 0;
+  virtual void SetCaption(std::string_view caption) = 0;
+  // Whether SaveChart can write the format here.
+  virtual bool CanSaveChart(ChartFormat format) const = 0;
+  // Paints the chart as PaintChart paints it, at the chart's size on the screen, into a file of
+  // the format at `path`; the system's error when the file could not be written.
+  virtual std::optional<PlatformError> SaveChart(const std::string& path, ChartFormat format) = 0;
   // The window's frame on the screen: its top left corner and its outer width and height.
   virtual WindowPlacement Frame() const = 0;
 };

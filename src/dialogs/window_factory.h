@@ -67,7 +67,7 @@ class WindowFactory {
   // its frame at `frame`, shown and painted at once; nothing when it cannot be made.
   virtual std::unique_ptr<PaintedWindow> OpenPainted(const WindowPlacement& frame,
                                                      PaintedWindowEvents& events) = 0;
-  // A resizable top-level window of rows, figures, a chart and two commands, owned by the
+  // A resizable top-level window of rows, figures, a chart and a row of commands, owned by the
   // window that asks, with its frame at `frame`, shown at once; nothing when it cannot be made.
   virtual std::unique_ptr<TableWindow> OpenTable(const TableWindowTexts& texts,
                                                  const WindowPlacement& frame,

@@ -66,6 +66,9 @@ struct MenuItem {
   int id;  // 0 for a popup or a separator
   std::string_view text;
   std::span<const MenuItem> items;  // a popup's items
+  // The key that runs the command from the window, "Ctrl+N", whatever the language; the text
+  // shows it after a tab in the language's words.
+  std::string_view shortcut = {};
 };
 
 struct MenuTemplate {

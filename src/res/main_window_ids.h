@@ -27,6 +27,8 @@ enum class MainWindowId : int {
   kGraphics = 54,
   // Commands added beside the original menu, clear of its numbers.
   kShotTable = 1100,
+  kNewString = 1101,
+  kHistory = 1102,
 
   // "Last shot" group.
   kLastShotGroup = 100,

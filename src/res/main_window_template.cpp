@@ -92,6 +92,8 @@ constexpr std::array kNeutralHelp = {
 };
 constexpr std::array kNeutralShots = {
     MenuItem{Id(W::kShotTable), "&Shot table on/off", {}},
+    MenuItem{Id(W::kNewString), "&New string...\tCtrl+N", {}, "Ctrl+N"},
+    MenuItem{Id(W::kHistory), "&History...", {}},
 };
 constexpr std::array kNeutralBar = {
     MenuItem{Id(W::kSetUp), "&Set up", {}},     MenuItem{0, "&Logging", kNeutralLogging},
@@ -118,6 +120,8 @@ constexpr std::array kGermanHelp = {
 };
 constexpr std::array kGermanShots = {
     MenuItem{Id(W::kShotTable), "&Schusstabelle ein/aus", {}},
+    MenuItem{Id(W::kNewString), "&Neue Serie...\tStrg+N", {}, "Ctrl+N"},
+    MenuItem{Id(W::kHistory), "&Verlauf...", {}},
 };
 constexpr std::array kGermanBar = {
     MenuItem{Id(W::kSetUp), "&Set up", {}},         MenuItem{0, "&Aufzeichnen", kGermanLogging},

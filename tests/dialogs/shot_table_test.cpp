@@ -82,23 +82,23 @@ TEST_F(ShotTableTest, AShotLeftOutLeavesEveryAverageAndTakingItInBringsItBack) {
   Receive(kThreeShots);
   const std::string all_three = Text(Id::kAverageVelocity);
   Select({1});
-  EXPECT_TRUE(Table().leave_out_enabled);
-  EXPECT_FALSE(Table().take_in_enabled);
-  Events().Command(TableCommand::kLeaveOut);
+  EXPECT_TRUE(Table().Enabled(ShotTable::kLeaveOut));
+  EXPECT_FALSE(Table().Enabled(ShotTable::kTakeIn));
+  Events().Command(ShotTable::kLeaveOut);
   EXPECT_TRUE(Events().LookOfRow(1).dimmed);
   EXPECT_EQ(Events().RowCount(), 3);
   EXPECT_EQ(Text(Id::kShotCount), "2");
   EXPECT_NE(Text(Id::kAverageVelocity), all_three);
   EXPECT_EQ(FigureColumn(1)[1], "2 (1 left out)");
-  EXPECT_FALSE(Table().leave_out_enabled);
-  EXPECT_TRUE(Table().take_in_enabled);
-  Events().Command(TableCommand::kTakeIn);
+  EXPECT_FALSE(Table().Enabled(ShotTable::kLeaveOut));
+  EXPECT_TRUE(Table().Enabled(ShotTable::kTakeIn));
+  Events().Command(ShotTable::kTakeIn);
   EXPECT_EQ(Text(Id::kAverageVelocity), all_three);
   EXPECT_EQ(FigureColumn(1)[1], "3");
 
   // The last shot left out: Undo takes it away, and Reset stays possible with no shot counted.
   Select({0, 1, 2});
-  Events().Command(TableCommand::kLeaveOut);
+  Events().Command(ShotTable::kLeaveOut);
   EXPECT_EQ(Text(Id::kShotCount), "0");
   EXPECT_EQ(Text(Id::kAverageVelocity), "");
   EXPECT_TRUE(view_.MenuEnabled(Id::kUndo) && view_.MenuEnabled(Id::kReset));

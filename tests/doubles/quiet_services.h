@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/file_dialog.h"
@@ -66,8 +68,14 @@ struct FakeTableWindow : TableWindow {
     std::vector<int> selected;
     int figures_changes = 0;
     int chart_changes = 0;
-    bool leave_out_enabled = true;
-    bool take_in_enabled = true;
+    std::map<int, bool> enabled;  // by command; a command never told is enabled
+    std::string caption_set;      // the last SetCaption
+    std::vector<std::pair<std::string, ChartFormat>> charts_saved;
+    std::optional<PlatformError> save_error;  // what SaveChart answers
+    bool Enabled(int command) const {
+      const auto found = enabled.find(command);
+      return found == enabled.end() || found->second;
+    }
   };
   explicit FakeTableWindow(std::shared_ptr<Record> record) : record(std::move(record)) {}
   ~FakeTableWindow() override { record->open = false; }
@@ -84,9 +92,12 @@ struct FakeTableWindow : TableWindow {
   }
   void FiguresChanged() override { ++record->figures_changes; }
   void ChartChanged() override { ++record->chart_changes; }
-  void EnableCommand(TableCommand command, bool enabled) override {
-    (command == TableCommand::kLeaveOut ? record->leave_out_enabled : record->take_in_enabled) =
-        enabled;
+  void EnableCommand(int command, bool enabled) override { record->enabled[command] = enabled; }
+  void SetCaption(std::string_view caption) override { record->caption_set = caption; }
+  bool CanSaveChart(ChartFormat /*format*/) const override { return true; }
+  std::optional<PlatformError> SaveChart(const std::string& path, ChartFormat format) override {
+    record->charts_saved.emplace_back(path, format);
+    return record->save_error;
   }
   WindowPlacement Frame() const override { return record->frame; }
   std::shared_ptr<Record> record;
