@@ -75,6 +75,10 @@ class NullFiles final : public Files {
   std::unique_ptr<FileReader> OpenForReading(const std::string&) override { return nullptr; }
   bool Delete(const std::string&) override { return false; }
   bool ReplaceWhole(const std::string&, std::string_view) override { return false; }
+  std::optional<PlatformError> WriteStreamed(
+      const std::string&, const std::function<bool(const PieceWriter&)>&) override {
+    return PlatformError{};
+  }
 };
 
 class NullViewer final : public TextFileViewer {

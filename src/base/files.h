@@ -6,9 +6,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "base/platform_error.h"
 
 namespace tarvik {
 
@@ -32,6 +35,13 @@ class Files {
   // Puts a file with exactly these bytes in place of the file there, if any: written beside it,
   // flushed and renamed over it, so that a failed or cut-short write leaves the old file whole.
   virtual bool ReplaceWhole(const std::string& path, std::string_view bytes) = 0;
+  // Hands `produce` a writer of pieces and puts a file of what it wrote in place of the file at
+  // `path`, as ReplaceWhole does, once `produce` returns true; a file too large to hold in memory
+  // is written this way. The system's error when it could not be done; `produce` returning false
+  // (its writer returns false once a write failed) leaves the old file as it was.
+  using PieceWriter = std::function<bool(std::string_view piece)>;
+  virtual std::optional<PlatformError> WriteStreamed(
+      const std::string& path, const std::function<bool(const PieceWriter& write)>& produce) = 0;
 };
 
 // Shows a text file to the user in the desktop's text editor, without waiting for it.

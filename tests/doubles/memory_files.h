@@ -30,6 +30,20 @@ class MemoryFiles : public Files {
     files[path] = bytes;
     return true;
   }
+  std::optional<PlatformError> WriteStreamed(
+      const std::string& path,
+      const std::function<bool(const PieceWriter& write)>& produce) override {
+    if (locked.count(path)) return PlatformError{13, "Permission denied"};
+    std::string bytes;
+    if (!produce([&bytes](std::string_view piece) {
+          bytes += piece;
+          return true;
+        })) {
+      return PlatformError{0, "the file's content could not be made"};
+    }
+    files[path] = std::move(bytes);
+    return std::nullopt;
+  }
 
   std::map<std::string, std::string> files;
   std::set<std::string> locked;  // held by another program: cannot be opened

@@ -107,19 +107,33 @@ bool PosixFiles::Delete(const std::string& path) {
 }
 
 bool PosixFiles::ReplaceWhole(const std::string& path, std::string_view bytes) {
+  return !WriteStreamed(path, [bytes](const PieceWriter& write) { return write(bytes); });
+}
+
+std::optional<PlatformError> PosixFiles::WriteStreamed(
+    const std::string& path, const std::function<bool(const PieceWriter& write)>& produce) {
   const std::string temporary = path + ".new";
   ::unlink(temporary.c_str());  // left by a save that was cut short
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return Failed("create", temporary, ErrnoError());
-  ssize_t written = 0;
+  if (fd < 0) {
+    const PlatformError error = ErrnoError();
+    Failed("create", temporary, error);
+    return error;
+  }
   std::optional<PlatformError> failure;
-  if (!bytes.empty()) failure = WriteOnce(fd, bytes, written);
+  const bool produced = produce([fd, &failure](std::string_view piece) {
+    ssize_t written = 0;
+    if (!failure && !piece.empty()) failure = WriteOnce(fd, piece, written);
+    return !failure;
+  });
+  if (!failure && !produced) failure = PlatformError{0, "the file's content could not be made"};
   if (!failure && ::fdatasync(fd) != 0) failure = ErrnoError();
   if (::close(fd) != 0 && !failure) failure = ErrnoError();
-  if (!failure && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  if (!failure && ::rename(temporary.c_str(), path.c_str()) == 0) return std::nullopt;
   if (!failure) failure = ErrnoError();
   ::unlink(temporary.c_str());
-  return Failed("put in place", path, *failure);
+  Failed("put in place", path, *failure);
+  return failure;
 }
 
 }  // namespace tarvik::posix

@@ -18,6 +18,9 @@ class PosixFiles final : public Files {
   std::unique_ptr<FileReader> OpenForReading(const std::string& path) override;
   bool Delete(const std::string& path) override;
   bool ReplaceWhole(const std::string& path, std::string_view bytes) override;
+  std::optional<PlatformError> WriteStreamed(
+      const std::string& path,
+      const std::function<bool(const PieceWriter& write)>& produce) override;
 
  private:
   // Tells the log and returns false.

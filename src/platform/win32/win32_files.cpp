@@ -89,23 +89,41 @@ bool Win32Files::Delete(const std::string& path) {
 }
 
 bool Win32Files::ReplaceWhole(const std::string& path, std::string_view bytes) {
+  return !WriteStreamed(path, [bytes](const PieceWriter& write) { return write(bytes); });
+}
+
+std::optional<PlatformError> Win32Files::WriteStreamed(
+    const std::string& path, const std::function<bool(const PieceWriter& write)>& produce) {
   const std::string temporary = path + ".new";
   HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return LogLastError(log_, "create", temporary);
-  DWORD written = 0;
-  bool ok = (bytes.empty() ||
-             (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size())) &&
-            FlushFileBuffers(file);
-  ok = CloseHandle(file) && ok;
-  if (ok && MoveFileExA(temporary.c_str(), path.c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    LogLastError(log_, "create", temporary);
+    return PlatformError{static_cast<int>(code), SystemErrorText(code)};
   }
+  DWORD failed = ERROR_SUCCESS;
+  const bool produced = produce([file, &failed](std::string_view piece) {
+    DWORD written = 0;
+    if (failed == ERROR_SUCCESS && !piece.empty() &&
+        !(WriteFile(file, piece.data(), static_cast<DWORD>(piece.size()), &written, nullptr) &&
+          written == piece.size())) {
+      failed = GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_WRITE_FAULT;
+    }
+    return failed == ERROR_SUCCESS;
+  });
+  if (failed == ERROR_SUCCESS && !produced) failed = ERROR_CANCELLED;
+  if (failed == ERROR_SUCCESS && !FlushFileBuffers(file)) failed = GetLastError();
+  if (!CloseHandle(file) && failed == ERROR_SUCCESS) failed = GetLastError();
+  if (failed == ERROR_SUCCESS && MoveFileExA(temporary.c_str(), path.c_str(),
+                                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return std::nullopt;
+  }
+  if (failed == ERROR_SUCCESS) failed = GetLastError();
+  SetLastError(failed);
   LogLastError(log_, "put in place", path);
   DeleteFileA(temporary.c_str());
-  return false;
+  return PlatformError{static_cast<int>(failed), SystemErrorText(failed)};
 }
 
 bool StartProcess(const std::string& command_line) {
