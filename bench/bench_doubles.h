@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/canvas.h"
 #include "base/clock.h"
@@ -15,6 +16,7 @@
 #include "base/help_viewer.h"
 #include "base/message_box.h"
 #include "dialogs/window_factory.h"
+#include "history/history_folder.h"
 #include "link/serial_port.h"
 #include "settings/settings_store.h"
 
@@ -79,6 +81,38 @@ class NullFiles final : public Files {
       const std::string&, const std::function<bool(const PieceWriter&)>&) override {
     return PlatformError{};
   }
+};
+
+// A history folder that takes every record and keeps none, so recording costs only its texts.
+class DiscardingHistoryFolder final : public HistoryFolder {
+ public:
+  std::string Path() const override { return {}; }
+  std::vector<HistoryEntry> ListStrings() override { return {}; }
+  std::optional<std::string> ReadString(std::string_view) override { return std::nullopt; }
+  std::unique_ptr<HistoryFile> CreateString(std::string_view, PlatformError&) override {
+    return std::make_unique<File>();
+  }
+  std::unique_ptr<HistoryFile> OpenString(std::string_view, PlatformError&) override {
+    return std::make_unique<File>();
+  }
+  std::optional<PlatformError> MoveStringAside(std::string_view) override { return std::nullopt; }
+  std::optional<std::string> ReadIndex() override { return std::nullopt; }
+  std::optional<PlatformError> WriteIndex(std::string_view) override { return std::nullopt; }
+  bool TakeHold() override { return true; }
+
+ private:
+  struct File final : HistoryFile {
+    std::optional<PlatformError> AppendDurably(std::string_view bytes) override {
+      size += static_cast<std::int64_t>(bytes.size());
+      return std::nullopt;
+    }
+    std::optional<PlatformError> Truncate(std::int64_t to) override {
+      size = to;
+      return std::nullopt;
+    }
+    std::int64_t Size() override { return size; }
+    std::int64_t size = 0;
+  };
 };
 
 class NullViewer final : public TextFileViewer {

@@ -63,12 +63,13 @@ void BM_ShotRoadMegabyte(benchmark::State& state) {
   NullWindows windows;
   NullFileDialogs file_dialogs;
   NullHelp help;
+  DiscardingHistoryFolder history;
   std::int64_t shots = 0;
   for (auto _ : state) {
     AppState app(platform);
     MainWindow window(
         surface, app,
-        {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
+        {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help, history});
     window.Initialize();
     if (statistics_open) {
       window.Command(static_cast<int>(MainWindowId::kAdvancedStatistics), Notification::kMenu);

@@ -44,10 +44,13 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
       settings_(state.settings, state.last_shot, services.store),
       tab_(state.chronoscope, services.clock,
            [this](const std::vector<Reading>& readings) { CompleteReadings(readings); }),
-      side_windows_(services.windows, services.store, services.help, state, [this] {
-        RefreshAverages();
-        side_windows_.CountingChanged();
-      }) {}
+      side_windows_(services.windows, services.store, services.help, state,
+                    [this](std::span<const std::int32_t> rows, bool left_out) {
+                      recording_.RecordLeftOut(rows, left_out);
+                      RefreshAverages();
+                      side_windows_.CountingChanged();
+                    }),
+      recording_(services.history, services.clock, state) {}
 
 void MainWindow::Initialize() {
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,
@@ -111,11 +114,28 @@ void MainWindow::SeriesChanged() {
 }
 
 void MainWindow::Tick(int timer_id) {
+  if (timer_id == kNoticeTimerId) return ShowHistoryNotice();
   if (timer_id != kTimerId || in_tick_) return;
-  FlagScope ticking(in_tick_);
-  tab_.StartTick();
-  CompleteReadings(state_.chronoscope.Poll(services_.clock.NowMs()));
-  if (tab_.LookDue()) LookAtTab();
+  {
+    FlagScope ticking(in_tick_);
+    tab_.StartTick();
+    CompleteReadings(state_.chronoscope.Poll(services_.clock.NowMs()));
+    if (tab_.LookDue()) LookAtTab();
+    if (recording_.Tick()) side_windows_.StringRecorded();
+  }
+  // A message box runs an event loop of its own, so it is opened from a timer of its own, once
+  // this tick is over: the shots keep coming while it is up.
+  if (!history_notice_) {
+    history_notice_ = recording_.TakeMessage();
+    if (history_notice_) view_.StartTimer(kNoticeTimerId, 0);
+  }
+}
+
+void MainWindow::ShowHistoryNotice() {
+  view_.StopTimer(kNoticeTimerId);
+  if (!history_notice_) return;
+  const std::string text = *std::exchange(history_notice_, std::nullopt);
+  services_.message_box.ShowMessage(text, "Tarvik");
 }
 
 void MainWindow::CompleteReadings(const std::vector<Reading>& readings) {
@@ -126,6 +146,9 @@ void MainWindow::CompleteShot(const Reading& reading) {
   const AppSettings& settings = state_.settings;
   view_.SetItemUnsigned(Id::kCounts, static_cast<std::uint32_t>(reading.count));
   const Shot shot = MakeShot(reading, settings.calibration, settings.weight);
+  // Kept on the disk before it is shown: a crash after it was seen never loses it.
+  const LocalTime now = services_.clock.LocalNow();
+  recording_.RecordShot(shot, now);
   {
     // The last shot's two values, written microseconds apart, reach the store as one change.
     SettingsBatch last_shot(services_.store);
@@ -142,7 +165,6 @@ void MainWindow::CompleteShot(const Reading& reading) {
   if (settings.logging) {
     AppendLogLine(services_.files, settings.log_file, shot.velocity, shot.energy, settings.weight);
   }
-  const LocalTime now = services_.clock.LocalNow();
   const ShotOrigin origin{((now.hour * 60 + now.minute) * 60 + now.second) * 1000 + now.millisecond,
                           shot.count, shot.mark};
   const bool appended = state_.series.AppendShot(shot.velocity, &origin);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,9 +26,11 @@
 #include "base/message_box.h"
 #include "base/sound.h"
 #include "dialogs/app_state.h"
+#include "dialogs/shot_recording.h"
 #include "dialogs/side_windows.h"
 #include "dialogs/tab_controller.h"
 #include "dialogs/window_factory.h"
+#include "history/history_folder.h"
 #include "link/reading.h"
 #include "measure/shot.h"
 #include "res/main_window_ids.h"
@@ -47,11 +50,14 @@ struct MainWindowServices {
   WindowFactory& windows;       // the windows opened over and beside the main window
   FileDialogs& file_dialogs;    // "Browse" in the configuration sheet
   HelpViewer& help;
+  HistoryFolder& history;  // where the strings are kept
 };
 
 class MainWindow final : public DialogLogic<MainWindowId> {
  public:
   static constexpr int kTimerId = 1;
+  // Shows what the history must tell the user, once the tick that found it is over.
+  static constexpr int kNoticeTimerId = 2;
   static constexpr int kTimerPeriodMs = 20;
   // Idle ticks between two looks at the memory tab: it is queried on the 51st.
   static constexpr int kIdleTicksPerTabRefresh = TabController::kIdleTicksPerLook;
@@ -124,6 +130,7 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void ShowLog();
   void RunMemorySnap();
   void ShowAbout();
+  void ShowHistoryNotice();
   TextFileViewer::Failed LogNotShown() const;
 
   DialogView<MainWindowId> view_;
@@ -132,6 +139,8 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   HeldSettings settings_;
   TabController tab_;
   SideWindows side_windows_;
+  ShotRecording recording_;
+  std::optional<std::string> history_notice_;  // waiting for its timer
   std::function<void(const Shot&)> shot_observer_;
   bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications
   bool in_tick_ = false;

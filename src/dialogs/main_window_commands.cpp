@@ -33,8 +33,16 @@ std::span<const MainWindow::CommandEntry> MainWindow::CommandTable() {
       {Id::kAll, [](W& w) { w.tab_.FireAll(); }},
       {Id::kBack, [](W& w) { w.StepTabBack("b"); }},
       {Id::kBack10, [](W& w) { w.StepTabBack("B"); }},
-      {Id::kReset, [](W& w) { w.ChangeSeries(&ShotSeries::ResetSeries); }},
-      {Id::kUndo, [](W& w) { w.ChangeSeries(&ShotSeries::UndoLastShot); }},
+      {Id::kReset,
+       [](W& w) {
+         w.recording_.CloseString();
+         w.ChangeSeries(&ShotSeries::ResetSeries);
+       }},
+      {Id::kUndo,
+       [](W& w) {
+         if (w.state_.series.row_count() > 0) w.recording_.RecordUndo();
+         w.ChangeSeries(&ShotSeries::UndoLastShot);
+       }},
       {Id::kAdvancedStatistics, [](W& w) { w.side_windows_.ToggleStatistics(); }},
       {Id::kBig, [](W& w) { w.side_windows_.ToggleBigDisplay(); }},
       {Id::kContents, [](W& w) { w.services_.help.ShowHelp(HelpRequest::Contents()); }},
@@ -60,7 +68,9 @@ void MainWindow::ShowLog() {
 }
 
 void MainWindow::LoadLogIntoSeries() {
+  const std::int32_t first = state_.series.row_count();
   LoadLog(services_.files, state_.settings.log_file, state_.series);
+  recording_.RecordLoaded(first);
   SeriesChanged();
 }
 

@@ -35,7 +35,7 @@ std::string Heading(std::string_view word, const char* unit) {
 }  // namespace
 
 ShotTable::ShotTable(WindowFactory& windows, SettingsStore& store, HelpViewer& help,
-                     AppState& state, std::function<void()> counting_changed)
+                     AppState& state, LeftOutListener counting_changed)
     : windows_(windows),
       store_(store),
       help_(help),
@@ -235,7 +235,7 @@ void ShotTable::Command(int command) {
   const std::vector<int> selected = window_->SelectedRows();
   const std::vector<std::int32_t> rows(selected.begin(), selected.end());
   if (!state_.series.SetLeftOut(rows, command == kLeaveOut)) return;
-  counting_changed_();
+  counting_changed_(rows, command == kLeaveOut);
   RebuildFigures();
   window_->RowsChanged(*std::ranges::min_element(rows));
   window_->FiguresChanged();

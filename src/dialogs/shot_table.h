@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@
 
 namespace tarvik {
 
+// Told which rows of the series the user left out or took in.
+using LeftOutListener = std::function<void(std::span<const std::int32_t> rows, bool left_out)>;
+
 class ShotTable final : public TableWindowEvents {
  public:
   enum Column { kShot, kTime, kVelocity, kEnergy, kCount, kMark, kLimit, kColumns };
@@ -34,7 +38,7 @@ class ShotTable final : public TableWindowEvents {
   // `counting_changed` is told when the user left shots out or took them in, for the averages
   // and the windows that follow the series.
   ShotTable(WindowFactory& windows, SettingsStore& store, HelpViewer& help, AppState& state,
-            std::function<void()> counting_changed);
+            LeftOutListener counting_changed);
   ~ShotTable() override;
   ShotTable(const ShotTable&) = delete;
   ShotTable& operator=(const ShotTable&) = delete;
@@ -79,7 +83,7 @@ class ShotTable final : public TableWindowEvents {
   SettingsStore& store_;
   HelpViewer& help_;
   AppState& state_;
-  std::function<void()> counting_changed_;
+  LeftOutListener counting_changed_;
   std::unique_ptr<TableWindow> window_;
   ShotFigures figures_;
   // The chart's input, kept beside the series so that a paint does not gather it anew.

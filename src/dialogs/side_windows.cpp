@@ -5,7 +5,7 @@
 namespace tarvik {
 
 SideWindows::SideWindows(WindowFactory& windows, SettingsStore& store, HelpViewer& help,
-                         AppState& state, std::function<void()> counting_changed)
+                         AppState& state, LeftOutListener counting_changed)
     : windows_(windows),
       state_(state),
       big_display_(windows, store, state),

@@ -20,7 +20,7 @@ class SideWindows {
  public:
   // `counting_changed` is told when the user left shots out of the series or took them in.
   SideWindows(WindowFactory& windows, SettingsStore& store, HelpViewer& help, AppState& state,
-              std::function<void()> counting_changed);
+              LeftOutListener counting_changed);
   SideWindows(const SideWindows&) = delete;
   SideWindows& operator=(const SideWindows&) = delete;
 
@@ -45,6 +45,8 @@ class SideWindows {
   // After Set up, whose units the statistics' titles and the shot table's headings follow, and
   // whose limit the shot table marks.
   void Relabel();
+  // The current string's file changed: the history lists it again.
+  void StringRecorded() {}
   // As the main window goes; the big display and the graph store their frames as they close.
   void CloseAll();
 

@@ -20,6 +20,11 @@ inline constexpr int kStrSound = 1006;
 inline constexpr int kStrConfiguration = 1007;
 inline constexpr int kStrTab = 1008;
 inline constexpr int kStrLogNotShown = 1009;
+// The history of strings, told once each: it cannot be written (the folder follows), it is
+// written again, another Tarvik holds it.
+inline constexpr int kStrHistoryNotWritten = 1010;
+inline constexpr int kStrHistoryWrittenAgain = 1011;
+inline constexpr int kStrHistoryShared = 1012;
 
 // Shown wherever a text cannot be loaded.
 inline constexpr std::string_view kMissingText = "(internal error - missing text)";

@@ -37,6 +37,7 @@ class FakeDialog : public DialogSurface {
   bool MenuEnabled(auto id) const { return !disabled_menu_.count(static_cast<int>(id)); }
   bool MenuChecked(auto id) const { return checked_menu_.count(static_cast<int>(id)) != 0; }
   // The period of a running timer, or 0; the result the window was ended with, or -1.
+  bool HasTimer(int timer_id) const { return timers_.count(timer_id) != 0; }
   int TimerPeriod(int timer_id) const { return timers_.count(timer_id) ? timers_.at(timer_id) : 0; }
   int end_result() const { return end_result_; }
 

@@ -25,6 +25,7 @@
 #include "doubles/fake_dialog.h"
 #include "doubles/fake_serial_port.h"
 #include "doubles/memory_files.h"
+#include "doubles/memory_history_folder.h"
 #include "doubles/memory_settings.h"
 #include "settings/settings_store.h"
 
@@ -233,8 +234,9 @@ class ScriptedFileDialogs : public FileDialogs {
 
 struct QuietServices {
   MainWindowServices With(Clock& clock) {
-    return {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help};
+    return {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help, history};
   }
+  MemoryHistoryFolder history;
 
   SettingsStore store{nullptr};
   RecordingSound sound;

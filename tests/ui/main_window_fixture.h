@@ -75,7 +75,7 @@ class MainWindowUiTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(
         *dialog_, state_,
         MainWindowServices{store_, clock_, quiet_.sound, quiet_.message_box, files_, quiet_.viewer,
-                           *windows_, quiet_.file_dialogs, *help_});
+                           *windows_, quiet_.file_dialogs, *help_, quiet_.history});
     dialog_->Attach(window_.get());
     window_->Initialize();
     dialog_->show();

@@ -145,7 +145,7 @@ class ProgramWindow {
         windows_(dialog_),
         window_(dialog_, state,
                 {store, clock_, sound_, message_box_, files_, viewer_, windows_, file_dialogs_,
-                 help_}) {}
+                 help_, history_}) {}
   // As the program's loop ends: the logic hears Destroyed() while its window is there.
   ~ProgramWindow() {
     if (dialog_.hwnd() == nullptr) return;
@@ -175,6 +175,7 @@ class ProgramWindow {
   TableNotingWindows windows_;
   doubles::ScriptedFileDialogs file_dialogs_;
   doubles::RecordingHelp help_;
+  doubles::MemoryHistoryFolder history_;
   MainWindow window_;
 };
 

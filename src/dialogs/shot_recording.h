@@ -1,0 +1,59 @@
+// The history's side of the main window: every shot, undo, left-out mark and loaded log of the
+// series is recorded in the current string as it happens; Reset closes the string and New string
+// starts a named one. What the user must be told (the history cannot be written, is written
+// again, is shared with another Tarvik) is handed out as a text once, for the main window to show
+// outside its tick.
+#ifndef TARVIK_DIALOGS_SHOT_RECORDING_H_
+#define TARVIK_DIALOGS_SHOT_RECORDING_H_
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "base/clock.h"
+#include "dialogs/app_state.h"
+#include "history/history_folder.h"
+#include "history/string_recorder.h"
+#include "measure/shot.h"
+
+namespace tarvik {
+
+class ShotRecording {
+ public:
+  // Held records are tried again this often while the timer ticks.
+  static constexpr std::int64_t kRetryPeriodMs = 1000;
+
+  ShotRecording(HistoryFolder& folder, const Clock& clock, const AppState& state);
+
+  // A decoded shot, before it is shown: it is on the disk when this returns, unless the history
+  // cannot be written now.
+  void RecordShot(const Shot& shot, const LocalTime& time);
+  // The series' last row was taken away.
+  void RecordUndo();
+  // Rows of the series were left out or taken in.
+  void RecordLeftOut(std::span<const std::int32_t> rows, bool left_out);
+  // Rows from `first` on were loaded from the log, at the weight and calibration in use.
+  void RecordLoaded(std::int32_t first);
+  void CloseString() { recorder_.CloseString(); }
+  void StartString(std::string name, std::string notes);
+
+  // From the timer: writes held records once a second. Whether the current string's file exists
+  // now and changed since the last call, for the history window to list it again.
+  bool Tick();
+  // What the user is to be told now, once; nothing most of the time.
+  std::optional<std::string> TakeMessage();
+  const std::string& current_id() const { return recorder_.current_id(); }
+
+ private:
+  HistoryFolder& folder_;
+  const Clock& clock_;
+  const AppState& state_;
+  StringRecorder recorder_;
+  std::int64_t last_retry_ms_ = 0;
+  bool changed_ = false;
+};
+
+}  // namespace tarvik
+
+#endif  // TARVIK_DIALOGS_SHOT_RECORDING_H_
