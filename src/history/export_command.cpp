@@ -1,0 +1,27 @@
+#include "history/export_command.h"
+
+#include <optional>
+
+#include "history/history_store.h"
+
+namespace tarvik {
+
+ExportOutcome ExportHistoryCommand(HistoryFolder& folder, Files& files, const std::string& path) {
+  if (path.empty()) return {2, "tarvik: --export needs the name of the file to write"};
+  HistoryStore store(folder);
+  bool write_failed = false;
+  const std::optional<PlatformError> error =
+      files.WriteStreamed(path, [&](const Files::PieceWriter& write) {
+        return store.ExportAllCsv([&](std::string_view piece) {
+          write_failed = write_failed || !write(piece);
+          return !write_failed;
+        });
+      });
+  if (!error) return {};
+  return {1, "tarvik: the history could not be exported to " + path + ": " +
+                 (write_failed || error->text.empty()
+                      ? error->text
+                      : "a string in " + folder.Path() + " could not be read")};
+}
+
+}  // namespace tarvik
