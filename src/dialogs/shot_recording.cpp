@@ -64,9 +64,11 @@ bool ShotRecording::Tick() {
     last_retry_ms_ = now;
     recorder_.Retry();
   }
-  const bool changed = changed_ && !recorder_.current_id().empty();
-  if (changed) changed_ = false;
-  return changed;
+  if (!changed_ || recorder_.current_id().empty()) return false;
+  if (last_told_ms_ && now - *last_told_ms_ < kRetryPeriodMs) return false;
+  last_told_ms_ = now;
+  changed_ = false;
+  return true;
 }
 
 std::optional<std::string> ShotRecording::TakeMessage() {

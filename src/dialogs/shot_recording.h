@@ -39,7 +39,8 @@ class ShotRecording {
   void StartString(std::string name, std::string notes);
 
   // From the timer: writes held records once a second. Whether the current string's file exists
-  // now and changed since the last call, for the history window to list it again.
+  // and changed since the last time this said so, at most once a second, for the history window
+  // to list it again: listing costs more than a shot.
   bool Tick();
   // What the user is to be told now, once; nothing most of the time.
   std::optional<std::string> TakeMessage();
@@ -51,6 +52,7 @@ class ShotRecording {
   const AppState& state_;
   StringRecorder recorder_;
   std::int64_t last_retry_ms_ = 0;
+  std::optional<std::int64_t> last_told_ms_;
   bool changed_ = false;
 };
 
