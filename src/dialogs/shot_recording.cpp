@@ -64,7 +64,7 @@ bool ShotRecording::Tick() {
     last_retry_ms_ = now;
     recorder_.Retry();
   }
-  if (!changed_ || recorder_.current_id().empty()) return false;
+  if (!changed_) return false;
   if (last_told_ms_ && now - *last_told_ms_ < kRetryPeriodMs) return false;
   last_told_ms_ = now;
   changed_ = false;

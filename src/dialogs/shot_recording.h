@@ -38,8 +38,8 @@ class ShotRecording {
   void CloseString() { recorder_.CloseString(); }
   void StartString(std::string name, std::string notes);
 
-  // From the timer: writes held records once a second. Whether the current string's file exists
-  // and changed since the last time this said so, at most once a second, for the history window
+  // From the timer: writes held records once a second. Whether the strings changed since the
+  // last time this said so, at most once a second, for the history window
   // to list it again: listing costs more than a shot.
   bool Tick();
   // What the user is to be told now, once; nothing most of the time.
