@@ -18,7 +18,9 @@
 #include "base/number_text.h"
 #include "dialogs/app_session.h"
 #include "dialogs/main_window.h"
+#include "history/export_command.h"
 #include "platform/posix/posix_files.h"
+#include "platform/posix/posix_history_folder.h"
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
 #include "platform/stream_debug_log.h"
@@ -36,11 +38,14 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: tarvik [--port NAME] [--debug]\n"
+    "       tarvik --export FILE.csv\n"
     "Shows the shots of the qm-307 chronoscope on the serial port your settings name, or on\n"
     "NAME for this run (a device path such as /dev/ttyUSB0, COMn for /dev/ttyS(n-1), or a name\n"
     "under /dev).\n"
     "  --debug               tell on standard error why a setting, a port, a sound or a file\n"
     "                        failed (or set TARVIK_DEBUG to 1, or to a file to append to)\n"
+    "  --export FILE.csv     write every string of the history to FILE.csv and exit, without\n"
+    "                        a window or a port; also while another Tarvik records\n"
     "For developers and scripts:\n"
     "  --list-ports          print the serial ports present and exit\n"
     "  --configured-port     print the port your settings name; succeed when it is present\n"
@@ -57,6 +62,7 @@ struct Options {
   bool help = false;
   bool debug = false;
   std::string screenshot;
+  std::optional<std::string> export_file;
   double after_seconds = 5.0;
 };
 
@@ -76,6 +82,8 @@ Options ParseOptions(int argc, char** argv) {
       options.help = true;
     } else if (argument == "--debug") {
       options.debug = true;
+    } else if (argument == "--export") {
+      options.export_file = has_value ? argv[++i] : "";
     } else if (argument == "--port" && has_value) {
       options.port = argv[++i];
     } else if (argument == "--screenshot" && has_value) {
@@ -119,6 +127,15 @@ int ListPorts(tarvik::SerialPlatform& serial, const std::string& configured, boo
   return 0;
 }
 
+// --export FILE: the whole history into FILE; no settings, window or port are touched.
+int ExportHistory(const std::string& file, const tarvik::DebugLog& log) {
+  tarvik::posix::PosixHistoryFolder history(tarvik::posix::UserHistoryPath(), log);
+  tarvik::posix::PosixFiles files(log);
+  const tarvik::ExportOutcome outcome = tarvik::ExportHistoryCommand(history, files, file);
+  if (!outcome.message.empty()) std::cerr << outcome.message << std::endl;
+  return outcome.exit_code;
+}
+
 // The main window over its Qt window and the services, until it closes; the windows are gone
 // before the session lets go of the link and the store they use.
 void RunMainWindow(tarvik::AppState& state, tarvik::SettingsStore& store, const Options& options,
@@ -130,13 +147,14 @@ void RunMainWindow(tarvik::AppState& state, tarvik::SettingsStore& store, const 
   ui::QtSoundPlayer sound(ui::SoundFolders(QApplication::applicationDirPath().toStdString()), log);
   tarvik::SystemClock clock;
   tarvik::posix::PosixFiles files(log);
+  tarvik::posix::PosixHistoryFolder history(tarvik::posix::UserHistoryPath(), log);
   ui::QtTextViewer viewer(log);
   ui::QtWindows windows(&dialog);
   ui::QtFileDialogs file_dialogs(&dialog);
   ui::QtHelpViewer help(&dialog, state.language);
   tarvik::MainWindow window(
       dialog, state,
-      {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
+      {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help, history});
   if (!options.screenshot.empty()) ScheduleScreenshot(dialog, options);
   if (options.measure_startup) MeasureStartup(dialog, started);
   dialog.RunModal(window);
@@ -154,6 +172,7 @@ int main(int argc, char** argv) {
 
   const std::unique_ptr<tarvik::DebugLog> log =
       tarvik::OpenDebugLog(tarvik::ChooseDebugLog(std::getenv("TARVIK_DEBUG"), options.debug));
+  if (options.export_file) return ExportHistory(*options.export_file, *log);
   tarvik::posix::PosixSerialPlatform serial(*log);
   tarvik::AppSession session(serial, tarvik::posix::OpenUserSettings(*log), options.port);
 
