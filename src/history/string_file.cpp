@@ -97,7 +97,10 @@ bool ParseShot(const CsvRecord& record, KeptShot& shot) {
 // program wrote, so they index the shots directly until a file proves otherwise).
 class StringBuilder {
  public:
-  explicit StringBuilder(std::string_view id) { string_.id = std::string(id); }
+  explicit StringBuilder(std::string_view id, std::size_t lines) {
+    string_.id = std::string(id);
+    string_.shots.reserve(lines);
+  }
 
   // False when the record does not count.
   bool Take(const CsvRecord& record) {
@@ -174,6 +177,12 @@ class StringBuilder {
   std::unordered_map<std::int32_t, std::size_t> by_number_;  // once not dense
 };
 
+std::size_t CountLines(std::string_view bytes) {
+  std::size_t lines = 0;
+  for (std::size_t pos = 0; pos < bytes.size(); pos = NextLine(bytes, pos)) ++lines;
+  return lines;
+}
+
 }  // namespace
 
 std::string_view StringFileHeader() {
@@ -229,7 +238,8 @@ std::string NotesRecord(std::string_view notes, const LocalTime& time) {
 // always). Anything else is passed over from its first line to that line's end, so that a torn
 // or hand-edited record never takes the lines after it with it.
 KeptString ParseStringFile(std::string_view id, std::string_view bytes) {
-  StringBuilder builder(id);
+  // Room for a shot a line at once: a long string is never moved as it grows.
+  StringBuilder builder(id, CountLines(bytes));
   CsvRecord record;
   std::size_t pos = 0;
   while (pos < bytes.size()) {
