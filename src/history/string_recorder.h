@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/clock.h"
@@ -31,7 +32,9 @@ enum class RecorderNotice {
 
 class StringRecorder {
  public:
-  explicit StringRecorder(HistoryFolder& folder);
+  // The clock dates a string's name and notes, and names its file when its first shot has no
+  // time of its own (loaded from the log).
+  StringRecorder(HistoryFolder& folder, const Clock& clock);
   ~StringRecorder();
   StringRecorder(const StringRecorder&) = delete;
   StringRecorder& operator=(const StringRecorder&) = delete;
@@ -60,13 +63,41 @@ class StringRecorder {
   const std::string& current_id() const { return current_id_; }
 
  private:
+  // A string on its way to the disk: its file once made, the size of what it holds intact, and
+  // its header, name and notes until the first write has put them down.
+  struct Target {
+    std::unique_ptr<HistoryFile> file;
+    std::string id;
+    LocalTime started;
+    std::string head;
+    std::int64_t good_size = 0;
+    bool cut_pending = false;  // a failed write's part could not be cut off yet
+  };
+  // Records not yet written, and the string whose file they belong in.
+  struct Held {
+    std::shared_ptr<Target> target;
+    std::string bytes;
+  };
+
+  Target& Current(const std::optional<LocalTime>& first_time);
+  void Write(std::string bytes);
+  void Hold(const std::shared_ptr<Target>& target, std::string bytes);
+  std::optional<PlatformError> Put(Target& target, std::string_view bytes);
+  std::optional<PlatformError> Create(Target& target);
+  void Failed(const PlatformError& error);
+
   HistoryFolder& folder_;
-  std::unique_ptr<HistoryFile> file_;
+  const Clock& clock_;
+  std::shared_ptr<Target> current_;
   std::string current_id_;
-  std::vector<std::string> held_;  // records not yet written, in order
+  std::vector<Held> held_;  // in the order they were recorded
   std::optional<PlatformError> last_error_;
   RecorderNotice notice_ = RecorderNotice::kNone;
-  // The rest belongs to the implementation.
+  bool cannot_write_told_ = false;  // until writing works again
+  std::string next_name_;
+  std::string next_notes_;
+  std::int32_t next_number_ = 1;
+  std::vector<std::int32_t> rows_;  // the number of each row's shot, undone ones taken away
 };
 
 }  // namespace tarvik
