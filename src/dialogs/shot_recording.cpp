@@ -11,7 +11,7 @@
 namespace tarvik {
 
 ShotRecording::ShotRecording(HistoryFolder& folder, const Clock& clock, const AppState& state)
-    : folder_(folder), clock_(clock), state_(state), recorder_(folder) {}
+    : folder_(folder), clock_(clock), state_(state), recorder_(folder, clock) {}
 
 void ShotRecording::RecordShot(const Shot& shot, const LocalTime& time) {
   KeptShot kept;

@@ -10,18 +10,20 @@ ExportOutcome ExportHistoryCommand(HistoryFolder& folder, Files& files, const st
   if (path.empty()) return {2, "tarvik: --export needs the name of the file to write"};
   HistoryStore store(folder);
   bool write_failed = false;
+  bool read_failed = false;
   const std::optional<PlatformError> error =
       files.WriteStreamed(path, [&](const Files::PieceWriter& write) {
-        return store.ExportAllCsv([&](std::string_view piece) {
+        read_failed = !store.ExportAllCsv([&](std::string_view piece) {
           write_failed = write_failed || !write(piece);
           return !write_failed;
         });
+        read_failed = read_failed && !write_failed;
+        return !read_failed && !write_failed;
       });
   if (!error) return {};
-  return {1, "tarvik: the history could not be exported to " + path + ": " +
-                 (write_failed || error->text.empty()
-                      ? error->text
-                      : "a string in " + folder.Path() + " could not be read")};
+  return {1,
+          "tarvik: the history could not be exported to " + path + ": " +
+              (read_failed ? "a string in " + folder.Path() + " could not be read" : error->text)};
 }
 
 }  // namespace tarvik
