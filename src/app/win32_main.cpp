@@ -2,6 +2,7 @@
 // the run that AppSession shares with the Linux program; the settings live in the registry.
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,8 +10,10 @@
 #include "base/debug_log.h"
 #include "dialogs/app_session.h"
 #include "dialogs/main_window.h"
+#include "history/export_command.h"
 #include "platform/stream_debug_log.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_history_folder.h"
 #include "platform/win32/win32_serial_port.h"
 #include "platform/win32/win32_settings_key.h"
 #include "res/main_window_template.h"
@@ -24,12 +27,37 @@
 
 namespace {
 
-// The port named by "--port NAME" for this run, or empty.
-std::string PortOption(int argc, char** argv) {
-  for (int i = 1; i + 1 < argc; ++i) {
-    if (std::string_view(argv[i]) == "--port") return argv[i + 1];
+// The value after "NAME VALUE" on the command line: nothing without the name, empty without a
+// value.
+std::optional<std::string> OptionValue(int argc, char** argv, std::string_view name) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == name) return i + 1 < argc ? argv[i + 1] : "";
   }
-  return {};
+  return std::nullopt;
+}
+
+// Says why on standard error, or on the console the program was started from: a program with
+// windows has no console of its own.
+void TellError(const std::string& message) {
+  HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+  if ((error == nullptr || error == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    error =
+        CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  }
+  if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
+  const std::string line = message + "\r\n";
+  DWORD written = 0;
+  WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+// --export FILE: the whole history into FILE; no settings, window or port are touched.
+int ExportHistory(const std::string& file, const tarvik::DebugLog& log) {
+  tarvik::win32::Win32HistoryFolder history(tarvik::win32::UserHistoryPath(), log);
+  tarvik::win32::Win32Files files(log);
+  tarvik::win32::Win32HistoryFolder history(tarvik::win32::UserHistoryPath(), log);
+  const tarvik::ExportOutcome outcome = tarvik::ExportHistoryCommand(history, files, file);
+  if (!outcome.message.empty()) TellError(outcome.message);
+  return outcome.exit_code;
 }
 
 bool HasSwitch(int argc, char** argv, std::string_view name) {
@@ -62,7 +90,7 @@ void RunMainWindow(tarvik::AppState& state, tarvik::SettingsStore& store,
   ui::Win32HelpViewer help(dialog, state.language);
   tarvik::MainWindow window(
       dialog, state,
-      {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
+      {store, clock, sound, message_box, files, viewer, windows, file_dialogs, help, history});
   dialog.RunModal(window, nullptr);
 }
 
@@ -71,8 +99,10 @@ void RunMainWindow(tarvik::AppState& state, tarvik::SettingsStore& store,
 int main(int argc, char** argv) {
   const std::unique_ptr<tarvik::DebugLog> log = tarvik::OpenDebugLog(
       tarvik::ChooseDebugLog(std::getenv("TARVIK_DEBUG"), HasSwitch(argc, argv, "--debug")));
+  if (const auto file = OptionValue(argc, argv, "--export")) return ExportHistory(*file, *log);
   tarvik::win32::Win32SerialPlatform serial(*log);
-  tarvik::AppSession session(serial, tarvik::win32::OpenUserSettings(*log), PortOption(argc, argv));
+  tarvik::AppSession session(serial, tarvik::win32::OpenUserSettings(*log),
+                             OptionValue(argc, argv, "--port").value_or(""));
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
