@@ -6,9 +6,9 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPageSize>

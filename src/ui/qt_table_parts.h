@@ -50,8 +50,7 @@ class QtTableModel final : public QAbstractTableModel {
 // Enter and Return to `activate` with the current row.
 class QtRowTable final : public QTableView {
  public:
-  QtRowTable(std::function<void(TableKey)> key, std::function<void(int)> activate,
-             QWidget* parent);
+  QtRowTable(std::function<void(TableKey)> key, std::function<void(int)> activate, QWidget* parent);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

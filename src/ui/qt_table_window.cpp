@@ -336,8 +336,7 @@ void QtTableWindow::SetCaption(std::string_view caption) {
 
 bool QtTableWindow::CanSaveChart(ChartFormat /*format*/) const { return true; }
 
-std::optional<PlatformError> QtTableWindow::SaveChart(const std::string& path,
-                                                      ChartFormat format) {
+std::optional<PlatformError> QtTableWindow::SaveChart(const std::string& path, ChartFormat format) {
   if (widget_ == nullptr) return PlatformError{0, "The window is closed."};
   return widget_->chart()->Save(FromUtf8(path), format);
 }
