@@ -11,12 +11,14 @@ run_packages=(
   fonts-dejavu-core
   g++
   libgl-dev
+  libqt6svg6
   libudev-dev
   libxcb1-dev
   make
   pkg-config
   qt6-base-dev
   qt6-multimedia-dev
+  qt6-svg-dev
   xauth
   xvfb
 )

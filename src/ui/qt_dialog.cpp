@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -156,10 +157,21 @@ void QtDialog::BuildMenu(const MenuTemplate& menu, QMenuBar* bar) {
       if (entry.id == 0) {
         popup->addSeparator();
       } else {
-        ConnectMenuItem(popup->addAction(FromUtf8(entry.text)), entry.id);
+        QAction* action = popup->addAction(FromUtf8(entry.text));
+        ConnectMenuItem(action, entry.id);
+        if (!entry.shortcut.empty()) SetShortcut(action, entry.shortcut);
       }
     }
   }
+}
+
+// The key works wherever the focus is in this window, and only while the window is active (a
+// modal window over it takes the keys). The menu shows the text's own part after the tab, in the
+// language's words: Qt adds the key's name only to a text without a tab.
+void QtDialog::SetShortcut(QAction* action, std::string_view shortcut) {
+  action->setShortcut(QKeySequence(FromUtf8(shortcut), QKeySequence::PortableText));
+  action->setShortcutContext(Qt::WindowShortcut);
+  addAction(action);
 }
 
 void QtDialog::ConnectMenuItem(QAction* action, int id) {

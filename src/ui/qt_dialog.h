@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "base/dialog_view.h"
 #include "res/dialog_template.h"
@@ -79,6 +80,8 @@ class QtDialog : public QDialog, public DialogSurface {
   void BuildControls(const DialogTemplate& dialog, QWidget* client);
   void BuildMenu(const MenuTemplate& menu, QMenuBar* bar);
   void ConnectMenuItem(QAction* action, int id);
+  // Gives the item its key ("Ctrl+N") in this window.
+  void SetShortcut(QAction* action, std::string_view shortcut);
   void Send(int id, Notification notification);
   void AskHelp(QWidget* control, HelpGesture gesture);
 

@@ -2,14 +2,21 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QFile>
 #include <QFont>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 #include <algorithm>
+#include <cerrno>
 
 #include "ui/qt_canvas.h"
 #include "ui/qt_text.h"
@@ -95,8 +102,9 @@ QVariant QtTableModel::headerData(int section, Qt::Orientation orientation, int 
   return {};
 }
 
-QtRowTable::QtRowTable(std::function<void(TableCommand)> command, QWidget* parent)
-    : QTableView(parent), command_(std::move(command)) {
+QtRowTable::QtRowTable(std::function<void(TableKey)> key, std::function<void(int)> activate,
+                       QWidget* parent)
+    : QTableView(parent), key_(std::move(key)), activate_(std::move(activate)) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -111,8 +119,18 @@ QtRowTable::QtRowTable(std::function<void(TableCommand)> command, QWidget* paren
 
 void QtRowTable::keyPressEvent(QKeyEvent* event) {
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-    if (event->key() == Qt::Key_Delete) return command_(TableCommand::kLeaveOut);
-    if (event->key() == Qt::Key_Insert) return command_(TableCommand::kTakeIn);
+    switch (event->key()) {
+      case Qt::Key_Delete:
+        return key_(TableKey::kDelete);
+      case Qt::Key_Insert:
+        return key_(TableKey::kInsert);
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (currentIndex().isValid()) activate_(currentIndex().row());
+        return;
+      default:
+        break;
+    }
   }
   QTableView::keyPressEvent(event);
 }
@@ -167,6 +185,73 @@ void QtChartWidget::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   QtCanvas canvas(painter, size(), font());
   events_->PaintChart(canvas);
+}
+
+// On the background the widget has on the screen, in the widget's font.
+void QtChartWidget::PaintOn(QPaintDevice& device, QSize size) {
+  QPainter painter(&device);
+  painter.fillRect(QRect(QPoint(0, 0), size), palette().color(backgroundRole()));
+  if (events_ == nullptr) return;
+  QtCanvas canvas(painter, size, font());
+  events_->PaintChart(canvas);
+}
+
+// The file is opened here rather than by the writers, so that a failure gives the system's text.
+std::optional<PlatformError> QtChartWidget::Save(const QString& path, ChartFormat format) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    const int code = errno;
+    return PlatformError{code, ToUtf8(file.errorString())};
+  }
+  bool encoded = true;
+  switch (format) {
+    case ChartFormat::kPng:
+      encoded = WriteImage(file);
+      break;
+    case ChartFormat::kPdf:
+      encoded = WritePdf(file);
+      break;
+    case ChartFormat::kSvg:
+      WriteSvg(file);
+      break;
+  }
+  if (encoded && file.flush() && file.error() == QFileDevice::NoError) return std::nullopt;
+  const int code = errno;
+  return PlatformError{code, ToUtf8(file.errorString())};
+}
+
+// At the screen's resolution, so that the texts keep the size they have on the screen.
+bool QtChartWidget::WriteImage(QIODevice& file) {
+  const QSize size = SavedSize();
+  QImage image(size, QImage::Format_RGB32);
+  const int dots_per_meter = qRound(logicalDpiX() / 0.0254);
+  image.setDotsPerMeterX(dots_per_meter);
+  image.setDotsPerMeterY(dots_per_meter);
+  PaintOn(image, size);
+  return image.save(&file, "PNG");
+}
+
+// One page as large as the chart, without margins; a pixel of the screen is a pixel of the page.
+bool QtChartWidget::WritePdf(QIODevice& file) {
+  const QSize size = SavedSize();
+  const int dpi = logicalDpiX();
+  QPdfWriter writer(&file);
+  writer.setResolution(dpi);
+  const QSizeF points(size.width() * 72.0 / dpi, size.height() * 72.0 / dpi);
+  const QPageSize page(points, QPageSize::Point, QString(), QPageSize::ExactMatch);
+  if (!writer.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()))) return false;
+  PaintOn(writer, size);
+  return true;
+}
+
+void QtChartWidget::WriteSvg(QIODevice& file) {
+  const QSize size = SavedSize();
+  QSvgGenerator svg;
+  svg.setOutputDevice(&file);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setResolution(logicalDpiX());
+  PaintOn(svg, size);
 }
 
 void QtChartWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
-// The parts of the shot table window on Qt Widgets: the rows' model, which asks the logic for the
-// rows the view shows and nothing more; the view, whose Delete and Insert keys are the window's
-// commands; the figures under it; and the chart the core paints.
+// The parts of the table window on Qt Widgets: the rows' model, which asks the logic for the rows
+// the view shows and nothing more; the view, whose Delete and Insert keys may be the window's
+// commands and whose Enter activates a row; the figures under it; and the chart the core paints,
+// on the screen or into a file.
 #ifndef TARVIK_UI_QT_TABLE_PARTS_H_
 #define TARVIK_UI_QT_TABLE_PARTS_H_
 
@@ -8,6 +9,7 @@
 #include <QTableView>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -44,16 +46,18 @@ class QtTableModel final : public QAbstractTableModel {
   int rows_;
 };
 
-// The view of the rows, whole rows selected, any number of them; Delete and Insert are commands.
+// The view of the rows, whole rows selected, any number of them. Delete and Insert go to `key`,
+// Enter and Return to `activate` with the current row.
 class QtRowTable final : public QTableView {
  public:
-  QtRowTable(std::function<void(TableCommand)> command, QWidget* parent);
+  QtRowTable(std::function<void(TableKey)> key, std::function<void(int)> activate, QWidget* parent);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  std::function<void(TableCommand)> command_;
+  std::function<void(TableKey)> key_;
+  std::function<void(int)> activate_;
 };
 
 // The figures: a grid of texts, headings along the top, titles down the left, numbers right.
@@ -74,12 +78,22 @@ class QtChartWidget final : public QWidget {
  public:
   QtChartWidget(TableWindowEvents& events, QWidget* parent);
   void Detach() { events_ = nullptr; }
+  // Paints the chart at its size on the screen, at least kSavedMinimum, into a file of the format;
+  // the system's error when the file could not be written.
+  std::optional<PlatformError> Save(const QString& path, ChartFormat format);
+  static constexpr QSize kSavedMinimum{400, 300};
+  QSize SavedSize() const { return size().expandedTo(kSavedMinimum); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  void PaintOn(QPaintDevice& device, QSize size);
+  bool WriteImage(QIODevice& file);
+  bool WritePdf(QIODevice& file);
+  void WriteSvg(QIODevice& file);
+
   TableWindowEvents* events_;
 };
 

@@ -20,7 +20,6 @@ namespace tarvik::ui {
 namespace {
 
 constexpr int kFontPoints = 8;  // the size of the other windows' texts
-constexpr std::array kCommands = {TableCommand::kLeaveOut, TableCommand::kTakeIn};
 
 // The average letter width of the font, as the dialogs measure it.
 int AverageLetterWidth(const QFontMetrics& metrics) {
@@ -39,19 +38,22 @@ QtTableWidget::QtTableWidget(const TableWindowTexts& texts, TableWindowEvents& e
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::WindowContextHelpButtonHint),
       events_(&events),
-      placer_(new FramePlacer(*this)),
-      menu_texts_{texts.leave_out, texts.take_in} {
+      placer_(new FramePlacer(*this)) {
+  for (const TableButton& button : texts.buttons) commands_.push_back({button});
   setAttribute(Qt::WA_DeleteOnClose, false);
   setWindowTitle(FromUtf8(texts.caption));
   setFont(DialogFont(kFontPoints));
 
-  table_ = new QtRowTable([this](TableCommand command) { SendCommand(command); }, this);
+  table_ = new QtRowTable([this](TableKey key) { RunKey(key); },
+                          [this](int row) { ActivateRow(row); }, this);
   model_ = new QtTableModel(events, texts.columns, table_);
   table_->setModel(model_);
   SetColumnWidths(texts.columns);
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { UserChangedSelection(); });
   connect(table_, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ShowMenu(at); });
+  connect(table_, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& index) { ActivateRow(index.row()); });
 
   auto* splitter = new QSplitter(Qt::Vertical, this);
   splitter->setChildrenCollapsible(false);
@@ -62,13 +64,18 @@ QtTableWidget::QtTableWidget(const TableWindowTexts& texts, TableWindowEvents& e
   // The window keeps the frame it is given, however small: the parts are cut, not the frame.
   layout->setSizeConstraint(QLayout::SetNoConstraint);
   layout->addWidget(splitter);
+  // However small the frame, the buttons stay whole side by side.
+  const QMargins margins = layout->contentsMargins();
+  setMinimumWidth(splitter->widget(1)->minimumSizeHint().width() + margins.left() +
+                  margins.right());
 
   ListenForHelp(table_, TablePart::kTable);
   ListenForHelp(table_->viewport(), TablePart::kTable);
   ListenForHelp(figures_, TablePart::kFigures);
   ListenForHelp(chart_, TablePart::kChart);
-  ListenForHelp(button(TableCommand::kLeaveOut), TablePart::kLeaveOut);
-  ListenForHelp(button(TableCommand::kTakeIn), TablePart::kTakeIn);
+  for (const Command& command : commands_) {
+    ListenForHelp(command.widget, TablePart::kButton, command.button.id);
+  }
   FiguresChanged();
   table_->setFocus();
 }
@@ -78,24 +85,29 @@ QWidget* QtTableWidget::MakeLowerPart() {
   auto* lower = new QWidget(this);
   figures_ = new QtFiguresPanel(lower);
   chart_ = new QtChartWidget(*events_, lower);
-  auto* buttons = new QHBoxLayout;
-  for (const TableCommand command : kCommands) {
-    auto* button = new QPushButton(FromUtf8(menu_texts_[Index(command)]), lower);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, command] { SendCommand(command); });
-    buttons->addWidget(button);
-    buttons_[Index(command)] = button;
-  }
-  buttons->addStretch();
   auto* left = new QVBoxLayout;
   left->addWidget(figures_);
-  left->addLayout(buttons);
+  left->addLayout(MakeButtons(lower));
   left->addStretch();
   auto* row = new QHBoxLayout(lower);
   row->setContentsMargins(0, 0, 0, 0);
   row->addLayout(left);
   row->addWidget(chart_, 1);
   return lower;
+}
+
+QLayout* QtTableWidget::MakeButtons(QWidget* parent) {
+  auto* buttons = new QHBoxLayout;
+  for (Command& command : commands_) {
+    auto* button = new QPushButton(FromUtf8(command.button.text), parent);
+    button->setAutoDefault(false);
+    const int id = command.button.id;
+    connect(button, &QPushButton::clicked, this, [this, id] { SendCommand(id); });
+    buttons->addWidget(button);
+    command.widget = button;
+  }
+  buttons->addStretch();
+  return buttons;
 }
 
 void QtTableWidget::SetColumnWidths(const std::vector<TableColumn>& columns) {
@@ -109,8 +121,8 @@ void QtTableWidget::SetColumnWidths(const std::vector<TableColumn>& columns) {
   }
 }
 
-void QtTableWidget::ListenForHelp(QWidget* part, TablePart id) {
-  parts_[part] = id;
+void QtTableWidget::ListenForHelp(QWidget* part, TablePart id, int command) {
+  parts_[part] = {id, command};
   part->installEventFilter(this);
 }
 
@@ -178,29 +190,56 @@ void QtTableWidget::FiguresChanged() {
   if (events_ != nullptr) figures_->SetFigures(events_->Figures());
 }
 
-void QtTableWidget::EnableCommand(TableCommand command, bool enabled) {
-  enabled_[Index(command)] = enabled;
-  button(command)->setEnabled(enabled);
+const QtTableWidget::Command* QtTableWidget::Find(int command) const {
+  const auto found = std::find_if(commands_.begin(), commands_.end(),
+                                  [command](const Command& c) { return c.button.id == command; });
+  return found != commands_.end() ? &*found : nullptr;
+}
+
+QPushButton* QtTableWidget::button(int command) const {
+  const Command* found = Find(command);
+  return found != nullptr ? found->widget : nullptr;
+}
+
+void QtTableWidget::EnableCommand(int command, bool enabled) {
+  for (Command& each : commands_) {
+    if (each.button.id != command) continue;
+    each.enabled = enabled;
+    each.widget->setEnabled(enabled);
+  }
 }
 
 // A disabled command is not sent, whether from its button, its menu item or its key.
-void QtTableWidget::SendCommand(TableCommand command) {
-  if (events_ != nullptr && enabled_[Index(command)]) events_->Command(command);
+void QtTableWidget::SendCommand(int command) {
+  const Command* found = Find(command);
+  if (events_ != nullptr && found != nullptr && found->enabled) events_->Command(command);
+}
+
+// The first command with the key, as its button would.
+void QtTableWidget::RunKey(TableKey key) {
+  const auto found = std::find_if(commands_.begin(), commands_.end(),
+                                  [key](const Command& c) { return c.button.key == key; });
+  if (key != TableKey::kNone && found != commands_.end()) SendCommand(found->button.id);
+}
+
+void QtTableWidget::ActivateRow(int row) {
+  if (events_ != nullptr && row >= 0 && row < model_->rowCount()) events_->RowActivated(row);
 }
 
 void QtTableWidget::ShowMenu(QPoint at) {
   QMenu menu;  // not a child: the window may go while the menu is up
-  std::array<QAction*, 2> actions = {};
-  for (const TableCommand command : kCommands) {
-    actions[Index(command)] = menu.addAction(FromUtf8(menu_texts_[Index(command)]));
-    actions[Index(command)]->setEnabled(enabled_[Index(command)]);
+  std::map<const QAction*, int> actions;
+  for (const Command& command : commands_) {
+    if (!command.button.in_context_menu) continue;
+    QAction* action = menu.addAction(FromUtf8(command.button.text));
+    action->setEnabled(command.enabled);
+    actions[action] = command.button.id;
   }
+  if (actions.empty()) return;
   const QPointer<QtTableWidget> alive(this);
   const QAction* chosen = menu.exec(table_->viewport()->mapToGlobal(at));
   if (alive == nullptr || chosen == nullptr) return;
-  for (const TableCommand command : kCommands) {
-    if (chosen == actions[Index(command)]) SendCommand(command);
-  }
+  if (const auto found = actions.find(chosen); found != actions.end()) SendCommand(found->second);
 }
 
 void QtTableWidget::UserChangedSelection() {
@@ -217,27 +256,27 @@ void QtTableWidget::keyPressEvent(QKeyEvent* event) {
   if (events_ == nullptr) return QWidget::keyPressEvent(event);
   if (event->key() == Qt::Key_Escape) return events_->CloseRequested();
   if (event->key() != Qt::Key_F1) return QWidget::keyPressEvent(event);
-  TablePart part = TablePart::kTable;
+  Part part = {TablePart::kTable, 0};
   for (QWidget* focus = focusWidget(); focus != nullptr; focus = focus->parentWidget()) {
     if (const auto found = parts_.find(focus); found != parts_.end()) {
       part = found->second;
       break;
     }
   }
-  events_->HelpRequested(part, HelpGesture::kHelpRequest);
+  events_->HelpRequested(part.first, part.second, HelpGesture::kHelpRequest);
 }
 
 bool QtTableWidget::eventFilter(QObject* watched, QEvent* event) {
   const auto found = parts_.find(watched);
   if (found == parts_.end() || events_ == nullptr) return QWidget::eventFilter(watched, event);
-  const TablePart part = found->second;
+  const auto [part, command] = found->second;
   switch (event->type()) {
     case QEvent::WhatsThis:
-      events_->HelpRequested(part, HelpGesture::kHelpRequest);
+      events_->HelpRequested(part, command, HelpGesture::kHelpRequest);
       return true;
     case QEvent::ContextMenu:
       if (part == TablePart::kTable) return false;  // the table's own menu of commands
-      events_->HelpRequested(part, HelpGesture::kContextMenu);
+      events_->HelpRequested(part, command, HelpGesture::kContextMenu);
       return true;
     default:
       return QWidget::eventFilter(watched, event);
@@ -287,8 +326,19 @@ void QtTableWindow::ChartChanged() {
   if (widget_ != nullptr) widget_->chart()->update();
 }
 
-void QtTableWindow::EnableCommand(TableCommand command, bool enabled) {
+void QtTableWindow::EnableCommand(int command, bool enabled) {
   if (widget_ != nullptr) widget_->EnableCommand(command, enabled);
+}
+
+void QtTableWindow::SetCaption(std::string_view caption) {
+  if (widget_ != nullptr) widget_->setWindowTitle(FromUtf8(caption));
+}
+
+bool QtTableWindow::CanSaveChart(ChartFormat /*format*/) const { return true; }
+
+std::optional<PlatformError> QtTableWindow::SaveChart(const std::string& path, ChartFormat format) {
+  if (widget_ == nullptr) return PlatformError{0, "The window is closed."};
+  return widget_->chart()->Save(FromUtf8(path), format);
 }
 
 WindowPlacement QtTableWindow::Frame() const {

@@ -1,10 +1,11 @@
-// The shot table window on Qt Widgets: a resizable window with a caption, owned by another, its
-// rows in a table over the logic's model, the figures and the two commands under it, and the
-// chart beside them, the table and the rest parted by a splitter the user can drag. It hands its
-// logic the commands (the buttons, the table's context menu, Delete and Insert in the table), the
-// user's changes of the selection, clicks on the chart, requests for help (F1 on a part, a right
-// click on any part but the table) and close requests (the caption, Alt+F4, Escape). Its frame
-// is the outer one, the window manager's frame included (FramePlacer).
+// The table window on Qt Widgets: a resizable window with a caption, owned by another, its rows
+// in a table over the logic's model, the figures and the row of commands under it, and the chart
+// beside them, the table and the rest parted by a splitter the user can drag. It hands its logic
+// the commands (the buttons, the table's context menu, their keys in the table), the rows
+// activated (a double click, Enter), the user's changes of the selection, clicks on the chart,
+// requests for help (F1 on a part, a right click on any part but the table) and close requests
+// (the caption, Alt+F4, Escape). Its frame is the outer one, the window manager's frame included
+// (FramePlacer).
 #ifndef TARVIK_UI_QT_TABLE_WINDOW_H_
 #define TARVIK_UI_QT_TABLE_WINDOW_H_
 
@@ -12,10 +13,13 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
-#include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dialogs/table_window.h"
@@ -40,13 +44,14 @@ class QtTableWidget final : public QWidget {
   std::vector<int> SelectedRows() const;
   void SelectRows(std::span<const int> rows);
   void FiguresChanged();
-  void EnableCommand(TableCommand command, bool enabled);
+  void EnableCommand(int command, bool enabled);
 
   QtRowTable* table() const { return table_; }
   QtTableModel* model() const { return model_; }
   QtFiguresPanel* figures() const { return figures_; }
   QtChartWidget* chart() const { return chart_; }
-  QPushButton* button(TableCommand command) const { return buttons_[Index(command)]; }
+  // The button of a command; null for an id the window does not have.
+  QPushButton* button(int command) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -56,25 +61,35 @@ class QtTableWidget final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  static std::size_t Index(TableCommand command) { return static_cast<std::size_t>(command); }
+  // A command as the window shows it.
+  struct Command {
+    TableButton button;
+    QPushButton* widget = nullptr;
+    bool enabled = true;
+  };
+  // A part with a help topic, and the command a button names.
+  using Part = std::pair<TablePart, int>;
+
   QWidget* MakeLowerPart();
+  QLayout* MakeButtons(QWidget* parent);
   void SetColumnWidths(const std::vector<TableColumn>& columns);
-  void ListenForHelp(QWidget* part, TablePart id);
-  void SendCommand(TableCommand command);
+  void ListenForHelp(QWidget* part, TablePart id, int command = 0);
+  const Command* Find(int command) const;
+  void SendCommand(int command);
+  void RunKey(TableKey key);
+  void ActivateRow(int row);
   void ShowMenu(QPoint at);
   void UserChangedSelection();
 
   TableWindowEvents* events_;
   FramePlacer* placer_;
-  std::vector<std::string> menu_texts_;  // leave out, take in
-  std::array<bool, 2> enabled_ = {true, true};
-  bool selecting_ = false;  // the program changes the selection, not the user
+  std::vector<Command> commands_;  // left to right
+  bool selecting_ = false;         // the program changes the selection, not the user
   QtTableModel* model_ = nullptr;
   QtRowTable* table_ = nullptr;
   QtFiguresPanel* figures_ = nullptr;
   QtChartWidget* chart_ = nullptr;
-  std::array<QPushButton*, 2> buttons_ = {};
-  std::map<QObject*, TablePart> parts_;
+  std::map<QObject*, Part> parts_;
 };
 
 // The logic's handle on the window. Letting go of it hides the window at once and deletes it
@@ -94,7 +109,11 @@ class QtTableWindow final : public TableWindow {
   void SelectRows(std::span<const int> rows) override;
   void FiguresChanged() override;
   void ChartChanged() override;
-  void EnableCommand(TableCommand command, bool enabled) override;
+  void EnableCommand(int command, bool enabled) override;
+  void SetCaption(std::string_view caption) override;
+  // PNG, PDF and SVG alike.
+  bool CanSaveChart(ChartFormat format) const override;
+  std::optional<PlatformError> SaveChart(const std::string& path, ChartFormat format) override;
   WindowPlacement Frame() const override;
 
   QtTableWidget* widget() const { return widget_; }

@@ -7,17 +7,23 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -27,7 +33,12 @@ namespace tarvik::ui {
 namespace {
 
 using FigureGrid = std::vector<std::vector<std::string>>;
-using Help = std::pair<TablePart, HelpGesture>;
+using Help = std::tuple<TablePart, int, HelpGesture>;
+
+// The window's commands: two with keys, and one that is a button only.
+constexpr int kLeaveOut = 1;
+constexpr int kTakeIn = 2;
+constexpr int kOpen = 7;
 
 class FakeTableEvents : public TableWindowEvents {
  public:
@@ -42,15 +53,18 @@ class FakeTableEvents : public TableWindowEvents {
     return Asked(found != looks.end() ? found->second : RowLook{});
   }
   FigureGrid Figures() const override { return Asked(figures); }
+  // A red square in the top left corner on whatever the window's background is.
   void PaintChart(Canvas& canvas) override {
     ++calls;
     painted = canvas.ClientSize();
+    canvas.FillRect({0, 0, 10, 10}, kRed);
   }
   void ChartClicked(int x, int y) override { Asked(clicks.emplace_back(x, y)); }
   void SelectionChanged() override { Asked(++selection_changes); }
-  void Command(TableCommand command) override { Asked(commands.emplace_back(command)); }
-  void HelpRequested(TablePart part, HelpGesture gesture) override {
-    Asked(helps.emplace_back(part, gesture));
+  void Command(int command) override { Asked(commands.emplace_back(command)); }
+  void RowActivated(int row) override { Asked(activated.emplace_back(row)); }
+  void HelpRequested(TablePart part, int command, HelpGesture gesture) override {
+    Asked(helps.emplace_back(part, command, gesture));
   }
   void CloseRequested() override { Asked(++close_requests); }
 
@@ -63,7 +77,8 @@ class FakeTableEvents : public TableWindowEvents {
   CanvasSize painted;
   std::vector<std::pair<int, int>> clicks;
   int selection_changes = 0;
-  std::vector<TableCommand> commands;
+  std::vector<int> commands;
+  std::vector<int> activated;
   std::vector<Help> helps;
   int close_requests = 0;
 
@@ -78,8 +93,9 @@ class FakeTableEvents : public TableWindowEvents {
 TableWindowTexts Texts() {
   return {"Shots",
           {{"No.", true, 6}, {"Time", false, 12}, {"Velocity", true, 9}},
-          "&Leave out",
-          "&Take in"};
+          {{kLeaveOut, "&Leave out", TableKey::kDelete},
+           {kTakeIn, "&Take in", TableKey::kInsert},
+           {kOpen, "&Open", TableKey::kNone, false}}};
 }
 
 class QtTableWindowTest : public ::testing::Test {
@@ -187,15 +203,19 @@ TEST_F(QtTableWindowTest, OnlyTheUsersSelectionIsReported) {
   EXPECT_EQ(window_->SelectedRows(), (std::vector<int>{2, 6}));
 }
 
-// Delete, Insert, the buttons and the table's menu give the commands while they are enabled.
+// Delete, Insert, the buttons and the table's menu give the commands while they are enabled; a
+// command kept out of the menu is a button only.
 TEST_F(QtTableWindowTest, CommandsComeFromKeysButtonsAndMenuWhileEnabled) {
-  using enum TableCommand;
   Open(10);
   table()->setFocus();
   QTest::keyClick(table(), Qt::Key_Delete);
   QTest::keyClick(table(), Qt::Key_Insert);
   window()->button(kTakeIn)->click();
   EXPECT_EQ(window()->button(kLeaveOut)->text(), "&Leave out");
+  EXPECT_EQ(window()->button(99), nullptr);
+  // Left to right in the order given.
+  EXPECT_LT(window()->button(kTakeIn)->x(), window()->button(kOpen)->x());
+  EXPECT_LT(window()->button(kLeaveOut)->x(), window()->button(kTakeIn)->x());
 
   window_->EnableCommand(kTakeIn, false);
   QStringList items;
@@ -214,8 +234,44 @@ TEST_F(QtTableWindowTest, CommandsComeFromKeysButtonsAndMenuWhileEnabled) {
   EXPECT_FALSE(window()->button(kTakeIn)->isEnabled());
   window_->EnableCommand(kTakeIn, true);
   QTest::keyClick(table(), Qt::Key_Insert);
-  EXPECT_EQ(events_.commands, (std::vector{kLeaveOut, kTakeIn, kTakeIn, kLeaveOut, kTakeIn}));
+  window()->button(kOpen)->click();
+  window_->EnableCommand(kOpen, false);
+  window()->button(kOpen)->click();
+  EXPECT_EQ(events_.commands,
+            (std::vector{kLeaveOut, kTakeIn, kTakeIn, kLeaveOut, kTakeIn, kOpen}));
   EXPECT_TRUE(events_.helps.empty());  // the table's right click is its menu, not help
+}
+
+// However many buttons there are, the window is never narrower than their row.
+TEST_F(QtTableWindowTest, MinimumWidthKeepsEveryButtonWhole) {
+  Open(3);
+  window()->resize(50, window()->height());
+  QApplication::processEvents();
+  const QPushButton* last = window()->button(kOpen);
+  EXPECT_GE(window()->width(), window()->minimumWidth());
+  EXPECT_LE(last->mapTo(window(), QPoint(last->width(), 0)).x(), window()->width());
+}
+
+// A double click on a row and Enter in the table activate that row.
+TEST_F(QtTableWindowTest, DoubleClickAndEnterActivateTheRow) {
+  Open(10);
+  table()->setFocus();
+  ClickRow(4);
+  QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {},
+                     table()->visualRect(Cell(4)).center());
+  ClickRow(6);
+  QTest::keyClick(table(), Qt::Key_Return);
+  QTest::keyClick(table(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(events_.activated, (std::vector{4, 6, 6}));
+  EXPECT_TRUE(events_.commands.empty());
+}
+
+// The caption follows the logic.
+TEST_F(QtTableWindowTest, CaptionIsSetByTheLogic) {
+  Open(1);
+  EXPECT_EQ(window()->windowTitle(), "Shots");
+  window_->SetCaption("Morning \u00b7 12 shots");
+  EXPECT_EQ(window()->windowTitle(), QString::fromUtf8("Morning \u00b7 12 shots"));
 }
 
 // A left-out row is grey and struck through, an over-limit one red; a left-out one over the limit
@@ -255,11 +311,17 @@ TEST_F(QtTableWindowTest, FiguresAreShownAndRefreshed) {
   events_.figures[1][1] = "4";
   window_->FiguresChanged();
   EXPECT_EQ(figures.Cell(1, 1)->text(), "4");
-  events_.figures = {{"", "Velocity", "Energy"}, {"Shots", "4", "4"}, {"Average", "171.2", "3.1"}};
+  // Four strings side by side: a column each.
+  events_.figures = {{"", "Morning", "Noon", "Evening", "Night"},
+                     {"Shots", "4", "5", "6", "7"},
+                     {"Average", "171.2", "170", "169.5", "3.1"}};
   window_->FiguresChanged();
-  ASSERT_NE(figures.Cell(2, 2), nullptr);
-  EXPECT_EQ(figures.Cell(2, 2)->text(), "3.1");
-  EXPECT_EQ(figures.Cell(0, 2)->text(), "Energy");
+  ASSERT_NE(figures.Cell(2, 4), nullptr);
+  EXPECT_EQ(figures.Cell(2, 4)->text(), "3.1");
+  EXPECT_EQ(figures.Cell(0, 4)->text(), "Night");
+  EXPECT_TRUE(figures.Cell(2, 4)->alignment() & Qt::AlignRight);
+  QApplication::processEvents();
+  EXPECT_LT(figures.Cell(2, 3)->x(), figures.Cell(2, 4)->x());
   events_.figures = {{"", "Velocity"}};
   window_->FiguresChanged();
   EXPECT_EQ(figures.Cell(1, 0), nullptr);
@@ -281,6 +343,57 @@ TEST_F(QtTableWindowTest, ChartIsPaintedAndHandsOnLeftClicks) {
   EXPECT_EQ(events_.clicks, (std::vector<std::pair<int, int>>{{17, 9}}));
 }
 
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The chart is saved as the logic paints it, at the chart's size but never below 400 by 300: a PNG
+// that loads back with the painting in it, a PDF, an SVG with the red square.
+TEST_F(QtTableWindowTest, ChartIsSavedInEveryFormatAtItsSize) {
+  Open(3);
+  const std::filesystem::path folder = ::testing::TempDir() + "/qt_table_chart";
+  std::filesystem::create_directories(folder);
+  const QSize shown = window()->chart()->size();
+  ASSERT_TRUE(shown.width() < 400 || shown.height() < 300);
+  EXPECT_TRUE(window_->CanSaveChart(ChartFormat::kPng));
+  EXPECT_TRUE(window_->CanSaveChart(ChartFormat::kSvg));
+
+  const std::string png = (folder / "small.png").string();
+  ASSERT_EQ(window_->SaveChart(png, ChartFormat::kPng), std::nullopt);
+  QImage image(QString::fromStdString(png));
+  EXPECT_EQ(image.size(), shown.expandedTo(QSize(400, 300)));
+  EXPECT_EQ(events_.painted.width, image.width());
+  EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::red));
+  EXPECT_EQ(image.pixelColor(15, 15), window()->chart()->palette().color(QPalette::Window));
+
+  window()->resize(1400, 1000);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return window()->chart()->width() > 400; }));
+  const QSize large = window()->chart()->size();
+  ASSERT_EQ(window_->SaveChart(png, ChartFormat::kPng), std::nullopt);
+  EXPECT_EQ(QImage(QString::fromStdString(png)).size(), large.expandedTo(QSize(400, 300)));
+
+  ASSERT_EQ(window_->SaveChart((folder / "chart.pdf").string(), ChartFormat::kPdf), std::nullopt);
+  EXPECT_TRUE(ReadFile(folder / "chart.pdf").starts_with("%PDF-"));
+  ASSERT_EQ(window_->SaveChart((folder / "chart.svg").string(), ChartFormat::kSvg), std::nullopt);
+  const std::string svg = ReadFile(folder / "chart.svg");
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("#ff0000"), std::string::npos);
+}
+
+// A file that cannot be made gives the system's words, whatever the format.
+TEST_F(QtTableWindowTest, ChartSavedWhereNoFolderIsGivesTheSystemsError) {
+  Open(3);
+  for (const ChartFormat format : {ChartFormat::kPng, ChartFormat::kPdf, ChartFormat::kSvg}) {
+    const std::optional<PlatformError> error =
+        window_->SaveChart("/no-such-folder-here/chart", format);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->code, ENOENT);
+    EXPECT_EQ(error->text, "No such file or directory");
+  }
+  EXPECT_FALSE(std::filesystem::exists("/no-such-folder-here"));
+}
+
 // F1 asks for the topic of the part with the focus, a right click for that of the part under it;
 // the caption, Alt+F4 and Escape ask the logic to close, and only it closes the window.
 TEST_F(QtTableWindowTest, HelpAndCloseRequestsGoToTheLogic) {
@@ -289,17 +402,17 @@ TEST_F(QtTableWindowTest, HelpAndCloseRequestsGoToTheLogic) {
   Open(3);
   table()->setFocus();
   QTest::keyClick(table(), Qt::Key_F1);
-  QPushButton* take_in = window()->button(TableCommand::kTakeIn);
+  QPushButton* take_in = window()->button(kTakeIn);
   take_in->setFocus();
   QTest::keyClick(take_in, Qt::Key_F1);
   RightClick(window()->figures()->Cell(1, 1));
   RightClick(window()->chart());
-  RightClick(window()->button(TableCommand::kLeaveOut));
-  EXPECT_EQ(events_.helps, (std::vector<Help>{{kTable, kHelpRequest},
-                                              {kTakeIn, kHelpRequest},
-                                              {kFigures, kContextMenu},
-                                              {kChart, kContextMenu},
-                                              {kLeaveOut, kContextMenu}}));
+  RightClick(window()->button(kOpen));
+  EXPECT_EQ(events_.helps, (std::vector<Help>{{kTable, 0, kHelpRequest},
+                                              {kButton, kTakeIn, kHelpRequest},
+                                              {kFigures, 0, kContextMenu},
+                                              {kChart, 0, kContextMenu},
+                                              {kButton, kOpen, kContextMenu}}));
 
   QTest::keyClick(table(), Qt::Key_Escape);
   window()->close();

@@ -41,7 +41,7 @@ class QuietTable : public TableWindowEvents {
   RowLook LookOfRow(int /*row*/) const override { return {}; }
   std::vector<std::vector<std::string>> Figures() const override { return {{"", "Velocity"}}; }
   void PaintChart(Canvas& /*canvas*/) override {}
-  void Command(TableCommand /*command*/) override {}
+  void Command(int /*command*/) override {}
   void CloseRequested() override {}
 };
 
@@ -165,7 +165,7 @@ TEST_F(WindowManagerTest, FrameTheWindowManagerGaveIsStoredAndReopened) {
 TEST_F(WindowManagerTest, TableWindowReopensAtItsOwnFrameWithoutGrowing) {
   Open(UiLanguage::kNeutral);
   QuietTable events;
-  const TableWindowTexts texts{"Shots", {{"No.", true, 6}}, "&Leave out", "&Take in"};
+  const TableWindowTexts texts{"Shots", {{"No.", true, 6}}, {{1, "&Leave out"}, {2, "&Take in"}}};
   const QRect first(60, 70, 520, 380);
   WindowPlacement frame{first.x(), first.y(), first.width(), first.height()};
   for (int opening = 1; opening <= 4; ++opening) {
