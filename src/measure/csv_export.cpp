@@ -1,5 +1,7 @@
 #include "measure/csv_export.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 #include "base/number_text.h"
@@ -9,10 +11,25 @@ namespace tarvik {
 namespace {
 
 // At least `width` digits, zeros in front.
-std::string Padded(std::int64_t value, std::size_t width) {
-  std::string digits = FormatInt(value);
-  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  return digits;
+void AppendPadded(std::string& out, std::int64_t value, std::size_t width) {
+  char digits[24];
+  char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const auto length = static_cast<std::size_t>(end - digits);
+  if (length < width) out.append(width - length, '0');
+  out.append(digits, end);
+}
+
+void AppendInt(std::string& out, std::int64_t value) { AppendPadded(out, value, 0); }
+
+// As FormatFixed writes it, without a string of its own.
+void AppendFixed(std::string& out, double value, int decimals) {
+  if (std::isnan(value)) {
+    out += FormatFixed(value, decimals);
+    return;
+  }
+  char text[400];  // any double in fixed notation with a few decimals
+  out.append(
+      text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr);
 }
 
 }  // namespace
@@ -22,36 +39,83 @@ std::string_view CsvHeader() {
          "weight_g,count,mark,left_out,notes\r\n";
 }
 
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
+void AppendCsvField(std::string& out, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += text;
+    return;
   }
-  return quoted + "\"";
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+std::string CsvField(std::string_view text) {
+  std::string field;
+  AppendCsvField(field, text);
+  return field;
+}
+
+void AppendIsoTime(std::string& out, const LocalTime& time) {
+  AppendPadded(out, time.year, 4);
+  out += '-';
+  AppendPadded(out, time.month, 2);
+  out += '-';
+  AppendPadded(out, time.day, 2);
+  out += 'T';
+  AppendPadded(out, time.hour, 2);
+  out += ':';
+  AppendPadded(out, time.minute, 2);
+  out += ':';
+  AppendPadded(out, time.second, 2);
+  if (time.utc_offset_minutes == 0) {
+    out += 'Z';
+    return;
+  }
+  const int offset = std::abs(time.utc_offset_minutes);
+  out += time.utc_offset_minutes < 0 ? '-' : '+';
+  AppendPadded(out, offset / 60, 2);
+  out += ':';
+  AppendPadded(out, offset % 60, 2);
 }
 
 std::string IsoTime(const LocalTime& time) {
-  std::string text = Padded(time.year, 4) + "-" + Padded(time.month, 2) + "-" +
-                     Padded(time.day, 2) + "T" + Padded(time.hour, 2) + ":" +
-                     Padded(time.minute, 2) + ":" + Padded(time.second, 2);
-  if (time.utc_offset_minutes == 0) return text + "Z";
-  const int offset = std::abs(time.utc_offset_minutes);
-  return text + (time.utc_offset_minutes < 0 ? "-" : "+") + Padded(offset / 60, 2) + ":" +
-         Padded(offset % 60, 2);
+  std::string text;
+  AppendIsoTime(text, time);
+  return text;
+}
+
+void AppendCsvLine(std::string& out, const ExportedShot& shot) {
+  AppendCsvField(out, shot.string_id);
+  out += ',';
+  AppendCsvField(out, shot.name);
+  out += ',';
+  AppendInt(out, shot.shot);
+  out += ',';
+  if (shot.time) AppendIsoTime(out, *shot.time);
+  for (const auto& [value, decimals] : {std::pair{shot.velocity, 2},
+                                        {VelocityForDisplay(shot.velocity, true), 2},
+                                        {shot.energy, 2},
+                                        {EnergyForDisplay(shot.energy, true), 2},
+                                        {shot.weight, 2},
+                                        {WeightForDisplay(shot.weight, true), 3}}) {
+    out += ',';
+    AppendFixed(out, value, decimals);
+  }
+  out += ',';
+  if (shot.count) AppendInt(out, *shot.count);
+  out += ',';
+  if (shot.mark) out += MarkLabel(*shot.mark);
+  out += shot.left_out ? ",1," : ",0,";
+  AppendCsvField(out, shot.notes);
+  out += "\r\n";
 }
 
 std::string CsvLine(const ExportedShot& shot) {
-  const auto number = [](double value, int decimals) { return FormatFixed(value, decimals); };
-  std::string line = CsvField(shot.string_id) + "," + CsvField(shot.name) + "," +
-                     FormatInt(shot.shot) + "," + (shot.time ? IsoTime(*shot.time) : "") + ",";
-  line += number(shot.velocity, 2) + "," + number(VelocityForDisplay(shot.velocity, true), 2) +
-          "," + number(shot.energy, 2) + "," + number(EnergyForDisplay(shot.energy, true), 2) +
-          "," + number(shot.weight, 2) + "," + number(WeightForDisplay(shot.weight, true), 3) + ",";
-  line += (shot.count ? FormatInt(*shot.count) : "") + "," +
-          (shot.mark ? MarkLabel(*shot.mark) : "") + "," + (shot.left_out ? "1" : "0") + "," +
-          CsvField(shot.notes) + "\r\n";
+  std::string line;
+  AppendCsvLine(line, shot);
   return line;
 }
 

@@ -34,10 +34,14 @@ struct ExportedShot {
 std::string_view CsvHeader();
 // The shot's line, with its CR LF.
 std::string CsvLine(const ExportedShot& shot);
+// The same at the end of `out`, for an export of many lines without a string for each.
+void AppendCsvLine(std::string& out, const ExportedShot& shot);
 // A field as RFC 4180 writes it: as it is, or quoted with its quotes doubled.
 std::string CsvField(std::string_view text);
+void AppendCsvField(std::string& out, std::string_view text);
 // "2026-12-07T09:30:05+01:00"; "Z" for UTC.
 std::string IsoTime(const LocalTime& time);
+void AppendIsoTime(std::string& out, const LocalTime& time);
 
 }  // namespace tarvik
 

@@ -18,6 +18,7 @@ int FuzzNumberText(const std::uint8_t* data, std::size_t size);
 int FuzzRegFile(const std::uint8_t* data, std::size_t size);
 int FuzzShotDecoder(const std::uint8_t* data, std::size_t size);
 int FuzzShotLog(const std::uint8_t* data, std::size_t size);
+int FuzzStringFile(const std::uint8_t* data, std::size_t size);
 int FuzzTabReplies(const std::uint8_t* data, std::size_t size);
 
 namespace {
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
     Targets, FuzzCorpusTest,
     testing::Values(Corpus{"number_text", &FuzzNumberText}, Corpus{"reg_file", &FuzzRegFile},
                     Corpus{"shot_decoder", &FuzzShotDecoder}, Corpus{"shot_log", &FuzzShotLog},
-                    Corpus{"tab_reply", &FuzzTabReplies}),
+                    Corpus{"string_file", &FuzzStringFile}, Corpus{"tab_reply", &FuzzTabReplies}),
     [](const testing::TestParamInfo<Corpus>& info) { return std::string(info.param.name); });
 
 TEST(FuzzReplayTest, ABrokenPropertyFailsNamingItAndItsInputAndTheOtherInputsAreStillTried) {

@@ -1,0 +1,180 @@
+#include "history/history_store.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+#include "history/history_index.h"
+#include "history/string_file.h"
+#include "measure/csv_export.h"
+
+namespace tarvik {
+namespace {
+
+// What an export hands on at a time.
+constexpr std::size_t kExportPiece = 64 * 1024;
+
+// Days from 1970-01-01 of a date in the proleptic Gregorian calendar.
+std::int64_t DaysFromCivil(std::int64_t year, int month, int day) {
+  year -= month <= 2 ? 1 : 0;
+  const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
+  const std::int64_t year_of_era = year - era * 400;
+  const std::int64_t day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const std::int64_t day_of_era =
+      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+  return era * 146097 + day_of_era - 719468;
+}
+
+// The moment in milliseconds since 1970 UTC, so that strings started either side of a change of
+// the clock's offset are ordered as they happened.
+std::int64_t UtcMs(const LocalTime& time) {
+  const std::int64_t minutes = DaysFromCivil(time.year, time.month, time.day) * 1440 +
+                               time.hour * 60 + time.minute - time.utc_offset_minutes;
+  return (minutes * 60 + time.second) * 1000 + time.millisecond;
+}
+
+// Newest first: by start (a string without one last), then by id.
+bool Newer(const StringSummary& a, const StringSummary& b) {
+  const std::int64_t a_ms = a.started ? UtcMs(*a.started) : INT64_MIN;
+  const std::int64_t b_ms = b.started ? UtcMs(*b.started) : INT64_MIN;
+  if (a_ms != b_ms) return a_ms > b_ms;
+  return a.id > b.id;
+}
+
+std::int32_t RecordedShots(const KeptString& string) {
+  return static_cast<std::int32_t>(string.shots.size());
+}
+
+// Each string file's entry: the cache's where it matches the file, else read again. True in
+// `changed` when the cache no longer says the same.
+std::vector<IndexEntry> CurrentEntries(HistoryFolder& folder, bool& changed) {
+  std::unordered_map<std::string, IndexEntry> cached;
+  for (IndexEntry& entry : ParseIndex(folder.ReadIndex().value_or(""))) {
+    cached.insert_or_assign(entry.file.name, std::move(entry));
+  }
+  std::vector<IndexEntry> entries;
+  std::size_t reused = 0;
+  for (const HistoryEntry& file : folder.ListStrings()) {
+    const std::string id = StringIdOf(file.name);
+    if (id.empty()) continue;
+    const auto found = cached.find(file.name);
+    if (found != cached.end() && found->second.file == file) {
+      entries.push_back(std::move(found->second));
+      ++reused;
+      continue;
+    }
+    changed = true;
+    const auto bytes = folder.ReadString(file.name);
+    if (!bytes) continue;
+    const KeptString string = ParseStringFile(id, *bytes);
+    entries.push_back({file, RecordedShots(string), Summarize(string)});
+  }
+  if (reused != cached.size()) changed = true;
+  return entries;
+}
+
+// A record appended after a torn one would be glued to it and lost with it: the file is cut back
+// to after its last line end first.
+std::optional<PlatformError> AppendRecord(HistoryFolder& folder, std::string_view id,
+                                          std::string_view record) {
+  const std::string file_name = StringFileOf(id);
+  PlatformError error;
+  const std::unique_ptr<HistoryFile> file = folder.OpenString(file_name, error);
+  if (!file) return error;
+  const auto bytes = folder.ReadString(file_name);
+  if (!bytes) return PlatformError{};
+  if (!bytes->empty() && bytes->back() != '\n') {
+    const std::size_t last_lf = bytes->rfind('\n');
+    const auto whole = last_lf == std::string::npos ? 0 : last_lf + 1;
+    if (auto cut = file->Truncate(static_cast<std::int64_t>(whole))) return cut;
+  }
+  return file->AppendDurably(record);
+}
+
+}  // namespace
+
+std::vector<StringSummary> HistoryStore::List() {
+  bool changed = false;
+  const std::vector<IndexEntry> entries = CurrentEntries(folder_, changed);
+  // A failed write leaves the old cache, which the next list finds stale again.
+  if (changed) folder_.WriteIndex(IndexText(entries));
+  std::vector<StringSummary> list;
+  list.reserve(entries.size());
+  for (const IndexEntry& entry : entries) {
+    // A file whose first shot was cut off by a crash holds no string.
+    if (entry.recorded > 0) list.push_back(entry.summary);
+  }
+  std::sort(list.begin(), list.end(), Newer);
+  return list;
+}
+
+std::optional<KeptString> HistoryStore::Load(std::string_view id) {
+  const auto bytes = folder_.ReadString(StringFileOf(id));
+  if (!bytes) return std::nullopt;
+  return ParseStringFile(id, *bytes);
+}
+
+std::optional<PlatformError> HistoryStore::SetName(std::string_view id, std::string_view name,
+                                                   const LocalTime& time) {
+  return AppendRecord(folder_, id, NameRecord(name, time));
+}
+
+std::optional<PlatformError> HistoryStore::SetNotes(std::string_view id, std::string_view notes,
+                                                    const LocalTime& time) {
+  return AppendRecord(folder_, id, NotesRecord(notes, time));
+}
+
+std::optional<PlatformError> HistoryStore::Delete(std::string_view id) {
+  const std::string file_name = StringFileOf(id);
+  if (auto error = folder_.MoveStringAside(file_name)) return error;
+  std::vector<IndexEntry> entries = ParseIndex(folder_.ReadIndex().value_or(""));
+  const auto gone = std::remove_if(entries.begin(), entries.end(), [&](const IndexEntry& entry) {
+    return entry.file.name == file_name;
+  });
+  if (gone != entries.end()) {
+    entries.erase(gone, entries.end());
+    folder_.WriteIndex(IndexText(entries));
+  }
+  return std::nullopt;
+}
+
+bool HistoryStore::ExportCsv(std::span<const std::string> ids,
+                             const std::function<bool(std::string_view)>& write) {
+  std::string piece(CsvHeader());
+  piece.reserve(kExportPiece + 1024);
+  for (const std::string& id : ids) {
+    const std::optional<KeptString> string = Load(id);
+    if (!string) return false;
+    ExportedShot exported;
+    exported.string_id = string->id;
+    exported.name = string->name;
+    exported.notes = string->notes;
+    for (const KeptShot& shot : string->shots) {
+      exported.shot = shot.number;
+      exported.time = shot.time;
+      exported.velocity = shot.velocity;
+      exported.energy = shot.energy;
+      exported.weight = shot.weight;
+      exported.count = shot.count;
+      exported.mark = shot.mark;
+      exported.left_out = !shot.counted();
+      AppendCsvLine(piece, exported);
+      if (piece.size() >= kExportPiece) {
+        if (!write(piece)) return false;
+        piece.clear();
+      }
+    }
+  }
+  return write(piece);
+}
+
+bool HistoryStore::ExportAllCsv(const std::function<bool(std::string_view)>& write) {
+  const std::vector<StringSummary> list = List();
+  std::vector<std::string> ids;
+  ids.reserve(list.size());
+  for (auto it = list.rbegin(); it != list.rend(); ++it) ids.push_back(it->id);
+  return ExportCsv(ids, write);
+}
+
+}  // namespace tarvik
