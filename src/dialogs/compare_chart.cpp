@@ -11,18 +11,18 @@
 namespace tarvik {
 namespace {
 
-constexpr int kPad = 4;          // between the client area's edges and anything drawn
-constexpr int kGap = 4;          // between a label and its tick, a swatch and its name
-constexpr int kTick = 4;         // the length of a tick outside the axis
-constexpr int kLeastPlot = 16;   // the narrowest and lowest plot worth drawing
-constexpr int kSquareRoom = 5;   // the least pixels from shot to shot for squares
+constexpr int kPad = 4;           // between the client area's edges and anything drawn
+constexpr int kGap = 4;           // between a label and its tick, a swatch and its name
+constexpr int kTick = 4;          // the length of a tick outside the axis
+constexpr int kLeastPlot = 16;    // the narrowest and lowest plot worth drawing
+constexpr int kSquareRoom = 5;    // the least pixels from shot to shot for squares
 constexpr double kLargest = 1e7;  // velocities beyond it stand at the plot's edge
 constexpr Rgb kGrid{224, 224, 224};
 
 // Blue, orange, green and purple: apart in hue, and in lightness (about 74, 175, 106 and 134 of
 // 255) for a reader who cannot tell the hues apart.
-constexpr std::array<Rgb, kMostCompared> kColours = {
-    Rgb{0, 92, 171}, Rgb{245, 166, 35}, Rgb{0, 158, 115}, Rgb{170, 102, 204}};
+constexpr std::array<Rgb, kMostCompared> kColours = {Rgb{0, 92, 171}, Rgb{245, 166, 35},
+                                                     Rgb{0, 158, 115}, Rgb{170, 102, 204}};
 
 struct Plot {
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -66,8 +66,8 @@ bool ValueRange(const CompareChartInput& input, Plot& plot, int spacing) {
       highest > lowest ? (highest - lowest) / 20 : std::max(1.0, std::abs(lowest) / 100);
   plot.low = lowest - margin;
   plot.high = highest + margin;
-  if (const auto axis = ChooseValueTicks(plot.low, plot.high, plot.bottom - plot.top, spacing,
-                                         0.01)) {
+  if (const auto axis =
+          ChooseValueTicks(plot.low, plot.high, plot.bottom - plot.top, spacing, 0.01)) {
     plot.low = axis->low;
     plot.high = axis->high;
     plot.ticks = axis->ticks;
@@ -116,8 +116,9 @@ void PaintAxes(Canvas& canvas, const CompareChartInput& input, const Plot& plot,
     const int x = plot.X(shot);
     canvas.MoveTo(x, plot.bottom);
     canvas.LineTo(x, plot.bottom + kTick);
-    Label(canvas, FormatInt(shot), {x - label_width, plot.bottom + kTick, x + label_width,
-                                    plot.bottom + kTick + h}, text_format::kCenter);
+    Label(canvas, FormatInt(shot),
+          {x - label_width, plot.bottom + kTick, x + label_width, plot.bottom + kTick + h},
+          text_format::kCenter);
   }
   Label(canvas, input.unit, {kPad, plot.top - h - h / 2, plot.left + 40, plot.top - h / 2},
         text_format::kLeft);
@@ -175,7 +176,8 @@ void PaintCompareChart(Canvas& canvas, const CompareChartInput& input) {
     return;
   }
   int index = 0;
-  for (const ChartSeries& series : Drawn(input)) PaintSeries(canvas, series, SeriesColour(index++), plot);
+  for (const ChartSeries& series : Drawn(input))
+    PaintSeries(canvas, series, SeriesColour(index++), plot);
 }
 
 }  // namespace tarvik

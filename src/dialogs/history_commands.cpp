@@ -46,8 +46,7 @@ std::string ShownName(std::string_view name, const std::optional<LocalTime>& sta
   return started ? StartedText(started) : std::string(id);
 }
 
-std::string FailureText(std::string_view what, std::string_view where,
-                        const PlatformError& error) {
+std::string FailureText(std::string_view what, std::string_view where, const PlatformError& error) {
   std::string text = std::string(what) + std::string(where) + ".";
   if (!error.text.empty()) text += "\r\n\r\n" + error.text;
   return text;
@@ -57,12 +56,12 @@ void ExportStrings(HistoryServices& services, HistoryStore& store, std::span<con
                    UiLanguage language, std::string_view caption) {
   const HistoryTexts& texts = HistoryTextsFor(language);
   const FileFilter filters[] = {{texts.csv_files, "*.csv"}};
-  const std::string path = services.file_dialogs.ChooseFile(
-      {texts.export_title, filters, std::string(kExportName)});
+  const std::string path =
+      services.file_dialogs.ChooseFile({texts.export_title, filters, std::string(kExportName)});
   if (path == kExportName) return;  // cancelled
   const std::vector<std::string> chosen(ids.begin(), ids.end());
-  const std::optional<PlatformError> error = services.files.WriteStreamed(
-      path, [&](const Files::PieceWriter& write) {
+  const std::optional<PlatformError> error =
+      services.files.WriteStreamed(path, [&](const Files::PieceWriter& write) {
         return chosen.empty() ? store.ExportAllCsv(write) : store.ExportCsv(chosen, write);
       });
   if (error) services.messages.ShowMessage(FailureText(texts.export_failed, path, *error), caption);

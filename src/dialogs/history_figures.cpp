@@ -91,7 +91,8 @@ ChartSeries SeriesOf(const KeptString& string, bool metric) {
   ChartSeries series;
   series.name = ShownName(string.name, string.started, string.id);
   for (const KeptShot& shot : string.shots) {
-    if (shot.counted()) series.points.push_back({shot.number, VelocityForDisplay(shot.velocity, metric)});
+    if (shot.counted())
+      series.points.push_back({shot.number, VelocityForDisplay(shot.velocity, metric)});
   }
   const Figures v = VelocityFigures(string);
   if (v.count > 0) series.average = VelocityForDisplay(v.average, metric);

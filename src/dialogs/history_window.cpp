@@ -98,9 +98,9 @@ std::string HistoryWindow::CellText(int row, int column) const {
 
 void HistoryWindow::PaintChart(Canvas& canvas) {
   const HistoryTexts& texts = HistoryTextsFor(state_.language);
-  PaintCompareChart(canvas, {chart_, VelocityUnitLabel(metric_),
-                             ShotTableTextsFor(state_.language).shot,
-                             compared_.empty() ? texts.select_strings : texts.no_counted_shots});
+  PaintCompareChart(canvas,
+                    {chart_, VelocityUnitLabel(metric_), ShotTableTextsFor(state_.language).shot,
+                     compared_.empty() ? texts.select_strings : texts.no_counted_shots});
 }
 
 std::vector<std::string> HistoryWindow::SelectedIds() const {
@@ -127,9 +127,9 @@ void HistoryWindow::FollowSelection() {
       compared_.push_back(std::move(*string));
     }
   }
-  figures_ = compared_.empty() ? std::vector<std::vector<std::string>>()
-                               : ComparisonFigures(compared_, selected_count_, metric_,
-                                                   state_.language);
+  figures_ = compared_.empty()
+                 ? std::vector<std::vector<std::string>>()
+                 : ComparisonFigures(compared_, selected_count_, metric_, state_.language);
   window_->EnableCommand(kOpen, selected_count_ > 0);
   window_->EnableCommand(kRename, selected_count_ == 1);
   window_->EnableCommand(kDelete, selected_count_ > 0);
@@ -212,8 +212,8 @@ void HistoryWindow::DeleteSelected() {
                ShownName(found->name, found->started, found->id) +
                std::string(texts.delete_one_after);
   } else {
-    question = FormatInt(static_cast<std::int64_t>(ids.size())) +
-               std::string(texts.delete_many_after);
+    question =
+        FormatInt(static_cast<std::int64_t>(ids.size())) + std::string(texts.delete_many_after);
   }
   if (!services_.messages.AskYesNo(question, texts.delete_caption)) return;
   for (const std::string& id : ids) {

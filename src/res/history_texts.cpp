@@ -29,8 +29,9 @@ constexpr HistoryTexts kNeutral{
     .delete_caption = "Delete",
     .delete_one_before = "Delete the string \"",
     .delete_one_after = "\"? It is moved to the deleted folder of the history.",
-    .delete_many_after = " strings selected: delete them? They are moved to the deleted folder "
-                         "of the history.",
+    .delete_many_after =
+        " strings selected: delete them? They are moved to the deleted folder "
+        "of the history.",
     .export_title = "Export strings",
     .csv_files = "CSV files",
     .chart_title = "Save chart",
@@ -70,8 +71,9 @@ constexpr HistoryTexts kGerman{
     .delete_caption = "Löschen",
     .delete_one_before = "Die Serie \"",
     .delete_one_after = "\" löschen? Sie wird in den Ordner der gelöschten Serien verschoben.",
-    .delete_many_after = " Serien ausgewählt: löschen? Sie werden in den Ordner der gelöschten "
-                         "Serien verschoben.",
+    .delete_many_after =
+        " Serien ausgewählt: löschen? Sie werden in den Ordner der gelöschten "
+        "Serien verschoben.",
     .export_title = "Serien exportieren",
     .csv_files = "CSV-Dateien",
     .chart_title = "Diagramm speichern",

@@ -40,14 +40,14 @@ constexpr auto kGermanControls = Controls(kGermanTexts);
 
 constexpr int kWidth = 260;
 constexpr int kHeight = 76;
-constexpr DialogTemplate kNeutralNew{"StringNaming", "New string", kWidth, kHeight,
-                                     kFont,          8,            kNeutralControls};
-constexpr DialogTemplate kNeutralRename{"StringNaming", "Name and notes", kWidth, kHeight,
-                                        kFont,          8,                kNeutralControls};
-constexpr DialogTemplate kGermanNew{"StringNaming", "Neue Serie", kWidth, kHeight,
-                                    kFont,          8,            kGermanControls};
-constexpr DialogTemplate kGermanRename{"StringNaming", "Name und Notizen", kWidth, kHeight,
-                                       kFont,          8,                  kGermanControls};
+constexpr DialogTemplate kNeutralNew{"StringNaming",  "New string", kWidth, kHeight, kFont, 8,
+                                     kNeutralControls};
+constexpr DialogTemplate kNeutralRename{
+    "StringNaming", "Name and notes", kWidth, kHeight, kFont, 8, kNeutralControls};
+constexpr DialogTemplate kGermanNew{"StringNaming", "Neue Serie", kWidth, kHeight, kFont, 8,
+                                    kGermanControls};
+constexpr DialogTemplate kGermanRename{
+    "StringNaming", "Name und Notizen", kWidth, kHeight, kFont, 8, kGermanControls};
 
 }  // namespace
 

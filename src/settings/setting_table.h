@@ -75,7 +75,7 @@ inline constexpr PlacementNames kBigDisplayPlacement = {"Big x", "Big y", "Big w
 inline constexpr PlacementNames kGraphPlacement = {"Graph x", "Graph y", "Graph w", "Graph h"};
 inline constexpr PlacementNames kShotTablePlacement = {"Table x", "Table y", "Table w", "Table h"};
 inline constexpr PlacementNames kHistoryPlacement = {"History x", "History y", "History w",
-                                                    "History h"};
+                                                     "History h"};
 
 }  // namespace setting
 }  // namespace tarvik

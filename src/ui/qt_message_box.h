@@ -1,5 +1,5 @@
-// Message boxes over a window: the text, the caption and an OK button (or Yes and No), modal, in a nested event
-// loop in which the owner's timers keep running.
+// Message boxes over a window: the text, the caption and an OK button (or Yes and No), modal, in a
+// nested event loop in which the owner's timers keep running.
 #ifndef TARVIK_UI_QT_MESSAGE_BOX_H_
 #define TARVIK_UI_QT_MESSAGE_BOX_H_
 

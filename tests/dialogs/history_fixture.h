@@ -12,13 +12,13 @@
 
 #include "dialogs/app_state.h"
 #include "dialogs/history_commands.h"
-#include "res/string_dialog_template.h"
 #include "doubles/fake_clock.h"
 #include "doubles/fake_serial_port.h"
 #include "doubles/memory_files.h"
 #include "doubles/memory_history_folder.h"
 #include "doubles/memory_settings.h"
 #include "doubles/quiet_services.h"
+#include "res/string_dialog_template.h"
 
 namespace tarvik::testing {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/history_help.h"
 #include "dialogs/history_fixture.h"
+#include "dialogs/history_help.h"
 #include "doubles/recording_canvas.h"
 
 namespace tarvik {
@@ -45,7 +45,7 @@ class HistoryWindowTest : public testing::HistoryFixture {
     Table().selected = std::move(rows);
     Events().SelectionChanged();
   }
-  void Run(HistoryWindow::Command command) { Events().Command(command); }
+  void Run(int command) { Events().Command(command); }
 
   HistoryWindow window_{Services(), state_};
 };
@@ -77,24 +77,24 @@ TEST_F(HistoryWindowTest, TheUnitsInUseFollowIntoHeadingsAndCells) {
 TEST_F(HistoryWindowTest, OneSelectedStringShowsItsFiguresAndTheButtonsFollowTheSelection) {
   AddTwoStrings();
   Open();
-  using enum HistoryWindow::Command;
-  EXPECT_FALSE(Table().Enabled(kOpen));
-  EXPECT_FALSE(Table().Enabled(kDelete));
-  EXPECT_FALSE(Table().Enabled(kSaveChart));
-  EXPECT_TRUE(Table().Enabled(kExport)) << "exports every string when none is selected";
+  EXPECT_FALSE(Table().Enabled(HistoryWindow::kOpen));
+  EXPECT_FALSE(Table().Enabled(HistoryWindow::kDelete));
+  EXPECT_FALSE(Table().Enabled(HistoryWindow::kSaveChart));
+  EXPECT_TRUE(Table().Enabled(HistoryWindow::kExport))
+      << "exports every string when none is selected";
   EXPECT_TRUE(Events().Figures().empty());
   Select({1});
-  EXPECT_TRUE(Table().Enabled(kRename));
+  EXPECT_TRUE(Table().Enabled(HistoryWindow::kRename));
   const auto figures = Events().Figures();
   ASSERT_EQ(figures.size(), 8u);
   Strings column;
   for (const auto& row : figures) column.push_back(row.at(1));
   EXPECT_EQ(column, (Strings{"Morning, JSB", "2 (1 left out)", "802.00", "4.00", "2.83", "800.00",
                              "804.00", "15.00"}));
-  EXPECT_EQ(figures[7][0], "Weight (gr)");
+  EXPECT_EQ(figures[7][0], "Weight (grains)");
   Select({0, 1});
-  EXPECT_FALSE(Table().Enabled(kRename)) << "one string is named at a time";
-  EXPECT_TRUE(Table().Enabled(kDelete));
+  EXPECT_FALSE(Table().Enabled(HistoryWindow::kRename)) << "one string is named at a time";
+  EXPECT_TRUE(Table().Enabled(HistoryWindow::kDelete));
 }
 
 // Two to four strings side by side in the order listed; more than four show the first four,
@@ -282,8 +282,8 @@ TEST_F(HistoryWindowTest, HelpOnEachPartShowsItsTopic) {
   Events().HelpRequested(TablePart::kChart, 0, HelpGesture::kContextMenu);
   ASSERT_EQ(help_.requests.size(), 2u);
   EXPECT_EQ(help_.requests[0].context, kHistoryContext);
-  EXPECT_EQ(help_.requests[1], HelpRequest::ControlTopic(kComparisonContext,
-                                                         HelpGesture::kContextMenu));
+  EXPECT_EQ(help_.requests[1],
+            HelpRequest::ControlTopic(kComparisonContext, HelpGesture::kContextMenu));
 }
 
 }  // namespace

@@ -23,10 +23,10 @@ class KeptStringWindowTest : public testing::HistoryFixture {
  protected:
   // Four decoded shots (the third left out, the fourth undone) and one loaded from the log.
   void Open(UiLanguage language = UiLanguage::kNeutral) {
-    AddString(kId, {Shot(1, "800.5"), Shot(2, "804"), Shot(3, "900"), Shot(4, "700"),
-                    "shot,5,,802,21.43,15,100,,,loaded,",
-                    "out,3,2026-12-07T09:31:00.000+01:00,,,,,,,,",
-                    "undo,4,2026-12-07T09:31:10.000+01:00,,,,,,,,"});
+    AddString(kId,
+              {Shot(1, "800.5"), Shot(2, "804"), Shot(3, "900"), Shot(4, "700"),
+               "shot,5,,802,21.43,15,100,,,loaded,", "out,3,2026-12-07T09:31:00.000+01:00,,,,,,,,",
+               "undo,4,2026-12-07T09:31:10.000+01:00,,,,,,,,"});
     state_.language = language;
     HistoryStore store(folder_);
     std::optional<KeptString> string = store.Load(kId);
@@ -70,7 +70,7 @@ TEST_F(KeptStringWindowTest, TheFiguresAndTheChartAreOfTheCountedShots) {
   EXPECT_EQ(figures[2][1], "802.17");  // 800.5, 804 and 802
   EXPECT_EQ(figures[5][1], "800.50");
   EXPECT_EQ(figures[6][1], "804.00");
-  EXPECT_EQ(figures.back(), (Strings{"Weight (gr)", "15.00", ""}));
+  EXPECT_EQ(figures.back(), (Strings{"Weight (grains)", "15.00", ""}));
   testing::RecordingCanvas canvas(400, 300);
   Events().PaintChart(canvas);
   EXPECT_FALSE(canvas.calls.empty());
