@@ -15,6 +15,10 @@ std::optional<std::string_view> HelpTopicHtml(int context, UiLanguage language) 
   for (const HelpPageText& page : PagesFor(language).topics) {
     if (page.context == context) return page.html;
   }
+  const bool german = language == UiLanguage::kGerman;
+  for (const HelpPageText& page : german ? GermanHistoryHelpTopics() : EnglishHistoryHelpTopics()) {
+    if (page.context == context) return page.html;
+  }
   return std::nullopt;
 }
 

@@ -36,6 +36,8 @@ jedes Diabolos, die Durchschnitte Ihrer Serie und mehr.</p>
 <ul>
 <li><a href="topic:1300">Schusstabelle</a>: <a href="topic:1301">Kennzahlen</a>,
 <a href="topic:1302">Diagramm</a></li>
+<li><a href="topic:1310">Verlauf</a>: <a href="topic:1311">Serien vergleichen</a>,
+<a href="topic:1312">eine aufbewahrte Serie</a>, <a href="topic:1313">Name und Notizen</a></li>
 <li><a href="topic:1100">Ausführliche Statistik</a></li>
 <li><a href="topic:1101">Großanzeige</a></li>
 <li><a href="topic:1102">Grafik</a></li>

@@ -34,6 +34,8 @@ every pellet, the averages of your string, and more.</p>
 <ul>
 <li><a href="topic:1300">Shot table</a>: <a href="topic:1301">figures</a>,
 <a href="topic:1302">chart</a></li>
+<li><a href="topic:1310">History</a>: <a href="topic:1311">comparing strings</a>,
+<a href="topic:1312">a kept string</a>, <a href="topic:1313">name and notes</a></li>
 <li><a href="topic:1100">Advanced statistics</a></li>
 <li><a href="topic:1101">Big display</a></li>
 <li><a href="topic:1102">Graph</a></li>

@@ -30,6 +30,7 @@ struct AppSettings {
   WindowPlacement big_display;
   WindowPlacement graph_window;
   WindowPlacement shot_table{60, 60, 720, 520};
+  WindowPlacement history{80, 80, 760, 560};
 };
 
 struct LastShot {

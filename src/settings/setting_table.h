@@ -74,6 +74,8 @@ struct PlacementNames {
 inline constexpr PlacementNames kBigDisplayPlacement = {"Big x", "Big y", "Big w", "Big h"};
 inline constexpr PlacementNames kGraphPlacement = {"Graph x", "Graph y", "Graph w", "Graph h"};
 inline constexpr PlacementNames kShotTablePlacement = {"Table x", "Table y", "Table w", "Table h"};
+inline constexpr PlacementNames kHistoryPlacement = {"History x", "History y", "History w",
+                                                     "History h"};
 
 }  // namespace setting
 }  // namespace tarvik

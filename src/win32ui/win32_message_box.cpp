@@ -9,4 +9,9 @@ void Win32MessageBox::ShowMessage(std::string_view text, std::string_view captio
   MessageBoxW(owner_.hwnd(), Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), MB_OK);
 }
 
+bool Win32MessageBox::AskYesNo(std::string_view question, std::string_view caption) {
+  return MessageBoxW(owner_.hwnd(), Utf8ToWide(question).c_str(), Utf8ToWide(caption).c_str(),
+                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 }  // namespace tarvik::win32ui

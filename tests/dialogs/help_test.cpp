@@ -26,11 +26,13 @@
 #include "res/graph_menu.h"
 #include "res/help_pages.h"
 #include "res/help_topics.h"
+#include "res/history_texts.h"
 #include "res/main_window_ids.h"
 #include "res/main_window_template.h"
 #include "res/shot_table_texts.h"
 #include "res/snap_template.h"
 #include "res/statistics_template.h"
+#include "res/string_dialog_template.h"
 
 namespace tarvik {
 namespace {
@@ -115,7 +117,7 @@ constexpr std::string_view kNamesOutsideTheTemplates[] = {"F1",     "?",   "OK",
 
 void AddMenuNames(std::span<const MenuItem> items, std::set<std::string>& names) {
   for (const MenuItem& item : items) {
-    std::string name(item.text);
+    std::string name(item.text.substr(0, item.text.find('\t')));  // without its shortcut
     std::erase(name, '&');
     if (!name.empty()) names.insert(name);
     AddMenuNames(item.items, names);
@@ -137,7 +139,9 @@ std::set<std::string> NamesShown(UiLanguage language) {
   for (const DialogTemplate* window :
        {&MainWindowTemplate(language), &StatisticsTemplate(language),
         &GeneralPageTemplate(language), &LogPageTemplate(language), &SoundPageTemplate(language),
-        &TabPageTemplate(), &AboutTemplate(language), &SnapTemplate()}) {
+        &TabPageTemplate(), &AboutTemplate(language), &SnapTemplate(),
+        &StringDialogTemplate(language, StringDialogKind::kNewString),
+        &StringDialogTemplate(language, StringDialogKind::kRename)}) {
     names.emplace(window->caption);
     for (const ControlTemplate& control : window->controls) names.emplace(control.text);
   }
@@ -158,6 +162,16 @@ std::set<std::string> NamesShown(UiLanguage language) {
         table.mark, table.limit, table.over, table.leave_out, table.take_in, table.shots,
         table.average, table.extreme_spread, table.standard_deviation, table.lowest,
         table.highest}) {
+    std::string name(text);
+    std::erase(name, '&');
+    names.insert(name);
+  }
+  const HistoryTexts& history = HistoryTextsFor(language);
+  for (const std::string_view text :
+       {history.caption, history.started, history.name, history.shots, history.average,
+        history.extreme_spread, history.standard_deviation, history.notes, history.status,
+        history.left_out, history.undone, history.loaded, history.open, history.name_and_notes,
+        history.remove, history.export_csv, history.save_chart}) {
     std::string name(text);
     std::erase(name, '&');
     names.insert(name);
@@ -191,6 +205,9 @@ TEST(HelpPagesTest, EveryNameAPageQuotesIsShownInItsLanguage) {
     const std::set<std::string> shown = NamesShown(language);
     std::vector<std::pair<int, std::string_view>> pages = {{0, PagesOf(language).contents}};
     for (const HelpPageText& page : PagesOf(language).topics)
+      pages.emplace_back(page.context, page.html);
+    for (const HelpPageText& page :
+         language == UiLanguage::kGerman ? GermanHistoryHelpTopics() : EnglishHistoryHelpTopics())
       pages.emplace_back(page.context, page.html);
     for (const auto& [context, html] : pages) {
       for (auto at = html.find("<b>"); at != std::string_view::npos; at = html.find("<b>", at)) {

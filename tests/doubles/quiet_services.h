@@ -194,7 +194,14 @@ class RecordingMessageBox : public MessageBoxView {
     shown.emplace_back(text);
     captions.emplace_back(caption);
   }
+  bool AskYesNo(std::string_view question, std::string_view caption) override {
+    asked.emplace_back(question);
+    captions.emplace_back(caption);
+    return answer;
+  }
   std::vector<std::string> shown, captions;
+  std::vector<std::string> asked;  // the questions
+  bool answer = true;              // Yes
 };
 
 // Notes the sounds played instead of playing them.
