@@ -50,7 +50,11 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
                       RefreshAverages();
                       side_windows_.CountingChanged();
                     }),
-      recording_(services.history, services.clock, state) {}
+      recording_(services.history, services.clock, state),
+      history_window_(
+          {services.windows, services.history, services.message_box, services.file_dialogs,
+           services.help, services.clock, services.store, services.files},
+          state) {}
 
 void MainWindow::Initialize() {
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,
@@ -121,7 +125,7 @@ void MainWindow::Tick(int timer_id) {
     tab_.StartTick();
     CompleteReadings(state_.chronoscope.Poll(services_.clock.NowMs()));
     if (tab_.LookDue()) LookAtTab();
-    if (recording_.Tick()) side_windows_.StringRecorded();
+    if (recording_.Tick()) history_window_.StringsChanged();
   }
   // A message box runs an event loop of its own, so it is opened from a timer of its own, once
   // this tick is over: the shots keep coming while it is up.
@@ -243,7 +247,9 @@ void MainWindow::HelpRequested(int control, HelpGesture gesture) {
 // The windows beside the main window go with it.
 void MainWindow::Destroyed() {
   view_.StopTimer(kTimerId);
+  view_.StopTimer(kNoticeTimerId);
   side_windows_.CloseAll();
+  history_window_.Close();
 }
 
 }  // namespace tarvik

@@ -26,6 +26,7 @@
 #include "base/message_box.h"
 #include "base/sound.h"
 #include "dialogs/app_state.h"
+#include "dialogs/history_window.h"
 #include "dialogs/shot_recording.h"
 #include "dialogs/side_windows.h"
 #include "dialogs/tab_controller.h"
@@ -131,6 +132,8 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   void RunMemorySnap();
   void ShowAbout();
   void ShowHistoryNotice();
+  // Asks the new string's name and notes and starts it, with the series empty as after Reset.
+  void StartNewString();
   TextFileViewer::Failed LogNotShown() const;
 
   DialogView<MainWindowId> view_;
@@ -140,6 +143,7 @@ class MainWindow final : public DialogLogic<MainWindowId> {
   TabController tab_;
   SideWindows side_windows_;
   ShotRecording recording_;
+  HistoryWindow history_window_;
   std::optional<std::string> history_notice_;  // waiting for its timer
   std::function<void(const Shot&)> shot_observer_;
   bool refreshing_fields_ = false;  // the refresh's own writes raise change notifications

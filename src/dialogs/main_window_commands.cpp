@@ -8,6 +8,7 @@
 #include "dialogs/help.h"
 #include "dialogs/main_window.h"
 #include "dialogs/memory_snap.h"
+#include "dialogs/string_dialog.h"
 #include "measure/shot_log.h"
 #include "res/snap_template.h"
 #include "res/string_table.h"
@@ -51,6 +52,8 @@ std::span<const MainWindow::CommandEntry> MainWindow::CommandTable() {
       {Id::kAbout, [](W& w) { w.ShowAbout(); }},
       {Id::kGraphics, [](W& w) { w.side_windows_.ToggleGraph(); }},
       {Id::kShotTable, [](W& w) { w.side_windows_.ToggleShotTable(); }},
+      {Id::kNewString, [](W& w) { w.StartNewString(); }},
+      {Id::kHistory, [](W& w) { w.history_window_.Toggle(); }},
       {Id::kWeight, [](W& w) { w.EditWeight(); }, Notification::kTextChanged},
   };
   return kTable;
@@ -72,6 +75,15 @@ void MainWindow::LoadLogIntoSeries() {
   LoadLog(services_.files, state_.settings.log_file, state_.series);
   recording_.RecordLoaded(first);
   SeriesChanged();
+}
+
+void MainWindow::StartNewString() {
+  const std::optional<StringNaming> naming = AskStringNaming(
+      services_.windows, services_.help, state_.language, StringDialogKind::kNewString, {});
+  if (!naming) return;
+  recording_.StartString(naming->name, naming->notes);
+  ChangeSeries(&ShotSeries::ResetSeries);
+  history_window_.StringsChanged();
 }
 
 void MainWindow::ChangeSeries(void (ShotSeries::*change)()) {

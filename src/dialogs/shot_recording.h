@@ -35,7 +35,10 @@ class ShotRecording {
   void RecordLeftOut(std::span<const std::int32_t> rows, bool left_out);
   // Rows from `first` on were loaded from the log, at the weight and calibration in use.
   void RecordLoaded(std::int32_t first);
-  void CloseString() { recorder_.CloseString(); }
+  void CloseString() {
+    recorder_.CloseString();
+    changed_ = true;
+  }
   void StartString(std::string name, std::string notes);
 
   // From the timer: writes held records once a second. Whether the strings changed since the

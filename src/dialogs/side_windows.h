@@ -45,8 +45,6 @@ class SideWindows {
   // After Set up, whose units the statistics' titles and the shot table's headings follow, and
   // whose limit the shot table marks.
   void Relabel();
-  // The current string's file changed: the history lists it again.
-  void StringRecorded() {}
   // As the main window goes; the big display and the graph store their frames as they close.
   void CloseAll();
 

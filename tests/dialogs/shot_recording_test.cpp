@@ -10,6 +10,7 @@
 
 #include "doubles/quiet_services.h"
 #include "history/string_file.h"
+#include "res/string_dialog_template.h"
 #include "res/string_table.h"
 
 namespace tarvik::testing {
@@ -77,6 +78,39 @@ TEST_F(ShotRecordingTest, StringsHoldEveryShotUndoneAndLeftOutMarkedAndResetClos
   EXPECT_EQ(first.time->utc_offset_minutes, 60);
   EXPECT_TRUE(strings[0].name.empty());  // named by its date and time until the user names it
   EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ShotRecordingTest, NewStringIsNamedEmptiesTheSeriesAndTheHistoryListsIt) {
+  window_.Initialize();
+  Receive("001234\r\n");
+  Command(Id::kHistory);
+  ASSERT_EQ(services_.windows.tables.size(), 1u);
+  const auto& history = *services_.windows.tables.back();
+  services_.windows.script = [](DialogEvents& logic, FakeDialog& dialog) {
+    dialog.Type(StringDialogId::kName, "JSB 8.44", logic);
+    dialog.Type(StringDialogId::kNotes, "gun 2, 25 m", logic);
+    dialog.Click(StringDialogId::kOk, logic);
+  };
+  Command(Id::kNewString);
+  EXPECT_EQ(Text(Id::kShotCount), "0");
+  Receive("001240\r\n001250\r\n");
+  // Cancelled: nothing changes.
+  services_.windows.script = [](DialogEvents& logic, FakeDialog& dialog) {
+    dialog.Click(StringDialogId::kCancel, logic);
+  };
+  Command(Id::kNewString);
+  EXPECT_EQ(Text(Id::kShotCount), "2");
+  TickASecond();
+
+  const std::vector<KeptString> strings = Kept();
+  ASSERT_EQ(strings.size(), 2u);
+  EXPECT_EQ(strings[1].name, "JSB 8.44");
+  EXPECT_EQ(strings[1].notes, "gun 2, 25 m");
+  EXPECT_EQ(Shape(strings[1]), "++");
+  ASSERT_TRUE(history.open);
+  ASSERT_EQ(history.events->RowCount(), 2);
+  EXPECT_EQ(history.events->CellText(0, HistoryWindow::kName), "JSB 8.44");  // newest first
+  EXPECT_EQ(history.events->CellText(0, HistoryWindow::kShots), "2");
 }
 
 TEST_F(ShotRecordingTest, LoadedShotsJoinTheStringMarkedLoaded) {
