@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <map>
 #include <random>
@@ -172,6 +173,8 @@ TEST_F(KillTest, EveryShotShownIsKeptOnceWhenTheProgramIsKilledAtRandom) {
     }
   }
   ASSERT_GT(shown.size(), 50u) << "too few shots to prove anything";
+  std::cout << "[ KILLED   ] " << kRuns << " times: " << shown.size() << " shots shown, "
+            << kept.size() << " kept in " << History().size() << " strings" << std::endl;
   // Every shot shown is kept, in order; a shot kept but not yet shown when the program died is
   // the only kind of extra, at most one per kill.
   auto next = kept.begin();
