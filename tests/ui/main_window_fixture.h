@@ -75,7 +75,8 @@ class MainWindowUiTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(
         *dialog_, state_,
         MainWindowServices{store_, clock_, quiet_.sound, quiet_.message_box, files_, quiet_.viewer,
-                           *windows_, quiet_.file_dialogs, *help_, quiet_.history});
+                           *windows_, quiet_.file_dialogs, *help_,
+                           history_ ? *history_ : quiet_.history});
     dialog_->Attach(window_.get());
     window_->Initialize();
     dialog_->show();
@@ -127,6 +128,8 @@ class MainWindowUiTest : public ::testing::Test {
   std::unique_ptr<QtWindows> windows_;
   std::unique_ptr<QtHelpViewer> help_;
   std::unique_ptr<MainWindow> window_;
+  // The history on the disk, when a test sets one; otherwise in memory.
+  std::unique_ptr<HistoryFolder> history_;
 };
 
 }  // namespace tarvik::ui
