@@ -1,4 +1,4 @@
-// The shot table's chart: a child window the core paints through a Canvas, drawn into a bitmap
+// The table window's chart: a child window the core paints through a Canvas, drawn into a bitmap
 // first and copied in one go so that it never flickers, handing its left clicks to the core.
 #ifndef TARVIK_WIN32UI_WIN32_TABLE_CHART_H_
 #define TARVIK_WIN32UI_WIN32_TABLE_CHART_H_
