@@ -44,16 +44,7 @@ QtTableWidget::QtTableWidget(const TableWindowTexts& texts, TableWindowEvents& e
   setWindowTitle(FromUtf8(texts.caption));
   setFont(DialogFont(kFontPoints));
 
-  table_ = new QtRowTable([this](TableKey key) { RunKey(key); },
-                          [this](int row) { ActivateRow(row); }, this);
-  model_ = new QtTableModel(events, texts.columns, table_);
-  table_->setModel(model_);
-  SetColumnWidths(texts.columns);
-  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          [this] { UserChangedSelection(); });
-  connect(table_, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ShowMenu(at); });
-  connect(table_, &QAbstractItemView::doubleClicked, this,
-          [this](const QModelIndex& index) { ActivateRow(index.row()); });
+  MakeTable(events, texts.columns);
 
   auto* splitter = new QSplitter(Qt::Vertical, this);
   splitter->setChildrenCollapsible(false);
@@ -61,14 +52,33 @@ QtTableWidget::QtTableWidget(const TableWindowTexts& texts, TableWindowEvents& e
   splitter->addWidget(MakeLowerPart());
   splitter->setSizes({3, 2});  // the table three fifths of the height at first, the rest two
   auto* layout = new QVBoxLayout(this);
-  // The window keeps the frame it is given, however small: the parts are cut, not the frame.
+  // The window keeps the frame it is given, however small: the parts are cut, not the frame; only
+  // its buttons stay whole side by side.
   layout->setSizeConstraint(QLayout::SetNoConstraint);
   layout->addWidget(splitter);
-  // However small the frame, the buttons stay whole side by side.
   const QMargins margins = layout->contentsMargins();
   setMinimumWidth(splitter->widget(1)->minimumSizeHint().width() + margins.left() +
                   margins.right());
 
+  ListenForHelpOnParts();
+  FiguresChanged();
+  table_->setFocus();
+}
+
+void QtTableWidget::MakeTable(TableWindowEvents& events, const std::vector<TableColumn>& columns) {
+  table_ = new QtRowTable([this](TableKey key) { RunKey(key); },
+                          [this](int row) { ActivateRow(row); }, this);
+  model_ = new QtTableModel(events, columns, table_);
+  table_->setModel(model_);
+  SetColumnWidths(columns);
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { UserChangedSelection(); });
+  connect(table_, &QWidget::customContextMenuRequested, this, [this](QPoint at) { ShowMenu(at); });
+  connect(table_, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& index) { ActivateRow(index.row()); });
+}
+
+void QtTableWidget::ListenForHelpOnParts() {
   ListenForHelp(table_, TablePart::kTable);
   ListenForHelp(table_->viewport(), TablePart::kTable);
   ListenForHelp(figures_, TablePart::kFigures);
@@ -76,8 +86,6 @@ QtTableWidget::QtTableWidget(const TableWindowTexts& texts, TableWindowEvents& e
   for (const Command& command : commands_) {
     ListenForHelp(command.widget, TablePart::kButton, command.button.id);
   }
-  FiguresChanged();
-  table_->setFocus();
 }
 
 // The figures with the buttons under them, and the chart beside them taking the rest.

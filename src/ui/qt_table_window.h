@@ -70,10 +70,12 @@ class QtTableWidget final : public QWidget {
   // A part with a help topic, and the command a button names.
   using Part = std::pair<TablePart, int>;
 
+  void MakeTable(TableWindowEvents& events, const std::vector<TableColumn>& columns);
   QWidget* MakeLowerPart();
   QLayout* MakeButtons(QWidget* parent);
   void SetColumnWidths(const std::vector<TableColumn>& columns);
   void ListenForHelp(QWidget* part, TablePart id, int command = 0);
+  void ListenForHelpOnParts();
   const Command* Find(int command) const;
   void SendCommand(int command);
   void RunKey(TableKey key);

@@ -16,7 +16,7 @@ bool IsDialogWindow(HWND window) {
 
 }  // namespace
 
-void RunMessageLoop(const bool& done) {
+void RunMessageLoop(const bool& done, HWND window, HACCEL accelerators) {
   MSG message;
   while (!done) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
@@ -26,6 +26,10 @@ void RunMessageLoop(const bool& done) {
       break;
     }
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (accelerators != nullptr && root != nullptr && root == window &&
+        TranslateAcceleratorW(window, accelerators, &message)) {
+      continue;
+    }
     if (root != nullptr && IsDialogWindow(root) && IsDialogMessageW(root, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

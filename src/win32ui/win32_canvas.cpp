@@ -21,6 +21,11 @@ Win32Canvas::Win32Canvas(HDC dc, HWND window, HFONT window_font)
   ::SetTextColor(dc_, RGB(0, 0, 0));
 }
 
+Win32Canvas::Win32Canvas(HDC dc, HWND window, HFONT window_font, SIZE size)
+    : Win32Canvas(dc, window, window_font) {
+  size_ = size;
+}
+
 Win32Canvas::~Win32Canvas() {
   SelectObject(dc_, original_pen_);
   if (made_pen_ != nullptr) DeleteObject(made_pen_);
@@ -29,6 +34,7 @@ Win32Canvas::~Win32Canvas() {
 }
 
 CanvasSize Win32Canvas::ClientSize() const {
+  if (size_.cx >= 0) return {size_.cx, size_.cy};
   RECT client{};
   GetClientRect(window_, &client);
   return {client.right - client.left, client.bottom - client.top};

@@ -13,6 +13,8 @@ class Win32Canvas final : public Canvas {
   // Paints on `dc`, the client area of `window`, starting in the window's own font (made for the
   // window's resolution; the default GUI font when null), which stays the caller's.
   Win32Canvas(HDC dc, HWND window, HFONT window_font);
+  // The same on a bitmap of `size` selected into `dc`, for a picture of the window.
+  Win32Canvas(HDC dc, HWND window, HFONT window_font, SIZE size);
   // Puts back what was selected into the device context and deletes the fonts made.
   ~Win32Canvas() override;
   Win32Canvas(const Win32Canvas&) = delete;
@@ -41,6 +43,7 @@ class Win32Canvas final : public Canvas {
   HGDIOBJ original_pen_;
   HFONT made_font_ = nullptr;  // the font of the last request, while selected
   HPEN made_pen_ = nullptr;    // the pen SetPen made, while selected
+  SIZE size_{-1, -1};          // the bitmap's, or the window's client area while negative
 };
 
 }  // namespace tarvik::win32ui

@@ -1,5 +1,6 @@
 #include "win32ui/win32_dialog.h"
 
+#include "win32ui/accelerators.h"
 #include "win32ui/dpi.h"
 #include "win32ui/message_loop.h"
 #include "win32ui/wide_text.h"
@@ -72,7 +73,10 @@ int Win32Dialog::RunModal(DialogEvents& events, HWND owner) {
     const bool disable_owner = owner != nullptr && IsWindowEnabled(owner);
     if (disable_owner) EnableWindow(owner, FALSE);
     ShowWindow(window, SW_SHOW);
-    RunMessageLoop(ended_);
+    accelerators_ = menu_ != nullptr ? BuildAccelerators(*menu_) : nullptr;
+    RunMessageLoop(ended_, window, accelerators_);
+    if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
+    accelerators_ = nullptr;
     // The owner is enabled again before the window goes, so that it gets the activation back.
     if (disable_owner) EnableWindow(owner, TRUE);
   }
@@ -192,8 +196,9 @@ void Win32Dialog::Command(int id, int code, LPARAM control) {
     if (role_ != DialogRole::kPage) events_->Command(id, Notification::kClicked);
     return;
   }
+  // A menu item, chosen from the menu (0) or by its key (1).
   if (control == 0) {
-    if (code == 0) events_->Command(id, Notification::kMenu);
+    if (code == 0 || code == 1) events_->Command(id, Notification::kMenu);
     return;
   }
   const auto kind = kinds_.find(id);

@@ -89,6 +89,7 @@ class Win32Dialog final : public DialogSurface {
   std::set<int> alerted_;  // the controls drawn in the alert colour
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;
+  HACCEL accelerators_ = nullptr;  // the menu's keys, while the window runs modal
   DialogEvents* events_ = nullptr;
   bool ended_ = false;
   int result_ = 0;

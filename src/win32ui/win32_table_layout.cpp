@@ -21,7 +21,9 @@ struct Band {
 
 Band BandOf(const TableLayoutInput& input) {
   const int gap = ScaleToDpi(kGap, input.dpi);
-  return {std::max<int>(input.figures.cx, 2 * input.button.cx + gap),
+  const int buttons = std::max(0, input.buttons);
+  const int row = buttons * static_cast<int>(input.button.cx) + std::max(0, buttons - 1) * gap;
+  return {std::max<int>(input.figures.cx, row),
           std::max<int>(input.figures.cy + gap + input.button.cy,
                         ScaleToDpi(kMinimumChartHeight, input.dpi))};
 }
@@ -38,10 +40,11 @@ TableLayout LayOutTable(const TableLayoutInput& input) {
   TableLayout layout{};
   layout.list = {margin, margin, right, std::max(margin, band_top - gap)};
   layout.figures = {margin, band_top};
-  layout.leave_out = {margin, buttons_top, margin + input.button.cx, buttons_top + input.button.cy};
-  const int take_in_left = layout.leave_out.right + gap;
-  layout.take_in = {take_in_left, buttons_top, take_in_left + input.button.cx,
-                    buttons_top + input.button.cy};
+  for (int index = 0, left = margin; index < input.buttons; ++index) {
+    layout.buttons.push_back(
+        {left, buttons_top, left + input.button.cx, buttons_top + input.button.cy});
+    left += input.button.cx + gap;
+  }
   const int chart_left = margin + band.left_width + gap;
   layout.chart = {chart_left, band_top, std::max(chart_left, right), band_top + band.height};
   return layout;

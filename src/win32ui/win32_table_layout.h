@@ -1,8 +1,10 @@
-// Where the parts of the shot table window go in its client area: the list on top takes what
-// the band under it leaves; the band holds the figures with the two buttons under them on the
-// left and the chart on the right.
+// Where the parts of the table window go in its client area: the list on top takes what the band
+// under it leaves; the band holds the figures with the row of buttons under them on the left and
+// the chart on the right.
 #ifndef TARVIK_WIN32UI_WIN32_TABLE_LAYOUT_H_
 #define TARVIK_WIN32UI_WIN32_TABLE_LAYOUT_H_
+
+#include <vector>
 
 #include "win32ui/windows_api.h"
 
@@ -11,15 +13,15 @@ namespace tarvik::win32ui {
 struct TableLayoutInput {
   SIZE client;   // the client area
   SIZE figures;  // the figures' grid
-  SIZE button;   // each of the two buttons
+  SIZE button;   // each button
   int dpi;
+  int buttons = 2;  // how many, side by side
 };
 
 struct TableLayout {
   RECT list;
   POINT figures;
-  RECT leave_out;
-  RECT take_in;
+  std::vector<RECT> buttons;  // left to right
   RECT chart;
 };
 

@@ -50,11 +50,10 @@ SIZE TextSize(HWND window, HFONT font, const std::wstring& text) {
 
 Win32TableWindow::Win32TableWindow(const TableWindowTexts& texts, const WindowPlacement& frame,
                                    TableWindowEvents& events, HWND owner)
-    : events_(events),
-      chart_(events),
-      leave_out_text_(Utf8ToWide(texts.leave_out)),
-      take_in_text_(Utf8ToWide(texts.take_in)),
-      last_frame_(frame) {
+    : events_(events), chart_(events), last_frame_(frame) {
+  for (const TableButton& button : texts.buttons) {
+    commands_.push_back({button, Utf8ToWide(button.text)});
+  }
   const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   if (!RegisterWindowClassOnce(kClassName, OwnWindowProc<Win32TableWindow>, 0, COLOR_BTNFACE))
@@ -78,8 +77,10 @@ Win32TableWindow::~Win32TableWindow() {
 bool Win32TableWindow::MakeParts(const TableWindowTexts& texts) {
   list_ = MakeTableList(hwnd_, kListId);
   if (list_ == nullptr || !chart_.Make(hwnd_)) return false;
-  leave_out_ = MakeButton(texts.leave_out, kLeaveOutId);
-  take_in_ = MakeButton(texts.take_in, kTakeInId);
+  for (std::size_t index = 0; index < commands_.size(); ++index) {
+    commands_[index].hwnd =
+        MakeButton(commands_[index].text, kFirstButtonId + static_cast<int>(index));
+  }
   figures_ = TableFigures(hwnd_);
   SetFonts(WindowDpi(hwnd_));
   AddTableColumns(list_, texts.columns, AverageCharWidth(list_, font_));
@@ -89,11 +90,10 @@ bool Win32TableWindow::MakeParts(const TableWindowTexts& texts) {
   return true;
 }
 
-HWND Win32TableWindow::MakeButton(const std::string& text, int id) {
-  return CreateWindowExW(0, L"BUTTON", Utf8ToWide(text).c_str(),
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd_,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleW(nullptr), nullptr);
+HWND Win32TableWindow::MakeButton(const std::wstring& text, int id) {
+  return CreateWindowExW(
+      0, L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0,
+      hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
 // The fonts for the window's resolution, handed to every part.
@@ -104,8 +104,9 @@ void Win32TableWindow::SetFonts(int dpi) {
   HFONT old_struck = struck_font_;
   font_ = font;
   struck_font_ = StruckThrough(font);
-  for (HWND part : {list_, leave_out_, take_in_}) {
-    SendMessageW(part, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  for (const Command& command : commands_) {
+    SendMessageW(command.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
   figures_.SetFont(font_);
   chart_.SetFont(font_);
@@ -113,16 +114,35 @@ void Win32TableWindow::SetFonts(int dpi) {
   if (old_struck != nullptr) DeleteObject(old_struck);
 }
 
-HWND Win32TableWindow::button(TableCommand command) const {
-  return command == TableCommand::kLeaveOut ? leave_out_ : take_in_;
+HWND Win32TableWindow::button(int command) const {
+  for (const Command& each : commands_) {
+    if (each.button.id == command) return each.hwnd;
+  }
+  return nullptr;
 }
 
-bool Win32TableWindow::enabled(TableCommand command) const {
-  return command == TableCommand::kLeaveOut ? leave_out_enabled_ : take_in_enabled_;
+const Win32TableWindow::Command* Win32TableWindow::FindControl(int control_id) const {
+  const int index = control_id - kFirstButtonId;
+  if (index < 0 || index >= static_cast<int>(commands_.size())) return nullptr;
+  return &commands_[static_cast<std::size_t>(index)];
 }
 
-void Win32TableWindow::Run(TableCommand command) {
-  if (enabled(command)) events_.Command(command);
+void Win32TableWindow::Run(int control_id) {
+  const Command* command = FindControl(control_id);
+  if (command != nullptr && command->enabled) events_.Command(command->button.id);
+}
+
+// The first command with the key, as its button would.
+void Win32TableWindow::RunKey(TableKey key) {
+  for (std::size_t index = 0; index < commands_.size(); ++index) {
+    if (key == TableKey::kNone || commands_[index].button.key != key) continue;
+    Run(kFirstButtonId + static_cast<int>(index));
+    return;
+  }
+}
+
+void Win32TableWindow::ActivateRow(int row) {
+  if (row >= 0 && row < events_.RowCount()) events_.RowActivated(row);
 }
 
 void Win32TableWindow::RowsChanged(int first) {
@@ -165,9 +185,26 @@ void Win32TableWindow::FiguresChanged() {
 
 void Win32TableWindow::ChartChanged() { chart_.Invalidate(); }
 
-void Win32TableWindow::EnableCommand(TableCommand command, bool enabled) {
-  (command == TableCommand::kLeaveOut ? leave_out_enabled_ : take_in_enabled_) = enabled;
-  if (HWND part = button(command)) EnableWindow(part, enabled ? TRUE : FALSE);
+void Win32TableWindow::EnableCommand(int command, bool enabled) {
+  for (Command& each : commands_) {
+    if (each.button.id != command) continue;
+    each.enabled = enabled;
+    if (each.hwnd != nullptr) EnableWindow(each.hwnd, enabled ? TRUE : FALSE);
+  }
+}
+
+void Win32TableWindow::SetCaption(std::string_view caption) {
+  if (hwnd_ != nullptr) SetWindowTextW(hwnd_, Utf8ToWide(caption).c_str());
+}
+
+bool Win32TableWindow::CanSaveChart(ChartFormat format) const {
+  return format == ChartFormat::kPng;
+}
+
+std::optional<PlatformError> Win32TableWindow::SaveChart(const std::string& path,
+                                                         ChartFormat format) {
+  if (format != ChartFormat::kPng) return PlatformError{ERROR_NOT_SUPPORTED, "PNG only"};
+  return chart_.SavePng(Utf8ToWide(path));
 }
 
 WindowPlacement Win32TableWindow::Frame() const {
@@ -181,25 +218,35 @@ void Win32TableWindow::Layout() {
   RECT client;
   GetClientRect(hwnd_, &client);
   const int dpi = WindowDpi(hwnd_);
-  const int text_width = std::max(TextSize(hwnd_, font_, leave_out_text_).cx,
-                                  TextSize(hwnd_, font_, take_in_text_).cx);
-  const SIZE button{std::max(ScaleToDpi(kButtonWidth, dpi),
-                             static_cast<int>(text_width) + ScaleToDpi(kButtonPadding, dpi)),
-                    ScaleToDpi(kButtonHeight, dpi)};
-  const TableLayout layout =
-      LayOutTable({{client.right, client.bottom}, figures_.Size(), button, dpi});
+  const TableLayout layout = LayOutTable({{client.right, client.bottom},
+                                          figures_.Size(),
+                                          ButtonSize(),
+                                          dpi,
+                                          static_cast<int>(commands_.size())});
   MoveTo(list_, layout.list);
   figures_.Place(layout.figures);
-  MoveTo(leave_out_, layout.leave_out);
-  MoveTo(take_in_, layout.take_in);
+  for (std::size_t index = 0; index < commands_.size(); ++index) {
+    MoveTo(commands_[index].hwnd, layout.buttons[index]);
+  }
   MoveTo(chart_.hwnd(), layout.chart);
+}
+
+// Every button as wide as the widest text needs, and never narrower than the smallest.
+SIZE Win32TableWindow::ButtonSize() const {
+  const int dpi = WindowDpi(hwnd_);
+  int text_width = 0;
+  for (const Command& command : commands_) {
+    text_width = std::max<int>(text_width, TextSize(hwnd_, font_, command.text).cx);
+  }
+  return {std::max(ScaleToDpi(kButtonWidth, dpi), text_width + ScaleToDpi(kButtonPadding, dpi)),
+          ScaleToDpi(kButtonHeight, dpi)};
 }
 
 void Win32TableWindow::LimitSize(MINMAXINFO& limits) const {
   if (list_ == nullptr) return;
   const int dpi = WindowDpi(hwnd_);
-  const SIZE button{ScaleToDpi(kButtonWidth, dpi), ScaleToDpi(kButtonHeight, dpi)};
-  const SIZE client = MinimumTableClient({{0, 0}, figures_.Size(), button, dpi});
+  const SIZE client = MinimumTableClient(
+      {{0, 0}, figures_.Size(), ButtonSize(), dpi, static_cast<int>(commands_.size())});
   RECT frame{0, 0, client.cx, client.cy};
   AdjustWindowRectToDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), false,
                         static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
@@ -254,10 +301,10 @@ LRESULT Win32TableWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 void Win32TableWindow::Clicked(WPARAM wparam) {
   if (HIWORD(wparam) != BN_CLICKED) return;
   const int id = LOWORD(wparam);
-  if (id != kLeaveOutId && id != kTakeInId) return;
+  if (FindControl(id) == nullptr) return;
   // The keys of the list work again at once.
   SetFocus(list_);
-  Run(id == kLeaveOutId ? TableCommand::kLeaveOut : TableCommand::kTakeIn);
+  Run(id);
 }
 
 // Moved to a monitor of another resolution: the size Windows suggests there, the fonts of that
@@ -291,6 +338,13 @@ LRESULT Win32TableWindow::Notify(const NMHDR& header, LPARAM lparam) {
     }
     case LVN_KEYDOWN:
       KeyDown(reinterpret_cast<const NMLVKEYDOWN*>(lparam)->wVKey);
+      return 0;
+    case NM_DBLCLK:
+      ActivateRow(reinterpret_cast<const NMITEMACTIVATE*>(lparam)->iItem);
+      return 0;
+    case NM_RETURN:
+      ActivateRow(static_cast<int>(
+          SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
       return 0;
     default:
       return 0;

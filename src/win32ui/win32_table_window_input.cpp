@@ -15,10 +15,10 @@ POINT PointOf(LPARAM lparam) {
 void Win32TableWindow::KeyDown(WORD key) {
   switch (key) {
     case VK_DELETE:
-      Run(TableCommand::kLeaveOut);
+      RunKey(TableKey::kDelete);
       break;
     case VK_INSERT:
-      Run(TableCommand::kTakeIn);
+      RunKey(TableKey::kInsert);
       break;
     case VK_ESCAPE:
       events_.CloseRequested();
@@ -44,18 +44,23 @@ void Win32TableWindow::ListMenu(LPARAM at) {
   }
   HMENU menu = CreatePopupMenu();
   if (menu == nullptr) return;
-  AppendMenuW(menu, MF_STRING | (leave_out_enabled_ ? MF_ENABLED : MF_GRAYED), kLeaveOutId,
-              leave_out_text_.c_str());
-  AppendMenuW(menu, MF_STRING | (take_in_enabled_ ? MF_ENABLED : MF_GRAYED), kTakeInId,
-              take_in_text_.c_str());
+  for (std::size_t index = 0; index < commands_.size(); ++index) {
+    const Command& command = commands_[index];
+    if (!command.button.in_context_menu) continue;
+    AppendMenuW(menu, MF_STRING | (command.enabled ? MF_ENABLED : MF_GRAYED),
+                static_cast<UINT_PTR>(kFirstButtonId + static_cast<int>(index)),
+                command.text.c_str());
+  }
+  if (GetMenuItemCount(menu) <= 0) {
+    DestroyMenu(menu);
+    return;
+  }
   // The menu runs a loop of its own, in which the window may be let go of.
   const std::shared_ptr<const bool> alive = alive_;
   const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, point.x,
                                     point.y, 0, hwnd_, nullptr);
   DestroyMenu(menu);
-  if (!*alive) return;
-  if (chosen == kLeaveOutId) Run(TableCommand::kLeaveOut);
-  if (chosen == kTakeInId) Run(TableCommand::kTakeIn);
+  if (*alive && chosen != 0) Run(chosen);
 }
 
 void Win32TableWindow::ContextHelp(HWND clicked, LPARAM at) {
@@ -64,19 +69,24 @@ void Win32TableWindow::ContextHelp(HWND clicked, LPARAM at) {
     return;
   }
   TablePart part;
-  if (PartOf(clicked, PointOf(at), part) && part != TablePart::kTable) {
-    events_.HelpRequested(part, HelpGesture::kContextMenu);
+  int command = 0;
+  if (PartOf(clicked, PointOf(at), part, command) && part != TablePart::kTable) {
+    events_.HelpRequested(part, command, HelpGesture::kContextMenu);
   }
 }
 
 void Win32TableWindow::Help(const HELPINFO& info) {
   if (info.iContextType != HELPINFO_WINDOW) return;
   TablePart part;
-  if (!PartOf(static_cast<HWND>(info.hItemHandle), info.MousePos, part)) part = TablePart::kTable;
-  events_.HelpRequested(part, HelpGesture::kHelpRequest);
+  int command = 0;
+  if (!PartOf(static_cast<HWND>(info.hItemHandle), info.MousePos, part, command)) {
+    part = TablePart::kTable;
+    command = 0;
+  }
+  events_.HelpRequested(part, command, HelpGesture::kHelpRequest);
 }
 
-bool Win32TableWindow::PartOf(HWND window, POINT at, TablePart& part) const {
+bool Win32TableWindow::PartOf(HWND window, POINT at, TablePart& part, int& command) const {
   // A part of a part (the list's header) counts as the part.
   while (window != nullptr && window != hwnd_ && GetParent(window) != hwnd_) {
     window = GetParent(window);
@@ -91,18 +101,19 @@ bool Win32TableWindow::PartOf(HWND window, POINT at, TablePart& part) const {
     part = TablePart::kFigures;
     return true;
   }
-  if (window == list_)
+  const Command* button = FindControl(GetDlgCtrlID(window));
+  if (window == list_) {
     part = TablePart::kTable;
-  else if (window == chart_.hwnd())
+  } else if (window == chart_.hwnd()) {
     part = TablePart::kChart;
-  else if (window == leave_out_)
-    part = TablePart::kLeaveOut;
-  else if (window == take_in_)
-    part = TablePart::kTakeIn;
-  else if (figures_.Owns(window))
+  } else if (button != nullptr && button->hwnd == window) {
+    part = TablePart::kButton;
+    command = button->button.id;
+  } else if (figures_.Owns(window)) {
     part = TablePart::kFigures;
-  else
+  } else {
     return false;
+  }
   return true;
 }
 

@@ -160,8 +160,8 @@ TEST_F(WindowManagerTest, FrameTheWindowManagerGaveIsStoredAndReopened) {
 }
 
 // Opened again and again at the frame it had when it was let go, the table window keeps that
-// frame: it never grows by the window manager's frame. Its caption shows its title and offers
-// closing and sizing; it is owned by the main window.
+// frame: it never grows by the window manager's frame. Its caption shows its title, and the one
+// the logic sets later, and offers closing and sizing; it is owned by the main window.
 TEST_F(WindowManagerTest, TableWindowReopensAtItsOwnFrameWithoutGrowing) {
   Open(UiLanguage::kNeutral);
   QuietTable events;
@@ -183,6 +183,9 @@ TEST_F(WindowManagerTest, TableWindowReopensAtItsOwnFrameWithoutGrowing) {
     EXPECT_EQ(caption.motif[1], kFunctionMove | kFunctionResize | kFunctionClose);
     EXPECT_EQ(x11_.Numbers(NativeId(*window), "WM_TRANSIENT_FOR"),
               std::vector<std::uint32_t>{NativeId(*dialog_)});
+    // A caption the logic sets later reaches the window manager too.
+    table->SetCaption("Morning string");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return CaptionOf(*window).visible == "Morning string"; }));
   }
 }
 

@@ -1,5 +1,5 @@
-// Test helpers: the shot table's window opened over a core of 100,000 rows whose answers and
-// calls a test reads back.
+// Test helpers: the table window opened over a core of 100,000 rows whose answers and calls a
+// test reads back, with three commands: two with keys, one a button only.
 #ifndef TARVIK_TESTS_WIN32UI_TABLE_WINDOW_FIXTURE_H_
 #define TARVIK_TESTS_WIN32UI_TABLE_WINDOW_FIXTURE_H_
 
@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -25,13 +26,14 @@ class FakeTable final : public TableWindowEvents {
   std::set<int> alert;
   std::vector<std::vector<std::string>> figures = {
       {"", "Velocity", "Energy"}, {"Shots", "3", "3"}, {"Average", "512.25", "7.01"}};
-  std::vector<TableCommand> commands;
+  std::vector<int> commands;
+  std::vector<int> activated;
   int selection_changes = 0;
   int close_requests = 0;
   int paints = 0;
   CanvasSize painted_size{};
   std::vector<std::pair<int, int>> clicks;
-  std::vector<std::pair<TablePart, HelpGesture>> help;
+  std::vector<std::tuple<TablePart, int, HelpGesture>> help;
 
   int RowCount() const override { return rows; }
   std::string CellText(int row, int column) const override {
@@ -49,18 +51,25 @@ class FakeTable final : public TableWindowEvents {
   }
   void ChartClicked(int x, int y) override { clicks.emplace_back(x, y); }
   void SelectionChanged() override { ++selection_changes; }
-  void Command(TableCommand command) override { commands.push_back(command); }
-  void HelpRequested(TablePart part, HelpGesture gesture) override {
-    help.emplace_back(part, gesture);
+  void Command(int command) override { commands.push_back(command); }
+  void RowActivated(int row) override { activated.push_back(row); }
+  void HelpRequested(TablePart part, int command, HelpGesture gesture) override {
+    help.emplace_back(part, command, gesture);
   }
   void CloseRequested() override { ++close_requests; }
 };
 
+inline constexpr int kLeaveOut = 1;
+inline constexpr int kTakeIn = 2;
+inline constexpr int kOpen = 7;
+
 inline const TableWindowTexts& Texts() {
-  static const TableWindowTexts texts{"Shot table",
-                                      {{"No.", true, 5}, {"Time", false, 9}, {"Velocity", true, 8}},
-                                      "&Leave out",
-                                      "&Take in"};
+  static const TableWindowTexts texts{
+      "Shot table",
+      {{"No.", true, 5}, {"Time", false, 9}, {"Velocity", true, 8}},
+      {{kLeaveOut, "&Leave out", TableKey::kDelete},
+       {kTakeIn, "&Take in", TableKey::kInsert},
+       {kOpen, "&Open the selected string", TableKey::kNone, false}}};
   return texts;
 }
 

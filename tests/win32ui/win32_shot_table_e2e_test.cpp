@@ -196,8 +196,9 @@ void ExpectRowsAsTheCoreGivesThem(const ProgramWindow& program, HWND list) {
 // Leaves `row` out with the Delete key and takes it in with the button; between the steps no
 // message runs, so no shot comes in between.
 void LeaveOutAndTakeIn(const ProgramWindow& program, HWND table, HWND list, int row) {
-  HWND leave_out = GetDlgItem(table, Win32TableWindow::kLeaveOutId);
-  HWND take_in = GetDlgItem(table, Win32TableWindow::kTakeInId);
+  // The buttons stand in the order the core gives: leave out, take in.
+  HWND leave_out = GetDlgItem(table, Win32TableWindow::kFirstButtonId);
+  HWND take_in = GetDlgItem(table, Win32TableWindow::kFirstButtonId + 1);
   SelectOnly(list, row);
   // The list tells the core of the user's selection through the queue.
   ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(leave_out) != FALSE; }));

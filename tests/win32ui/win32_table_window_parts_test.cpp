@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,6 +77,50 @@ TEST_F(TableWindowTest, ChartIsPaintedWholeAndHandsOnItsClicks) {
   EXPECT_EQ(table_.clicks, (std::vector<std::pair<int, int>>{{12, 34}}));
 }
 
+std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+std::uint32_t BigEndian(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+  return static_cast<std::uint32_t>(bytes.at(at)) << 24 | bytes.at(at + 1) << 16 |
+         bytes.at(at + 2) << 8 | bytes.at(at + 3);
+}
+
+// The chart is saved as a PNG only, at its size but never below 400 by 300, painted as on the
+// screen; a folder that does not exist gives the system's error.
+TEST_F(TableWindowTest, ChartIsSavedAsPngAtItsSize) {
+  EXPECT_TRUE(window_->CanSaveChart(ChartFormat::kPng));
+  EXPECT_FALSE(window_->CanSaveChart(ChartFormat::kPdf));
+  EXPECT_FALSE(window_->CanSaveChart(ChartFormat::kSvg));
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "tarvik_table_chart.png";
+  ASSERT_EQ(window_->SaveChart(path.string(), ChartFormat::kPng), std::nullopt);
+  RECT client;
+  GetClientRect(window_->chart(), &client);
+  const std::vector<std::uint8_t> png = ReadFile(path);
+  ASSERT_GT(png.size(), 60u);
+  EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+  EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
+  EXPECT_EQ(BigEndian(png, 16), static_cast<std::uint32_t>(std::max<LONG>(client.right, 400)));
+  EXPECT_EQ(BigEndian(png, 20), static_cast<std::uint32_t>(std::max<LONG>(client.bottom, 300)));
+  EXPECT_EQ(table_.painted_size.width, std::max<LONG>(client.right, 400));
+  // The first pixel after the image data's chunk header (8), zlib header (2), block header (5)
+  // and the row's filter byte (1): the core painted it red.
+  const std::size_t idat = 8 + 12 + 13;
+  ASSERT_EQ(std::string(png.begin() + idat + 4, png.begin() + idat + 8), "IDAT");
+  const std::size_t first_pixel = idat + 8 + 2 + 5 + 1;
+  EXPECT_EQ(std::vector(png.begin() + first_pixel, png.begin() + first_pixel + 3),
+            (std::vector<std::uint8_t>{255, 0, 0}));
+  std::filesystem::remove(path);
+
+  const std::optional<PlatformError> error =
+      window_->SaveChart("C:\\no-such-folder-here\\chart.png", ChartFormat::kPng);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_EQ(error->code, ERROR_PATH_NOT_FOUND);
+  EXPECT_FALSE(error->text.empty());
+}
+
 TEST_F(TableWindowTest, HelpIsAskedForThePartUnderFocusOrPointer) {
   const auto context_menu = [&](HWND clicked, POINT at) {
     SendMessageW(window_->hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(clicked),
@@ -82,7 +130,7 @@ TEST_F(TableWindowTest, HelpIsAskedForThePartUnderFocusOrPointer) {
   POINT in_figures{figures.left + 2, figures.top + 2};
   ClientToScreen(window_->hwnd(), &in_figures);
   context_menu(window_->chart(), {0, 0});
-  context_menu(window_->button(TableCommand::kTakeIn), {0, 0});
+  context_menu(window_->button(kTakeIn), {0, 0});
   context_menu(window_->hwnd(), in_figures);
   POINT outside{2, 2};
   ClientToScreen(window_->hwnd(), &outside);
@@ -90,14 +138,16 @@ TEST_F(TableWindowTest, HelpIsAskedForThePartUnderFocusOrPointer) {
 
   HELPINFO info{sizeof(info), HELPINFO_WINDOW, 0, list(), 0, {0, 0}};
   SendMessageW(window_->hwnd(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-  info.hItemHandle = window_->button(TableCommand::kLeaveOut);
+  info.hItemHandle = window_->button(kOpen);
   SendMessageW(window_->hwnd(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-  using Help = std::pair<TablePart, HelpGesture>;
-  EXPECT_EQ(table_.help, (std::vector<Help>{{TablePart::kChart, HelpGesture::kContextMenu},
-                                            {TablePart::kTakeIn, HelpGesture::kContextMenu},
-                                            {TablePart::kFigures, HelpGesture::kContextMenu},
-                                            {TablePart::kTable, HelpGesture::kHelpRequest},
-                                            {TablePart::kLeaveOut, HelpGesture::kHelpRequest}}));
+  using enum TablePart;
+  using enum HelpGesture;
+  using Help = std::tuple<TablePart, int, HelpGesture>;
+  EXPECT_EQ(table_.help, (std::vector<Help>{{kChart, 0, kContextMenu},
+                                            {kButton, kTakeIn, kContextMenu},
+                                            {kFigures, 0, kContextMenu},
+                                            {kTable, 0, kHelpRequest},
+                                            {kButton, kOpen, kHelpRequest}}));
 }
 
 TEST_F(TableWindowTest, FrameFollowsTheWindowAndTheSizeHasAFloor) {
@@ -115,7 +165,8 @@ TEST_F(TableWindowTest, FrameFollowsTheWindowAndTheSizeHasAFloor) {
   RECT list_rect, chart_rect, button_rect;
   GetClientRect(list(), &list_rect);
   GetClientRect(window_->chart(), &chart_rect);
-  GetWindowRect(window_->button(TableCommand::kTakeIn), &button_rect);
+  // The last of the buttons, however many there are.
+  GetWindowRect(window_->button(kOpen), &button_rect);
   EXPECT_GT(list_rect.bottom, 40);
   EXPECT_GT(chart_rect.right, 100);
   RECT chart_screen;

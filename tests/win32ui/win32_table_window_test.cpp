@@ -62,29 +62,51 @@ TEST_F(TableWindowTest, AppendedRowsAreCountedAndScrolledToWithoutRedrawingTheRe
 TEST_F(TableWindowTest, KeysButtonsAndCloseReachTheCore) {
   Key(VK_DELETE);
   Key(VK_INSERT);
-  SendMessageW(window_->button(TableCommand::kTakeIn), BM_CLICK, 0, 0);
-  SendMessageW(window_->button(TableCommand::kLeaveOut), BM_CLICK, 0, 0);
-  EXPECT_EQ(table_.commands, (std::vector{TableCommand::kLeaveOut, TableCommand::kTakeIn,
-                                          TableCommand::kTakeIn, TableCommand::kLeaveOut}));
+  SendMessageW(window_->button(kTakeIn), BM_CLICK, 0, 0);
+  SendMessageW(window_->button(kLeaveOut), BM_CLICK, 0, 0);
+  SendMessageW(window_->button(kOpen), BM_CLICK, 0, 0);
+  EXPECT_EQ(table_.commands, (std::vector{kLeaveOut, kTakeIn, kTakeIn, kLeaveOut, kOpen}));
+  EXPECT_EQ(window_->button(99), nullptr);
   // The keys work again after a click on a button.
   EXPECT_EQ(GetFocus(), list());
 
   table_.commands.clear();
-  window_->EnableCommand(TableCommand::kLeaveOut, false);
-  EXPECT_FALSE(IsWindowEnabled(window_->button(TableCommand::kLeaveOut)));
-  EXPECT_TRUE(IsWindowEnabled(window_->button(TableCommand::kTakeIn)));
+  window_->EnableCommand(kLeaveOut, false);
+  window_->EnableCommand(kOpen, false);
+  EXPECT_FALSE(IsWindowEnabled(window_->button(kLeaveOut)));
+  EXPECT_TRUE(IsWindowEnabled(window_->button(kTakeIn)));
   Key(VK_DELETE);
   Key(VK_INSERT);
-  EXPECT_EQ(table_.commands, (std::vector{TableCommand::kTakeIn}));
-  window_->EnableCommand(TableCommand::kLeaveOut, true);
+  SendMessageW(window_->button(kOpen), BM_CLICK, 0, 0);
+  EXPECT_EQ(table_.commands, (std::vector{kTakeIn}));
+  window_->EnableCommand(kLeaveOut, true);
   Key(VK_DELETE);
-  EXPECT_EQ(table_.commands.back(), TableCommand::kLeaveOut);
+  EXPECT_EQ(table_.commands.back(), kLeaveOut);
 
   Key(VK_ESCAPE);
   SendMessageW(window_->hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(table_.close_requests, 2);
   // Only the core closes the window.
   EXPECT_TRUE(IsWindow(window_->hwnd()));
+}
+
+// A double click on a row and Enter on the focused row activate it; a double click below the rows
+// does nothing. The caption follows the core.
+TEST_F(TableWindowTest, DoubleClickAndEnterActivateARow) {
+  NMITEMACTIVATE click{};
+  click.hdr = {list(), Win32TableWindow::kListId, static_cast<UINT>(NM_DBLCLK)};
+  click.iItem = 4;
+  Notify(window_->hwnd(), click.hdr);
+  click.iItem = -1;
+  Notify(window_->hwnd(), click.hdr);
+  const int rows[] = {6};
+  window_->SelectRows(rows);
+  Key(VK_RETURN);
+  EXPECT_EQ(table_.activated, (std::vector{4, 6}));
+  EXPECT_TRUE(table_.commands.empty());
+
+  window_->SetCaption("Morning \u00b7 12 shots");
+  EXPECT_EQ(TextOf(window_->hwnd()), L"Morning \u00b7 12 shots");
 }
 
 TEST_F(TableWindowTest, ProgramsSelectionRaisesNothingAndTheUsersIsToldOnce) {
