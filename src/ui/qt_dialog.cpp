@@ -92,6 +92,9 @@ QtDialog::QtDialog(const DialogTemplate& dialog, const MenuTemplate* menu, QWidg
 QtDialog::~QtDialog() = default;
 
 void QtDialog::BuildControls(const DialogTemplate& dialog, QWidget* client) {
+  // A label's "&" letter gives the focus to the control after it, as the native dialog's does;
+  // a QLabel shows the letter underlined only when it has that control as its buddy.
+  QLabel* waiting_label = nullptr;
   for (const ControlTemplate& control : dialog.controls) {
     const QString text = FromUtf8(control.text);
     const int id = control.id;
@@ -131,6 +134,12 @@ void QtDialog::BuildControls(const DialogTemplate& dialog, QWidget* client) {
       default:
         widget = MakeLabel(control, client);
         break;
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      if (text.contains('&')) waiting_label = label;
+    } else if (waiting_label != nullptr && widget->focusPolicy() != Qt::NoFocus) {
+      waiting_label->setBuddy(widget);
+      waiting_label = nullptr;
     }
     PixelRect place = ToPixels(control.x, control.y, control.width, control.height, base_units_);
     // A drop-down list's template height includes its open list; closed it is one line high.
