@@ -54,7 +54,6 @@ void TellError(const std::string& message) {
 int ExportHistory(const std::string& file, const tarvik::DebugLog& log) {
   tarvik::win32::Win32HistoryFolder history(tarvik::win32::UserHistoryPath(), log);
   tarvik::win32::Win32Files files(log);
-  tarvik::win32::Win32HistoryFolder history(tarvik::win32::UserHistoryPath(), log);
   const tarvik::ExportOutcome outcome = tarvik::ExportHistoryCommand(history, files, file);
   if (!outcome.message.empty()) TellError(outcome.message);
   return outcome.exit_code;
@@ -84,6 +83,7 @@ void RunMainWindow(tarvik::AppState& state, tarvik::SettingsStore& store,
   ui::Win32Sound sound(log);
   tarvik::SystemClock clock;
   tarvik::win32::Win32Files files(log);
+  tarvik::win32::Win32HistoryFolder history(tarvik::win32::UserHistoryPath(), log);
   tarvik::win32::NotepadViewer viewer(log);
   ui::Win32Windows windows(dialog);
   ui::Win32FileDialogs file_dialogs(dialog);

@@ -155,10 +155,13 @@ TEST(StringFileTest, LinesThatDoNotParseArePassedOverAndSpoilNothingAfterThem) {
 }
 
 TEST(StringFileTest, CrLfEndedLinesCount) {
+  // Each line's LF replaced by CR LF.
   std::string line = ShotRecord(Decoded(1, 800.0));
-  line.insert(line.size() - 1, "\r");
+  line.back() = '\r';
+  line.push_back('\n');
   std::string name = NameRecord("n", At(0, 0));
-  name.insert(name.size() - 1, "\r");
+  name.back() = '\r';
+  name.push_back('\n');
   const KeptString string = ParseStringFile("s", Join({line, name}));
   ASSERT_EQ(string.shots.size(), 1u);
   EXPECT_EQ(string.shots[0], Decoded(1, 800.0));
