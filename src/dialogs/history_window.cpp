@@ -191,8 +191,11 @@ void HistoryWindow::RenameSelected() {
   if (ids.size() != 1) return;
   const auto found = std::ranges::find(strings_, ids.front(), &StringSummary::id);
   if (found == strings_.end()) return;
-  const std::optional<StringNaming> naming = RenameString(
-      services_, store_, found->id, {found->name, found->notes}, state_.language, Caption());
+  // The dialog runs an event loop in which shots come and the list is made anew: what it needs
+  // of the string is copied first.
+  const StringNaming current{found->name, found->notes};
+  const std::optional<StringNaming> naming =
+      RenameString(services_, store_, ids.front(), current, state_.language, Caption());
   if (naming) {
     for (const auto& opened : string_windows_) {
       if (opened->id() == ids.front()) opened->Renamed(*naming);
@@ -206,8 +209,8 @@ void HistoryWindow::DeleteSelected() {
   if (ids.empty()) return;
   const HistoryTexts& texts = HistoryTextsFor(state_.language);
   std::string question;
-  if (ids.size() == 1) {
-    const auto found = std::ranges::find(strings_, ids.front(), &StringSummary::id);
+  const auto found = std::ranges::find(strings_, ids.front(), &StringSummary::id);
+  if (ids.size() == 1 && found != strings_.end()) {
     question = std::string(texts.delete_one_before) +
                ShownName(found->name, found->started, found->id) +
                std::string(texts.delete_one_after);
@@ -225,8 +228,9 @@ void HistoryWindow::DeleteSelected() {
     for (const auto& opened : string_windows_) {
       if (opened->id() == id) opened->Close();
     }
+    if (string_deleted_) string_deleted_(id);
   }
-  window_->SelectRows({});
+  if (window_ != nullptr) window_->SelectRows({});
   StringsChanged();
 }
 

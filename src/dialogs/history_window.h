@@ -8,6 +8,7 @@
 #ifndef TARVIK_DIALOGS_HISTORY_WINDOW_H_
 #define TARVIK_DIALOGS_HISTORY_WINDOW_H_
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,10 @@ class HistoryWindow final : public TableWindowEvents {
   void Close();
   // Lists the strings again, keeping the selected ones selected; the units may have changed.
   void StringsChanged();
+  // Told of each string the user deleted, so that the string being recorded can be closed.
+  void set_string_deleted(std::function<void(const std::string& id)> deleted) {
+    string_deleted_ = std::move(deleted);
+  }
 
   // TableWindowEvents.
   int RowCount() const override { return static_cast<int>(strings_.size()); }
@@ -66,6 +71,7 @@ class HistoryWindow final : public TableWindowEvents {
   AppState& state_;
   HistoryStore store_;
   std::unique_ptr<TableWindow> window_;
+  std::function<void(const std::string& id)> string_deleted_;
   std::vector<StringSummary> strings_;  // as listed, newest first
   std::vector<KeptString> compared_;    // the first selected strings, loaded
   int selected_count_ = 0;

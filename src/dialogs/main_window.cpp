@@ -54,7 +54,13 @@ MainWindow::MainWindow(DialogSurface& surface, AppState& state, const MainWindow
       history_window_(
           {services.windows, services.history, services.message_box, services.file_dialogs,
            services.help, services.clock, services.store, services.files},
-          state) {}
+          state) {
+  // A deleted string being recorded is closed: the next shot begins a new one, rather than
+  // going into the file moved aside.
+  history_window_.set_string_deleted([this](const std::string& id) {
+    if (id == recording_.current_id()) recording_.CloseString();
+  });
+}
 
 void MainWindow::Initialize() {
   for (const Id id : {Id::kAll, Id::kFire, Id::kBack, Id::kBack10, Id::kBufferedLabel,

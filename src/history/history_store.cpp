@@ -84,12 +84,16 @@ std::optional<PlatformError> AppendRecord(HistoryFolder& folder, std::string_vie
   if (!file) return error;
   const auto bytes = folder.ReadString(file_name);
   if (!bytes) return PlatformError{};
+  std::int64_t whole = static_cast<std::int64_t>(bytes->size());
   if (!bytes->empty() && bytes->back() != '\n') {
     const std::size_t last_lf = bytes->rfind('\n');
-    const auto whole = last_lf == std::string::npos ? 0 : last_lf + 1;
-    if (auto cut = file->Truncate(static_cast<std::int64_t>(whole))) return cut;
+    whole = last_lf == std::string::npos ? 0 : static_cast<std::int64_t>(last_lf + 1);
+    if (auto cut = file->Truncate(whole)) return cut;
   }
-  return file->AppendDurably(record);
+  std::optional<PlatformError> failed = file->AppendDurably(record);
+  // A part that a failed write put down is cut off again, so the next record starts a line.
+  if (failed) file->Truncate(whole);
+  return failed;
 }
 
 }  // namespace

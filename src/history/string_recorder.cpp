@@ -148,6 +148,10 @@ std::optional<PlatformError> StringRecorder::Put(Target& target, std::string_vie
   if (target.cut_pending) {
     if (std::optional<PlatformError> error = target.file->Truncate(target.good_size)) return error;
     target.cut_pending = false;
+  } else if (const std::int64_t size = target.file->Size(); size >= 0) {
+    // The history window may have appended a new name or notes since: a failed write is cut
+    // back to the end of those, not to the end of this recorder's own records.
+    target.good_size = size;
   }
   std::string whole = target.head;
   whole += bytes;

@@ -113,6 +113,44 @@ TEST_F(ShotRecordingTest, NewStringIsNamedEmptiesTheSeriesAndTheHistoryListsIt) 
   EXPECT_EQ(history.events->CellText(0, HistoryWindow::kShots), "2");
 }
 
+// The history window runs its dialogs while shots keep coming: a name given to the string being
+// recorded survives a failed write of a later shot, and a string deleted while it is recorded
+// is closed, its next shot beginning a new string.
+TEST_F(ShotRecordingTest, RenamingAndDeletingTheStringBeingRecordedLoseNothing) {
+  window_.Initialize();
+  Receive("001234\r\n");
+  Command(Id::kHistory);
+  auto& history = *services_.windows.tables.back();
+  history.selected = {0};
+  history.events->SelectionChanged();
+  services_.windows.script = [&](DialogEvents& logic, FakeDialog& dialog) {
+    // A shot comes while the user types, and the list is made anew under the dialog.
+    clock_.SleepMs(1500);
+    Receive("001240\r\n");
+    dialog.Type(StringDialogId::kName, "Zeroing", logic);
+    dialog.Click(StringDialogId::kOk, logic);
+  };
+  history.events->Command(HistoryWindow::kRename);
+  services_.history.full = true;
+  services_.history.partial_bytes = 9;
+  Receive("001250\r\n");
+  services_.history.full = false;
+  TickASecond();
+  ASSERT_EQ(Kept().size(), 1u);
+  EXPECT_EQ(Kept()[0].name, "Zeroing");
+  EXPECT_EQ(Shape(Kept()[0]), "+++");
+
+  services_.message_box.answer = true;
+  history.selected = {0};
+  history.events->SelectionChanged();
+  history.events->Command(HistoryWindow::kDelete);
+  EXPECT_TRUE(services_.history.strings.empty());
+  Receive("001260\r\n");
+  ASSERT_EQ(Kept().size(), 1u);
+  EXPECT_EQ(Shape(Kept()[0]), "+");
+  EXPECT_EQ(services_.history.deleted.size(), 1u);
+}
+
 TEST_F(ShotRecordingTest, LoadedShotsJoinTheStringMarkedLoaded) {
   services_.files.files[state_.settings.log_file] = "800.50,12.10,8.40\r\n810.25,12.30,8.40\r\n";
   window_.Initialize();
