@@ -1,5 +1,6 @@
 #include "win32ui/win32_windows.h"
 
+#include "win32ui/modal_scope.h"
 #include "win32ui/win32_painted_window.h"
 #include "win32ui/win32_property_sheet.h"
 #include "win32ui/win32_table_window.h"
@@ -28,6 +29,7 @@ class Win32ModelessWindow final : public ModelessWindow {
 int Win32Windows::RunModal(const DialogTemplate& dialog, const MakeLogic& make_logic) {
   Win32Dialog window(dialog, nullptr, DialogRole::kModal);
   const std::unique_ptr<DialogEvents> logic = make_logic(window);
+  const ModalScope modal(owner_.hwnd());
   return window.RunModal(*logic, owner_.hwnd());
 }
 
@@ -56,6 +58,7 @@ std::unique_ptr<TableWindow> Win32Windows::OpenTable(const TableWindowTexts& tex
 
 int Win32Windows::RunPropertySheet(std::string_view caption, std::vector<SheetPage> pages) {
   Win32PropertySheet sheet(caption, std::move(pages), owner_.hwnd());
+  const ModalScope modal(owner_.hwnd());
   return sheet.Run();
 }
 
