@@ -59,7 +59,8 @@ void ExportStrings(HistoryServices& services, HistoryStore& store, std::span<con
   const std::string path =
       services.file_dialogs.ChooseFile({texts.export_title, filters, std::string(kExportName)});
   if (path == kExportName) return;  // cancelled
-  const std::vector<std::string> chosen(ids.begin(), ids.end());
+  // Oldest first, as the export of all: the list shows them newest first.
+  const std::vector<std::string> chosen(ids.rbegin(), ids.rend());
   const std::optional<PlatformError> error =
       services.files.WriteStreamed(path, [&](const Files::PieceWriter& write) {
         return chosen.empty() ? store.ExportAllCsv(write) : store.ExportCsv(chosen, write);

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -64,20 +65,30 @@ std::optional<std::string> ReadWhole(const std::string& path) {
   }
 }
 
-// Makes the folder and the ones above it that are missing.
-std::optional<PlatformError> MakeFolders(const std::string& path) {
-  for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-    const std::string part = path.substr(0, slash);
-    if (::mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) return ErrnoError();
-    if (slash == std::string::npos) return std::nullopt;
-  }
-}
-
 // Makes the names in a folder durable: a file made, renamed into or out of it.
 std::optional<PlatformError> SyncFolder(const std::string& path) {
   const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!fd.ok() || ::fsync(fd.get()) != 0) return ErrnoError();
   return std::nullopt;
+}
+
+// Makes the folder and the ones above it that are missing, each made durable in the one above
+// it, so that a power cut cannot take a synced file's folder away. A relative or empty path is
+// refused: without a home folder the history would land in the working folder or at the root,
+// and so is every name in a folder of such a path.
+std::optional<PlatformError> MakeFolders(const std::string& path) {
+  if (!path.starts_with('/')) return PlatformError{ENOENT, "the history has no folder here"};
+  for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+    const std::string part = path.substr(0, slash);
+    if (::mkdir(part.c_str(), 0777) == 0) {
+      if (auto failure = SyncFolder(part.substr(0, std::max<std::size_t>(part.rfind('/'), 1)))) {
+        return failure;
+      }
+    } else if (errno != EEXIST) {
+      return ErrnoError();
+    }
+    if (slash == std::string::npos) return std::nullopt;
+  }
 }
 
 // "2026-12-07_093005.csv" with "-2", "-3" ... before ".csv" from the second attempt on.
@@ -131,6 +142,7 @@ PosixHistoryFolder::~PosixHistoryFolder() {
 
 std::vector<HistoryEntry> PosixHistoryFolder::ListStrings() {
   std::vector<HistoryEntry> entries;
+  if (!path_.starts_with('/')) return entries;
   const std::string folder = path_ + "/strings";
   DIR* directory = ::opendir(folder.c_str());
   if (directory == nullptr) {
@@ -162,7 +174,8 @@ std::optional<std::string> PosixHistoryFolder::ReadString(std::string_view name)
 
 std::unique_ptr<HistoryFile> PosixHistoryFolder::CreateString(std::string_view name,
                                                               PlatformError& error) {
-  if (std::optional<PlatformError> failure = MakeFolders(path_ + "/strings")) {
+  if (std::optional<PlatformError> failure =
+          StringPath(name) ? MakeFolders(path_ + "/strings") : MakeFolders(path_)) {
     error = Failed("make", path_ + "/strings", *failure);
     return nullptr;
   }
@@ -170,6 +183,8 @@ std::unique_ptr<HistoryFile> PosixHistoryFolder::CreateString(std::string_view n
   if (file) {
     if (std::optional<PlatformError> failure = SyncFolder(path_ + "/strings")) {
       error = Failed("sync", path_ + "/strings", *failure);
+      // Not kept half made: the next try makes it again under the same name.
+      if (const auto path = StringPath(name)) ::unlink(path->c_str());
       return nullptr;
     }
   }
@@ -269,7 +284,7 @@ bool PosixHistoryFolder::TakeHold() {
 
 std::optional<std::string> PosixHistoryFolder::StringPath(std::string_view name) const {
   if (name.empty() || name == "." || name == ".." || name.find('/') != std::string_view::npos ||
-      name.find('\0') != std::string_view::npos) {
+      name.find('\0') != std::string_view::npos || !path_.starts_with('/')) {
     return std::nullopt;
   }
   return path_ + "/strings/" + std::string(name);

@@ -160,6 +160,12 @@ TEST_F(PosixHistoryFolderTest, TheFolderComesFromTheEnvironment) {
   EXPECT_EQ(UserHistoryPath(), "/home/ann/.local/share/Dorvex/Tarvik");
   ::unsetenv("HOME");
   EXPECT_EQ(UserHistoryPath(), "");
+  // Without a home the history is kept nowhere, not at the root of the file system.
+  PosixHistoryFolder nowhere(UserHistoryPath());
+  PlatformError error;
+  EXPECT_EQ(nowhere.CreateString("2026-12-07_093000.csv", error), nullptr);
+  EXPECT_EQ(error.code, ENOENT);
+  EXPECT_FALSE(std::filesystem::exists("/strings"));
   ::setenv("HOME", saved_home.c_str(), 1);
   if (!saved_data.empty()) ::setenv("XDG_DATA_HOME", saved_data.c_str(), 1);
 }
