@@ -20,6 +20,10 @@
 //     window takes them.
 //   --table M (with either mode) puts M shots in the series first and opens the shot table with
 //     its chart before the shots are fired, and tells how long the table took to open and paint.
+//   --history S (with either mode) fills the history with S strings of 100 shots each first, then
+//     opens the history window twice (without its summary cache, then with it) and tells how
+//     long each listing took, with the resident memory once it is listed.
+// Every shot is recorded in the history, in the bench's own folder, as the program records it.
 #include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -53,7 +57,9 @@
 #include "bench_doubles.h"
 #include "dialogs/app_state.h"
 #include "dialogs/main_window.h"
+#include "history_fill.h"
 #include "platform/posix/posix_files.h"
+#include "platform/posix/posix_history_folder.h"
 #include "platform/posix/posix_serial_port.h"
 #include "platform/posix/posix_settings_file.h"
 #include "qm307sim/pty_instrument.h"
@@ -94,6 +100,7 @@ struct Options {
   bool tab = true;
   std::uint32_t seed = 0;
   int table_shots = -1;  // no shot table
+  int history_strings = 0;
   bool valid = true;
 };
 
@@ -117,6 +124,8 @@ Options ParseOptions(int argc, char** argv) {
       options.tab = value == "on";
     } else if (argument == "--table") {
       options.table_shots = ParseInteger(value);
+    } else if (argument == "--history") {
+      options.history_strings = ParseInteger(value);
     } else if (argument == "--seed") {
       options.seed = static_cast<std::uint32_t>(ParseInteger(value));
     } else {
@@ -438,6 +447,25 @@ void OpenShotTable(MainWindow& window, AppState& state, int shots) {
             << std::endl;
 }
 
+// Fills the history with `strings` strings of 100 shots and lists it in the history window,
+// without the summary cache and with it.
+bool ListHistory(MainWindow& window, posix::PosixHistoryFolder& history, int strings) {
+  if (!FillHistory(history, strings, 100)) {
+    std::cerr << "gui_bench: the history could not be filled" << std::endl;
+    return false;
+  }
+  for (const char* cache : {"without", "with"}) {
+    const std::int64_t start = NowNs();
+    window.Command(static_cast<int>(MainWindowId::kHistory), Notification::kMenu);
+    QCoreApplication::processEvents();
+    std::cout << "history of " << strings << " strings listed " << cache << " its cache in "
+              << std::fixed << std::setprecision(1) << static_cast<double>(NowNs() - start) / 1e6
+              << " ms, VmRSS " << StatusKb("VmRSS") << " kB" << std::endl;
+    window.Command(static_cast<int>(MainWindowId::kHistory), Notification::kMenu);
+  }
+  return true;
+}
+
 int Run(int argc, char** argv) {
   const Options options = ParseOptions(argc, argv);
   if (!options.valid) {
@@ -486,9 +514,10 @@ int Run(int argc, char** argv) {
   ui::QtWindows windows(&dialog);
   NullFileDialogs file_dialogs;
   NullHelp help;
+  posix::PosixHistoryFolder history((folder / "history").string());
   MainWindow window(
       dialog, state,
-      {*store, clock, sound, message_box, files, viewer, windows, file_dialogs, help});
+      {*store, clock, sound, message_box, files, viewer, windows, file_dialogs, help, history});
 
   std::cout << "platform " << QApplication::platformName().toStdString() << ", tab "
             << (options.tab ? "on" : "off") << ", seed " << options.seed << std::endl;
@@ -497,6 +526,9 @@ int Run(int argc, char** argv) {
   window.Initialize();
   dialog.show();
   if (options.table_shots >= 0) OpenShotTable(window, state, options.table_shots);
+  if (options.history_strings > 0 && !ListHistory(window, history, options.history_strings)) {
+    return 1;
+  }
   QTimer::singleShot(kSettle, [&driver] { driver.Start(); });
   const int result = QApplication::exec();
 
