@@ -56,8 +56,8 @@ void ExportStrings(HistoryServices& services, HistoryStore& store, std::span<con
                    UiLanguage language, std::string_view caption) {
   const HistoryTexts& texts = HistoryTextsFor(language);
   const FileFilter filters[] = {{texts.csv_files, "*.csv"}};
-  const std::string path =
-      services.file_dialogs.ChooseFile({texts.export_title, filters, std::string(kExportName)});
+  const std::string path = services.file_dialogs.ChooseFile(
+      {texts.export_title, filters, std::string(kExportName), /*save=*/true});
   if (path == kExportName) return;  // cancelled
   // Oldest first, as the export of all: the list shows them newest first.
   const std::vector<std::string> chosen(ids.rbegin(), ids.rend());
@@ -76,8 +76,8 @@ void SaveChartAs(TableWindow& window, HistoryServices& services, UiLanguage lang
   const bool svg = window.CanSaveChart(ChartFormat::kSvg);
   if (pdf) filters.push_back({texts.pdf_files, "*.pdf"});
   if (svg) filters.push_back({texts.svg_files, "*.svg"});
-  std::string path =
-      services.file_dialogs.ChooseFile({texts.chart_title, filters, std::string(kChartName)});
+  std::string path = services.file_dialogs.ChooseFile(
+      {texts.chart_title, filters, std::string(kChartName), /*save=*/true});
   if (path == kChartName) return;  // cancelled
   ChartFormat format = ChartFormat::kPng;
   if (pdf && EndsWithNoCase(path, ".pdf")) {

@@ -32,6 +32,7 @@ std::string Win32FileDialogs::ChooseFile(const ChooseFileRequest& request) {
   const std::wstring filters = FilterList(request.filters);
   std::wstring path(kPathRoom, L'\0');
   const std::wstring start = Utf8ToWide(request.file);
+  const std::wstring extension = Utf8ToWide(DefaultExtension(request.filters));
   std::copy_n(start.begin(), std::min(start.size(), kPathRoom - 1), path.begin());
 
   OPENFILENAMEW dialog{};
@@ -42,10 +43,15 @@ std::string Win32FileDialogs::ChooseFile(const ChooseFileRequest& request) {
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(kPathRoom);
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
-  // A file that does not exist yet may be named, in a folder that does.
+  // A file that does not exist yet may be named, in a folder that does; one to be written is
+  // replaced only once the user has said so.
   dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (request.save) {
+    dialog.Flags |= OFN_OVERWRITEPROMPT;
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  }
   // The buffer holds the chosen path, or the starting name when the user cancelled.
-  GetOpenFileNameW(&dialog);
+  (request.save ? GetSaveFileNameW : GetOpenFileNameW)(&dialog);
   path.resize(path.find(L'\0'));
   return WideToUtf8(path);
 }

@@ -131,6 +131,8 @@ TEST_F(ConfigPagesTest, LogPageBrowseStartsFromTheHeldNameAndACancelShowsItAgain
   });
   EXPECT_EQ(services_.file_dialogs.asked, (Strings{"Tarvik.log", "Tarvik.log"}));
   EXPECT_EQ(services_.file_dialogs.titles.front(), "Select Log file");
+  // The log is appended to, never replaced: choosing one that exists needs no warning.
+  EXPECT_EQ(services_.file_dialogs.saving, (std::vector<bool>{false, false}));
   EXPECT_EQ(state_.settings.log_file, "/home/shooter/range.log");
   EXPECT_TRUE(state_.settings.logging);
   EXPECT_EQ(Stored("Log File") + " " + Stored("Logging"), "/home/shooter/range.log TRUE");

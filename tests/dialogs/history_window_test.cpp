@@ -206,6 +206,7 @@ TEST_F(HistoryWindowTest, ExportWritesTheSelectionOrEveryStringAndTellsAFailure)
   file_dialogs_.choice = "/out/one.csv";
   Run(HistoryWindow::kExport);
   EXPECT_EQ(file_dialogs_.asked.back(), "tarvik-history.csv");
+  EXPECT_TRUE(file_dialogs_.saving.back());  // the dialog asks before replacing a file
   const std::string one = files_.files["/out/one.csv"];
   EXPECT_TRUE(one.starts_with("string,name,shot,time,velocity_fps,"));
   EXPECT_NE(one.find(kNamed), std::string::npos);
@@ -242,6 +243,7 @@ TEST_F(HistoryWindowTest, TheChartIsSavedInTheFormatItsNameEndsIn) {
   ASSERT_EQ(Table().charts_saved.size(), 2u);
   EXPECT_EQ(Table().charts_saved[0], std::make_pair(std::string("/out/c.SVG"), ChartFormat::kSvg));
   EXPECT_EQ(Table().charts_saved[1], std::make_pair(std::string("/out/c.png"), ChartFormat::kPng));
+  EXPECT_EQ(file_dialogs_.saving, (std::vector<bool>{true, true}));
   Table().save_error = PlatformError{28, "No space left on device"};
   Run(HistoryWindow::kSaveChart);
   ASSERT_EQ(messages_.shown.size(), 1u);

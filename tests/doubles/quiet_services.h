@@ -232,11 +232,13 @@ class ScriptedFileDialogs : public FileDialogs {
   std::string ChooseFile(const ChooseFileRequest& request) override {
     asked.push_back(request.file);
     titles.emplace_back(request.title);
+    saving.push_back(request.save);
     return choice.value_or(request.file);  // nothing chosen: cancelled
   }
   std::optional<std::string> choice;
   std::vector<std::string> asked;  // the names the dialog started from
   std::vector<std::string> titles;
+  std::vector<bool> saving;  // whether each asked for a file to write
 };
 
 struct QuietServices {

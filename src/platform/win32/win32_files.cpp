@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-#include <vector>
+#include <string>
 
 #include "platform/win32/win32_error_text.h"
+#include "platform/win32/win32_wide_path.h"
 
 namespace tarvik::win32 {
 namespace {
@@ -56,8 +57,9 @@ bool LogLastError(const DebugLog& log, std::string_view action, const std::strin
 }  // namespace
 
 bool Win32Files::Append(const std::string& path, std::string_view bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return LogLastError(log_, "append to", path);
   // An offset of all ones writes at the end of the file as one step, as O_APPEND does, so that
   // two programs appending at once never write over each other's line.
@@ -75,8 +77,8 @@ bool Win32Files::Append(const std::string& path, std::string_view bytes) {
 
 std::unique_ptr<FileReader> Win32Files::OpenForReading(const std::string& path) {
   // Others may go on appending meanwhile, as they may on POSIX.
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     LogLastError(log_, "open for reading", path);
     return nullptr;
@@ -85,7 +87,7 @@ std::unique_ptr<FileReader> Win32Files::OpenForReading(const std::string& path) 
 }
 
 bool Win32Files::Delete(const std::string& path) {
-  return DeleteFileA(path.c_str()) != 0 || LogLastError(log_, "delete", path);
+  return DeleteFileW(WidePath(path).c_str()) != 0 || LogLastError(log_, "delete", path);
 }
 
 bool Win32Files::ReplaceWhole(const std::string& path, std::string_view bytes) {
@@ -95,7 +97,7 @@ bool Win32Files::ReplaceWhole(const std::string& path, std::string_view bytes) {
 std::optional<PlatformError> Win32Files::WriteStreamed(
     const std::string& path, const std::function<bool(const PieceWriter& write)>& produce) {
   const std::string temporary = path + ".new";
-  HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE file = CreateFileW(WidePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
@@ -115,25 +117,25 @@ std::optional<PlatformError> Win32Files::WriteStreamed(
   if (failed == ERROR_SUCCESS && !produced) failed = ERROR_CANCELLED;
   if (failed == ERROR_SUCCESS && !FlushFileBuffers(file)) failed = GetLastError();
   if (!CloseHandle(file) && failed == ERROR_SUCCESS) failed = GetLastError();
-  if (failed == ERROR_SUCCESS && MoveFileExA(temporary.c_str(), path.c_str(),
+  if (failed == ERROR_SUCCESS && MoveFileExW(WidePath(temporary).c_str(), WidePath(path).c_str(),
                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return std::nullopt;
   }
   if (failed == ERROR_SUCCESS) failed = GetLastError();
   SetLastError(failed);
   LogLastError(log_, "put in place", path);
-  DeleteFileA(temporary.c_str());
+  DeleteFileW(WidePath(temporary).c_str());
   return PlatformError{static_cast<int>(failed), SystemErrorText(failed)};
 }
 
 bool StartProcess(const std::string& command_line) {
-  // CreateProcessA may write into the command line, so it gets a copy of its own.
-  std::vector<char> line(command_line.begin(), command_line.end());
-  line.push_back('\0');
-  STARTUPINFOA startup{};
+  // CreateProcessW may write into the command line, so it gets a copy of its own; the line is
+  // UTF-8, as the file's name in it is.
+  std::wstring line = WidePath(command_line);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process)) {
     return false;
   }

@@ -1,5 +1,6 @@
-// Files on Windows through CreateFileA: an append opens the file for writing with read and
-// write shared (created when missing), writes at its end and closes it; a read shares reading.
+// Files on Windows through the wide calls, their UTF-8 names made UTF-16: an append opens the
+// file for writing with read and write shared (created when missing), writes at its end and
+// closes it; a read shares reading.
 // The text editor is NOTEPAD.EXE, started with the file's name in quotes and not waited for.
 #ifndef TARVIK_PLATFORM_WIN32_WIN32_FILES_H_
 #define TARVIK_PLATFORM_WIN32_WIN32_FILES_H_

@@ -9,30 +9,10 @@
 
 #include "base/number_text.h"
 #include "platform/win32/win32_error_text.h"
+#include "platform/win32/win32_wide_path.h"
 
 namespace tarvik::win32 {
 namespace {
-
-std::wstring Wide(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(
-      static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
-      L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
-
-std::string Narrow(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  std::string text(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size,
-                                                                nullptr, 0, nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), static_cast<int>(text.size()),
-                      nullptr, nullptr);
-  return text;
-}
 
 class UniqueHandle {
  public:
@@ -67,7 +47,7 @@ std::optional<PlatformError> WriteAtEnd(HANDLE file, std::string_view bytes) {
 
 // The whole of a file; nothing, with the last error set, when it cannot be read.
 std::optional<std::string> ReadWhole(const std::string& path) {
-  const UniqueHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ,
+  const UniqueHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.ok()) return std::nullopt;
@@ -86,9 +66,9 @@ std::optional<std::string> ReadWhole(const std::string& path) {
 std::optional<PlatformError> MakeFolders(const std::string& path) {
   for (std::size_t slash = path.find_first_of("\\/"); slash != std::string::npos;
        slash = path.find_first_of("\\/", slash + 1)) {
-    if (slash > 0) CreateDirectoryW(Wide(path.substr(0, slash)).c_str(), nullptr);
+    if (slash > 0) CreateDirectoryW(WidePath(path.substr(0, slash)).c_str(), nullptr);
   }
-  if (CreateDirectoryW(Wide(path).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) {
+  if (CreateDirectoryW(WidePath(path).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) {
     return std::nullopt;
   }
   return Win32Error();
@@ -152,15 +132,15 @@ std::vector<HistoryEntry> Win32HistoryFolder::ListStrings() {
   std::vector<HistoryEntry> entries;
   const std::string folder = path_ + "\\strings\\";
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(Wide(folder + "*.csv").c_str(), &found);
+  HANDLE search = FindFirstFileW(WidePath(folder + "*.csv").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return entries;
   do {
-    const std::string name = Narrow(found.cFileName);
+    const std::string name = Utf8Path(found.cFileName);
     // The entry a search finds may lag behind a file another handle is writing: the file's own
     // attributes do not.
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!name.ends_with(".csv") ||
-        !GetFileAttributesExW(Wide(folder + name).c_str(), GetFileExInfoStandard, &data) ||
+        !GetFileAttributesExW(WidePath(folder + name).c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
       continue;
     }
@@ -208,7 +188,7 @@ std::unique_ptr<HistoryFile> Win32HistoryFolder::Open(std::string_view name,
   // Writing too, not only appending, so that a torn record can be cut off; every write goes to
   // the end all the same. Others may read it, append to it (a new name for the current string)
   // and move it aside meanwhile, as on POSIX.
-  HANDLE file = CreateFileW(Wide(*path).c_str(), FILE_APPEND_DATA | GENERIC_WRITE,
+  HANDLE file = CreateFileW(WidePath(*path).c_str(), FILE_APPEND_DATA | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
@@ -230,7 +210,7 @@ std::optional<PlatformError> Win32HistoryFolder::MoveStringAside(std::string_vie
   for (int attempt = 1;; ++attempt) {
     const std::string to = folder + "\\" + WithAttempt(name, attempt);
     // Never over a string deleted before under the same name.
-    if (MoveFileExW(Wide(*from).c_str(), Wide(to).c_str(), MOVEFILE_WRITE_THROUGH)) break;
+    if (MoveFileExW(WidePath(*from).c_str(), WidePath(to).c_str(), MOVEFILE_WRITE_THROUGH)) break;
     if (!IsTaken(GetLastError())) return Failed("move aside", *from, Win32Error());
   }
   return std::nullopt;
@@ -254,18 +234,18 @@ std::optional<PlatformError> Win32HistoryFolder::WriteIndex(std::string_view byt
   const std::string temporary = path + ".new";
   std::optional<PlatformError> failure;
   {
-    const UniqueHandle file(CreateFileW(Wide(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
+    const UniqueHandle file(CreateFileW(WidePath(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.ok()) return Failed("create", temporary, Win32Error());
     failure = WriteAtEnd(file.get(), bytes);
     if (!failure && !FlushFileBuffers(file.get())) failure = Win32Error();
   }
-  if (!failure && !MoveFileExW(Wide(temporary).c_str(), Wide(path).c_str(),
+  if (!failure && !MoveFileExW(WidePath(temporary).c_str(), WidePath(path).c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     failure = Win32Error();
   }
   if (!failure) return std::nullopt;
-  DeleteFileW(Wide(temporary).c_str());
+  DeleteFileW(WidePath(temporary).c_str());
   return Failed("replace", path, *failure);
 }
 
@@ -276,7 +256,7 @@ bool Win32HistoryFolder::TakeHold() {
     Failed("make", path_, *failure);
     return true;  // with no lock file to hold, nothing shows another program
   }
-  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
+  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD code = GetLastError();
@@ -306,7 +286,7 @@ std::string UserHistoryPath() {
   std::string folder;
   PWSTR known = nullptr;
   if (SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &known) == S_OK) {
-    folder = Narrow(known);
+    folder = Utf8Path(known);
   }
   CoTaskMemFree(known);
   if (folder.empty()) {
@@ -314,7 +294,7 @@ std::string UserHistoryPath() {
     std::wstring value(size, L'\0');
     if (size > 1 && GetEnvironmentVariableW(L"APPDATA", value.data(), size) == size - 1) {
       value.resize(size - 1);
-      folder = Narrow(value);
+      folder = Utf8Path(value);
     }
   }
   return folder.empty() ? std::string() : folder + "\\Dorvex\\Tarvik";

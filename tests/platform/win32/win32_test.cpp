@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,12 @@ namespace tarvik::win32 {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The path as the program holds it, in UTF-8 (string() would give the system's code page).
+std::string Utf8(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return {text.begin(), text.end()};
+}
 
 std::string ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -85,10 +92,40 @@ TEST_F(Win32FilesTest, ReplaceWholePutsExactlyTheNewBytesInPlaceOrLeavesTheOldFi
   EXPECT_EQ(fs::file_size(path), 0u);
 }
 
+// The file dialogs give UTF-8 paths: every way of writing and reading keeps a name beyond ASCII
+// as the user wrote it, and leaves nothing else behind.
+TEST_F(Win32FilesTest, ANameBeyondAsciiIsTheFilesOwnWhicheverWayItIsWritten) {
+  const fs::path log = folder_ / u8"Schüsse Jürgen.log";
+  ASSERT_TRUE(files_.Append(Utf8(log), "800.90,21.32,15.00\r\n"));
+  EXPECT_EQ(ReadAll(log), "800.90,21.32,15.00\r\n");
+  {
+    const std::unique_ptr<FileReader> reader = files_.OpenForReading(Utf8(log));
+    ASSERT_NE(reader, nullptr);
+    std::array<char, 64> read{};
+    EXPECT_EQ(reader->Read(read), 20);
+  }
+  ASSERT_TRUE(files_.ReplaceWhole(Utf8(log), "replaced"));
+  EXPECT_EQ(ReadAll(log), "replaced");
+
+  const fs::path csv = folder_ / u8"Schüsse 東京.csv";
+  EXPECT_EQ(files_.WriteStreamed(Utf8(csv),
+                                 [](const Files::PieceWriter& write) {
+                                   return write("string,") && write("name\r\n");
+                                 }),
+            std::nullopt);
+  EXPECT_EQ(ReadAll(csv), "string,name\r\n");
+  EXPECT_TRUE(files_.Delete(Utf8(log)));
+  std::vector<std::u8string> left;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
+    left.push_back(entry.path().filename().u8string());
+  }
+  EXPECT_EQ(left, std::vector<std::u8string>{u8"Schüsse 東京.csv"});
+}
+
 // The log viewer's road: a program started on its own with a quoted name, not waited for.
 TEST_F(Win32FilesTest, StartedProcessRunsOnItsOwnAndAMissingProgramIsRefused) {
-  const fs::path out = folder_ / "viewed log.txt";
-  ASSERT_TRUE(StartProcess("cmd.exe /c echo shot> \"" + out.string() + "\""));
+  const fs::path out = folder_ / u8"viewed log, Jürgen.txt";
+  ASSERT_TRUE(StartProcess("cmd.exe /c echo shot> \"" + Utf8(out) + "\""));
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (ReadAll(out).empty() && std::chrono::steady_clock::now() < deadline) Sleep(50);
   EXPECT_EQ(ReadAll(out), "shot\r\n");
