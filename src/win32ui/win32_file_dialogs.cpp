@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win32ui/modal_scope.h"
 #include "win32ui/wide_text.h"
 #include "win32ui/windows_api.h"
 
@@ -51,7 +52,10 @@ std::string Win32FileDialogs::ChooseFile(const ChooseFileRequest& request) {
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   }
   // The buffer holds the chosen path, or the starting name when the user cancelled.
-  (request.save ? GetSaveFileNameW : GetOpenFileNameW)(&dialog);
+  {
+    const ModalScope modal(dialog.hwndOwner);
+    (request.save ? GetSaveFileNameW : GetOpenFileNameW)(&dialog);
+  }
   path.resize(path.find(L'\0'));
   return WideToUtf8(path);
 }
