@@ -162,6 +162,7 @@ class NullHelp final : public HelpViewer {
 class NullMessageBox final : public MessageBoxView {
  public:
   void ShowMessage(std::string_view, std::string_view) override {}
+  bool AskYesNo(std::string_view, std::string_view) override { return false; }
 };
 
 // A port whose instrument has sent `stream`; reads hand it out in order.
