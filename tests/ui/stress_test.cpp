@@ -34,6 +34,7 @@
 #include "link/reading.h"
 #include "measure/shot.h"
 #include "measure/shot_series.h"
+#include "platform/posix/posix_history_folder.h"
 #include "qm307sim/pseudo_terminal.h"
 #include "ui/main_window_fixture.h"
 
@@ -109,6 +110,12 @@ std::vector<double> SeriesVelocities(const ShotSeries& series) {
 
 class StressTest : public MainWindowUiTest {
  protected:
+  // Every shot is recorded in a history on the disk and synced, as the program records it.
+  void SetUp() override {
+    MainWindowUiTest::SetUp();
+    history_ = std::make_unique<posix::PosixHistoryFolder>((folder_ / "history").string());
+  }
+
   RawLine line_;
   std::mt19937 random_{20261207};
 };
