@@ -6,6 +6,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "measure/csv_export.h"
+
 namespace tarvik {
 namespace {
 
@@ -34,14 +36,6 @@ bool Digits(std::string_view text, std::size_t at, std::size_t width, int& value
     value = value * 10 + (text[i] - '0');
   }
   return true;
-}
-
-void AppendPadded(std::string& out, int value, int width) {
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  const auto length = static_cast<int>(end - digits);
-  if (length < width) out.append(static_cast<std::size_t>(width - length), '0');
-  out.append(digits, end);
 }
 
 template <typename Int>
@@ -124,28 +118,7 @@ void AppendNumber(std::string& out, double value) {
 }
 
 void AppendRecordTime(std::string& out, const LocalTime& time) {
-  AppendPadded(out, time.year, 4);
-  out += '-';
-  AppendPadded(out, time.month, 2);
-  out += '-';
-  AppendPadded(out, time.day, 2);
-  out += 'T';
-  AppendPadded(out, time.hour, 2);
-  out += ':';
-  AppendPadded(out, time.minute, 2);
-  out += ':';
-  AppendPadded(out, time.second, 2);
-  out += '.';
-  AppendPadded(out, time.millisecond, 3);
-  if (time.utc_offset_minutes == 0) {
-    out += 'Z';
-    return;
-  }
-  const int offset = std::abs(time.utc_offset_minutes);
-  out += time.utc_offset_minutes < 0 ? '-' : '+';
-  AppendPadded(out, offset / 60, 2);
-  out += ':';
-  AppendPadded(out, offset % 60, 2);
+  AppendIsoTime(out, time, /*milliseconds=*/true);
 }
 
 bool ParseInt32(std::string_view field, std::int32_t& value) { return ParseWhole(field, value); }

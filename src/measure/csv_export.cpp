@@ -58,7 +58,7 @@ std::string CsvField(std::string_view text) {
   return field;
 }
 
-void AppendIsoTime(std::string& out, const LocalTime& time) {
+void AppendIsoTime(std::string& out, const LocalTime& time, bool milliseconds) {
   AppendPadded(out, time.year, 4);
   out += '-';
   AppendPadded(out, time.month, 2);
@@ -70,6 +70,10 @@ void AppendIsoTime(std::string& out, const LocalTime& time) {
   AppendPadded(out, time.minute, 2);
   out += ':';
   AppendPadded(out, time.second, 2);
+  if (milliseconds) {
+    out += '.';
+    AppendPadded(out, time.millisecond, 3);
+  }
   if (time.utc_offset_minutes == 0) {
     out += 'Z';
     return;

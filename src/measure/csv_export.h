@@ -41,7 +41,8 @@ std::string CsvField(std::string_view text);
 void AppendCsvField(std::string& out, std::string_view text);
 // "2026-12-07T09:30:05+01:00"; "Z" for UTC.
 std::string IsoTime(const LocalTime& time);
-void AppendIsoTime(std::string& out, const LocalTime& time);
+// With `milliseconds`, "2026-12-07T09:30:05.120+01:00".
+void AppendIsoTime(std::string& out, const LocalTime& time, bool milliseconds = false);
 
 }  // namespace tarvik
 

@@ -14,6 +14,7 @@
 
 #include "base/number_text.h"
 #include "platform/posix/posix_error.h"
+#include "platform/posix/xdg_folder.h"
 
 namespace tarvik::posix {
 namespace {
@@ -297,16 +298,8 @@ PlatformError PosixHistoryFolder::Failed(std::string_view action, const std::str
 }
 
 std::string UserHistoryPath() {
-  const char* data = std::getenv("XDG_DATA_HOME");
-  std::string folder;
-  if (data != nullptr && data[0] == '/') {
-    folder = data;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-    folder = std::string(home) + "/.local/share";
-  } else {
-    return {};
-  }
-  return folder + "/Dorvex/Tarvik";
+  const std::string folder = XdgFolder("XDG_DATA_HOME", ".local/share");
+  return folder.empty() ? folder : folder + "/Dorvex/Tarvik";
 }
 
 }  // namespace tarvik::posix

@@ -13,6 +13,7 @@
 
 #include "base/number_text.h"
 #include "platform/posix/posix_error.h"
+#include "platform/posix/xdg_folder.h"
 
 namespace tarvik::posix {
 namespace {
@@ -240,16 +241,8 @@ bool SettingsFile::ApplyChanges(const std::vector<Change>& changes, RegFile& fil
 }
 
 std::string UserSettingsPath() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  std::string folder;
-  if (config != nullptr && config[0] == '/') {
-    folder = config;
-  } else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
-    folder = std::string(home) + "/.config";
-  } else {
-    return {};
-  }
-  return folder + "/Dorvex/Tarvik.reg";
+  const std::string folder = XdgFolder("XDG_CONFIG_HOME", ".config");
+  return folder.empty() ? folder : folder + "/Dorvex/Tarvik.reg";
 }
 
 std::unique_ptr<SettingsBackend> OpenUserSettings(const DebugLog& log) {
