@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 namespace tarvik::win32ui {
 namespace {
 
@@ -21,11 +23,27 @@ HWND TopLevel(const wchar_t* text, HWND owner, bool visible) {
                          50, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
+// The message box the thread shows, once it is up: the dialog class's visible window.
+HWND ShownBox() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring_view(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<HWND*>(param) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 // Runs inside the box's loop: looks at the windows, then answers the box.
 void CALLBACK LookAndAnswer(HWND main_window, UINT, UINT_PTR timer, DWORD) {
   auto* windows = static_cast<Windows*>(GetPropW(main_window, kWindowsProperty));
-  HWND box = GetLastActivePopup(main_window);
-  if (windows == nullptr || box == main_window) return;
+  HWND box = ShownBox();
+  if (windows == nullptr || box == nullptr) return;
   KillTimer(main_window, timer);
   windows->beside_enabled_during = IsWindowEnabled(windows->beside) != FALSE;
   PostMessageW(box, WM_COMMAND, IDOK, 0);
