@@ -14,25 +14,11 @@
 
 #include "base/number_text.h"
 #include "platform/posix/posix_error.h"
+#include "platform/posix/unique_fd.h"
 #include "platform/posix/xdg_folder.h"
 
 namespace tarvik::posix {
 namespace {
-
-class UniqueFd {
- public:
-  explicit UniqueFd(int fd) : fd_(fd) {}
-  ~UniqueFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  UniqueFd(const UniqueFd&) = delete;
-  UniqueFd& operator=(const UniqueFd&) = delete;
-  int get() const { return fd_; }
-  bool ok() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
 
 // Writes all of `bytes`, going on after a write the system cut short; the first failure's error.
 std::optional<PlatformError> WriteAll(int fd, std::string_view bytes) {

@@ -13,6 +13,7 @@
 
 #include "base/number_text.h"
 #include "platform/posix/posix_error.h"
+#include "platform/posix/unique_fd.h"
 #include "platform/posix/xdg_folder.h"
 
 namespace tarvik::posix {
@@ -23,23 +24,6 @@ namespace {
 // nothing but line ends costs a few hundred bytes of memory for each byte: at 64 KiB that is some
 // 25 MB and a few tens of milliseconds at worst.
 constexpr off_t kMaxFileSize = 64 << 10;
-
-class UniqueFd {
- public:
-  explicit UniqueFd(int fd) : fd_(fd) {}
-  ~UniqueFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  UniqueFd(const UniqueFd&) = delete;
-  UniqueFd& operator=(const UniqueFd&) = delete;
-  int get() const { return fd_; }
-  bool ok() const { return fd_ >= 0; }
-  // Closes now and tells whether everything written reached the file system.
-  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
- private:
-  int fd_;
-};
 
 // The settings file as a read found it.
 struct FileRead {
