@@ -78,6 +78,7 @@ class QtDialog : public QDialog, public DialogSurface {
 
  private:
   void BuildControls(const DialogTemplate& dialog, QWidget* client);
+  QWidget* MakeControl(const ControlTemplate& control, QWidget* client);
   void BuildMenu(const MenuTemplate& menu, QMenuBar* bar);
   void ConnectMenuItem(QAction* action, int id);
   // Gives the item its key ("Ctrl+N") in this window.
