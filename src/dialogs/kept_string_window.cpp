@@ -125,13 +125,9 @@ void KeptStringWindow::PaintChart(Canvas& canvas) {
 }
 
 void KeptStringWindow::ChartClicked(int x, int y) {
-  if (!IsOpen() || !chart_plot_) return;
-  const std::optional<int> shot = ShotAtPoint(MakeChartInput(), *chart_plot_, x, y);
-  if (!shot) return;
-  const int rows[] = {*shot};
-  window_->SelectRows(rows);
-  window_->ScrollToRow(*shot);
-  window_->ChartChanged();
+  if (IsOpen() && SelectClickedShot(*window_, MakeChartInput(), chart_plot_, x, y)) {
+    window_->ChartChanged();
+  }
 }
 
 void KeptStringWindow::Command(int command) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "base/canvas.h"
+#include "dialogs/table_window.h"
 
 namespace tarvik {
 
@@ -50,6 +51,18 @@ std::optional<ChartPlot> PaintShotChart(Canvas& canvas, const ChartInput& input)
 // The shot drawn nearest to the point, if one lies within a few pixels of it, for selecting its
 // row; `plot` is what painting the same input returned.
 std::optional<int> ShotAtPoint(const ChartInput& input, const ChartPlot& plot, int x, int y);
+
+// A click on the chart of a table window: the row of the shot drawn nearest it selected and
+// scrolled into view. Whether there was one.
+inline bool SelectClickedShot(TableWindow& window, const ChartInput& input,
+                              const std::optional<ChartPlot>& plot, int x, int y) {
+  const std::optional<int> shot = plot ? ShotAtPoint(input, *plot, x, y) : std::nullopt;
+  if (!shot) return false;
+  const int rows[] = {*shot};
+  window.SelectRows(rows);
+  window.ScrollToRow(*shot);
+  return true;
+}
 
 }  // namespace tarvik
 

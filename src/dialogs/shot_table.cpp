@@ -200,13 +200,9 @@ void ShotTable::PaintChart(Canvas& canvas) {
 }
 
 void ShotTable::ChartClicked(int x, int y) {
-  if (!IsOpen() || !chart_plot_) return;
-  const std::optional<int> shot = ShotAtPoint(MakeChartInput(), *chart_plot_, x, y);
-  if (!shot) return;
-  const int rows[] = {*shot};
-  window_->SelectRows(rows);
-  window_->ScrollToRow(*shot);
-  FollowSelection();
+  if (IsOpen() && SelectClickedShot(*window_, MakeChartInput(), chart_plot_, x, y)) {
+    FollowSelection();
+  }
 }
 
 void ShotTable::SelectionChanged() { FollowSelection(); }
