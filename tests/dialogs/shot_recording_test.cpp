@@ -190,22 +190,5 @@ TEST_F(ShotRecordingTest, AFullDiskIsToldOnceShotsGoOnAndAreWrittenInOrderOnceTh
   EXPECT_EQ(Messages()[1], TextOrMissing(kStrHistoryWrittenAgain, UiLanguage::kNeutral));
 }
 
-TEST_F(ShotRecordingTest, ASecondTarvikIsToldAndStillKeepsItsOwnStrings) {
-  services_.history.held_elsewhere = true;
-  services_.history.strings["2026-12-07_093000.csv"].bytes = "the other one's";
-  FakeDialog view;
-  MainWindow second(view, state_, services_.With(clock_));
-  second.Initialize();
-  platform_.line->to_program += "001234\r\n";
-  second.Tick(MainWindow::kTimerId);
-  ASSERT_TRUE(view.HasTimer(MainWindow::kNoticeTimerId));
-  second.Tick(MainWindow::kNoticeTimerId);
-  EXPECT_FALSE(view.HasTimer(MainWindow::kNoticeTimerId));
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0], TextOrMissing(kStrHistoryShared, UiLanguage::kNeutral));
-  EXPECT_EQ(services_.history.strings["2026-12-07_093000.csv"].bytes, "the other one's");
-  EXPECT_EQ(services_.history.strings.size(), 2u);
-}
-
 }  // namespace
 }  // namespace tarvik::testing
