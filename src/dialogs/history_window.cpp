@@ -55,9 +55,33 @@ void HistoryWindow::StringsChanged() {
   if (!IsOpen()) return;
   const std::vector<std::string> selected = SelectedIds();
   std::vector<StringSummary> listed = store_.List();
+  const bool changed = listed != strings_;
+  if (changed) strings_ = std::move(listed);
+  ShowList(selected, changed);
+}
+
+void HistoryWindow::StringsChanged(std::span<const std::string> ids) {
+  DropClosedWindows();
+  if (!IsOpen()) return;
+  const std::vector<std::string> selected = SelectedIds();
+  bool changed = false;
+  for (const std::string& id : ids) {
+    std::optional<StringSummary> summary = store_.Summary(id);
+    const auto found = std::ranges::find(strings_, id, &StringSummary::id);
+    if (found != strings_.end() && summary && *found == *summary) continue;
+    if (found != strings_.end()) strings_.erase(found);
+    if (summary) {
+      strings_.insert(std::ranges::upper_bound(strings_, *summary, ListedBefore),
+                      std::move(*summary));
+    }
+    changed = true;
+  }
+  ShowList(selected, changed);
+}
+
+void HistoryWindow::ShowList(const std::vector<std::string>& selected, bool changed) {
   const bool units_changed = metric_ != state_.settings.metric;
-  if (listed == strings_ && !units_changed) return;
-  strings_ = std::move(listed);
+  if (!changed && !units_changed) return;
   if (units_changed) {
     metric_ = state_.settings.metric;
     std::vector<std::string> headings;

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ class HistoryWindow final : public TableWindowEvents {
   void Close();
   // Lists the strings again, keeping the selected ones selected; the units may have changed.
   void StringsChanged();
+  // Shows these strings again as their files now hold them (the one being recorded), the
+  // others as they were listed.
+  void StringsChanged(std::span<const std::string> ids);
   // Told of each string the user deleted, so that the string being recorded can be closed.
   void set_string_deleted(std::function<void(const std::string& id)> deleted) {
     string_deleted_ = std::move(deleted);
@@ -58,6 +62,9 @@ class HistoryWindow final : public TableWindowEvents {
  private:
   TableWindowTexts WindowTexts() const;
   std::vector<std::string> SelectedIds() const;
+  // Shows the list as it now stands when it `changed` or the units did, keeping the `selected`
+  // strings selected.
+  void ShowList(const std::vector<std::string>& selected, bool changed);
   // Loads the selected strings for the figures and the chart, and enables the commands.
   void FollowSelection();
   void OpenStrings(const std::vector<std::string>& ids);

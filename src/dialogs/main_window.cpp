@@ -129,9 +129,18 @@ void MainWindow::Tick(int timer_id) {
   {
     FlagScope ticking(in_tick_);
     tab_.StartTick();
-    CompleteReadings(state_.chronoscope.Poll(services_.clock.NowMs()));
+    const std::vector<Reading> readings = state_.chronoscope.Poll(services_.clock.NowMs());
+    CompleteReadings(readings);
+    // The first tick without a shot, 20 ms after one, finds the shot painted.
+    if (readings.empty()) services_.store.WriteDeferred();
     if (tab_.LookDue()) LookAtTab();
-    if (recording_.Tick()) history_window_.StringsChanged();
+    if (const auto changes = recording_.Tick()) {
+      if (changes->others) {
+        history_window_.StringsChanged();
+      } else {
+        history_window_.StringsChanged(changes->ids);
+      }
+    }
   }
   // A message box runs an event loop of its own, so it is opened from a timer of its own, once
   // this tick is over: the shots keep coming while it is up.
@@ -160,8 +169,10 @@ void MainWindow::CompleteShot(const Reading& reading) {
   const LocalTime now = services_.clock.LocalNow();
   recording_.RecordShot(shot, now);
   {
-    // The last shot's two values, written microseconds apart, reach the store as one change.
-    SettingsBatch last_shot(services_.store);
+    // The last shot's two values, written microseconds apart, reach the store as one change,
+    // once the shot is shown: where the store is a file, writing it takes longer than the rest
+    // of the shot's steps.
+    SettingsBatch last_shot(services_.store, SettingsBatch::End::kDeferred);
     view_.SetItemText(Id::kLastVelocity,
                       MeasurementFieldText(VelocityForDisplay(shot.velocity, settings.metric)));
     settings_.Set(setting::kFps, shot.velocity);
@@ -252,6 +263,7 @@ void MainWindow::HelpRequested(int control, HelpGesture gesture) {
 
 // The windows beside the main window go with it.
 void MainWindow::Destroyed() {
+  services_.store.WriteDeferred();
   view_.StopTimer(kTimerId);
   view_.StopTimer(kNoticeTimerId);
   side_windows_.CloseAll();

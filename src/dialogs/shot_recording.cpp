@@ -1,5 +1,6 @@
 #include "dialogs/shot_recording.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -23,17 +24,17 @@ void ShotRecording::RecordShot(const Shot& shot, const LocalTime& time) {
   kept.count = shot.count;
   kept.mark = shot.mark;
   recorder_.RecordShot(kept);
-  changed_ = true;
+  Changed();
 }
 
 void ShotRecording::RecordUndo() {
   recorder_.RecordUndo(clock_.LocalNow());
-  changed_ = true;
+  Changed();
 }
 
 void ShotRecording::RecordLeftOut(std::span<const std::int32_t> rows, bool left_out) {
   recorder_.RecordLeftOut(rows, left_out, clock_.LocalNow());
-  changed_ = true;
+  Changed();
 }
 
 void ShotRecording::RecordLoaded(std::int32_t first) {
@@ -51,24 +52,31 @@ void ShotRecording::RecordLoaded(std::int32_t first) {
     loaded.push_back(kept);
   }
   recorder_.RecordShots(loaded);
-  changed_ = true;
+  Changed();
 }
 
 void ShotRecording::StartString(std::string name, std::string notes) {
   recorder_.StartString(std::move(name), std::move(notes));
 }
 
-bool ShotRecording::Tick() {
+void ShotRecording::Changed() {
+  const std::string& id = recorder_.current_id();
+  if (!id.empty() && std::ranges::find(changes_.ids, id) == changes_.ids.end()) {
+    changes_.ids.push_back(id);
+  }
+}
+
+std::optional<ShotRecording::Changes> ShotRecording::Tick() {
   const std::int64_t now = clock_.NowMs();
   if (recorder_.holding() && now - last_retry_ms_ >= kRetryPeriodMs) {
     last_retry_ms_ = now;
     recorder_.Retry();
+    if (!recorder_.holding()) changes_.others = true;
   }
-  if (!changed_) return false;
-  if (last_told_ms_ && now - *last_told_ms_ < kRetryPeriodMs) return false;
+  if (changes_.ids.empty() && !changes_.others) return std::nullopt;
+  if (last_told_ms_ && now - *last_told_ms_ < kRetryPeriodMs) return std::nullopt;
   last_told_ms_ = now;
-  changed_ = false;
-  return true;
+  return std::exchange(changes_, {});
 }
 
 std::optional<std::string> ShotRecording::TakeMessage() {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "dialogs/app_state.h"
@@ -35,28 +36,32 @@ class ShotRecording {
   void RecordLeftOut(std::span<const std::int32_t> rows, bool left_out);
   // Rows from `first` on were loaded from the log, at the weight and calibration in use.
   void RecordLoaded(std::int32_t first);
-  void CloseString() {
-    recorder_.CloseString();
-    changed_ = true;
-  }
+  void CloseString() { recorder_.CloseString(); }
   void StartString(std::string name, std::string notes);
-
-  // From the timer: writes held records once a second. Whether the strings changed since the
-  // last time this said so, at most once a second, for the history window
-  // to list it again: listing costs more than a shot.
-  bool Tick();
+  // From the timer: writes held records once a second. The strings whose files changed since
+  // the last time this said so, at most once a second, for the history window to show them
+  // again (listing every string costs more than a shot); nothing when none did. `others` when
+  // held records were written, which may belong to strings no longer current.
+  struct Changes {
+    std::vector<std::string> ids;
+    bool others = false;
+  };
+  std::optional<Changes> Tick();
   // What the user is to be told now, once; nothing most of the time.
   std::optional<std::string> TakeMessage();
   const std::string& current_id() const { return recorder_.current_id(); }
 
  private:
+  // Notes the current string as changed, once its file exists.
+  void Changed();
+
   HistoryFolder& folder_;
   const Clock& clock_;
   const AppState& state_;
   StringRecorder recorder_;
   std::int64_t last_retry_ms_ = 0;
   std::optional<std::int64_t> last_told_ms_;
-  bool changed_ = false;
+  Changes changes_;  // since the last time Tick said so
 };
 
 }  // namespace tarvik

@@ -44,7 +44,8 @@ class HistoryFolder {
   // The string files: the names ending in ".csv" in "strings", in no particular order; none when
   // the folder does not exist yet or cannot be read.
   virtual std::vector<HistoryEntry> ListStrings() = 0;
-  // A string file's whole content; nothing when it cannot be read.
+  // A string file's whole content; nothing when it cannot be read. Called from several threads
+  // at once while nothing else is called.
   virtual std::optional<std::string> ReadString(std::string_view name) = 0;
   // Creates a string file that does not exist yet, making the folders it needs, and makes its
   // name durable; nothing, with `error` set, when it cannot (the code of an existing file is the

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
+#include "base/parallel_for.h"
 #include "history/history_index.h"
 #include "history/string_file.h"
 #include "measure/csv_export.h"
@@ -34,17 +36,13 @@ std::int64_t UtcMs(const LocalTime& time) {
   return (minutes * 60 + time.second) * 1000 + time.millisecond;
 }
 
-// Newest first: by start (a string without one last), then by id.
-bool Newer(const StringSummary& a, const StringSummary& b) {
-  const std::int64_t a_ms = a.started ? UtcMs(*a.started) : INT64_MIN;
-  const std::int64_t b_ms = b.started ? UtcMs(*b.started) : INT64_MIN;
-  if (a_ms != b_ms) return a_ms > b_ms;
-  return a.id > b.id;
-}
-
 std::int32_t RecordedShots(const KeptString& string) {
   return static_cast<std::int32_t>(string.shots.size());
 }
+
+// Strings read again at a time on each core: a handful (the one being recorded) is read where
+// it is wanted; the first listing of a large history, thousands of files, on every core.
+constexpr std::size_t kStringsPerThread = 256;
 
 // Each string file's entry: the cache's where it matches the file, else read again. True in
 // `changed` when the cache no longer says the same.
@@ -53,24 +51,32 @@ std::vector<IndexEntry> CurrentEntries(HistoryFolder& folder, bool& changed) {
   for (IndexEntry& entry : ParseIndex(folder.ReadIndex().value_or(""))) {
     cached.insert_or_assign(entry.file.name, std::move(entry));
   }
-  std::vector<IndexEntry> entries;
+  // In the folder's order, the cache's entry where it still holds, else read below; an entry
+  // left without a file name is none.
+  const std::vector<HistoryEntry> files = folder.ListStrings();
+  std::vector<IndexEntry> entries(files.size());
+  std::vector<std::size_t> stale;
   std::size_t reused = 0;
-  for (const HistoryEntry& file : folder.ListStrings()) {
-    const std::string id = StringIdOf(file.name);
-    if (id.empty()) continue;
-    const auto found = cached.find(file.name);
-    if (found != cached.end() && found->second.file == file) {
-      entries.push_back(std::move(found->second));
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (StringIdOf(files[i].name).empty()) continue;
+    const auto found = cached.find(files[i].name);
+    if (found != cached.end() && found->second.file == files[i]) {
+      entries[i] = std::move(found->second);
       ++reused;
-      continue;
+    } else {
+      stale.push_back(i);
     }
-    changed = true;
-    const auto bytes = folder.ReadString(file.name);
-    if (!bytes) continue;
-    const KeptString string = ParseStringFile(id, *bytes);
-    entries.push_back({file, RecordedShots(string), Summarize(string)});
   }
-  if (reused != cached.size()) changed = true;
+  if (reused != cached.size() || !stale.empty()) changed = true;
+  // A file that cannot be read stays out of the list (and so out of the cache) until it can.
+  ParallelFor(stale.size(), kStringsPerThread, [&](std::size_t n) {
+    const HistoryEntry& file = files[stale[n]];
+    const auto bytes = folder.ReadString(file.name);
+    if (!bytes) return;
+    const KeptString string = ParseStringFile(StringIdOf(file.name), *bytes);
+    entries[stale[n]] = {file, RecordedShots(string), Summarize(string)};
+  });
+  std::erase_if(entries, [](const IndexEntry& entry) { return entry.file.name.empty(); });
   return entries;
 }
 
@@ -98,6 +104,13 @@ std::optional<PlatformError> AppendRecord(HistoryFolder& folder, std::string_vie
 
 }  // namespace
 
+bool ListedBefore(const StringSummary& a, const StringSummary& b) {
+  const std::int64_t a_ms = a.started ? UtcMs(*a.started) : INT64_MIN;
+  const std::int64_t b_ms = b.started ? UtcMs(*b.started) : INT64_MIN;
+  if (a_ms != b_ms) return a_ms > b_ms;
+  return a.id > b.id;
+}
+
 std::vector<StringSummary> HistoryStore::List() {
   bool changed = false;
   const std::vector<IndexEntry> entries = CurrentEntries(folder_, changed);
@@ -109,8 +122,14 @@ std::vector<StringSummary> HistoryStore::List() {
     // A file whose first shot was cut off by a crash holds no string.
     if (entry.recorded > 0) list.push_back(entry.summary);
   }
-  std::sort(list.begin(), list.end(), Newer);
+  std::sort(list.begin(), list.end(), ListedBefore);
   return list;
+}
+
+std::optional<StringSummary> HistoryStore::Summary(std::string_view id) {
+  const std::optional<KeptString> string = Load(id);
+  if (!string || RecordedShots(*string) == 0) return std::nullopt;
+  return Summarize(*string);
 }
 
 std::optional<KeptString> HistoryStore::Load(std::string_view id) {

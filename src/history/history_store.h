@@ -19,12 +19,20 @@
 
 namespace tarvik {
 
+// Whether `a` stands before `b` in a list: the newer first, by start (a string without one
+// last), then by id.
+bool ListedBefore(const StringSummary& a, const StringSummary& b);
+
 class HistoryStore {
  public:
   explicit HistoryStore(HistoryFolder& folder) : folder_(folder) {}
 
   // Every kept string, newest first (by its start, then its id).
   std::vector<StringSummary> List();
+  // One string as List would give it now, read from its file alone (the cache is left as it
+  // is): the string being recorded, without listing them all. Nothing when its file is gone,
+  // cannot be read or holds no shot, as List would leave it out.
+  std::optional<StringSummary> Summary(std::string_view id);
   // The string whole; nothing when its file is gone or cannot be read.
   std::optional<KeptString> Load(std::string_view id);
   // A new name or notes, appended to the string's file as a record of `time`.

@@ -6,6 +6,7 @@
 namespace tarvik {
 
 void StreamDebugLog::WriteLine(std::string_view line) const {
+  const std::lock_guard lock(mutex_);
   *out_ << line << '\n';
   out_->flush();
 }

@@ -4,6 +4,7 @@
 #define TARVIK_PLATFORM_STREAM_DEBUG_LOG_H_
 
 #include <memory>
+#include <mutex>
 #include <ostream>
 #include <string_view>
 
@@ -18,11 +19,13 @@ class StreamDebugLog final : public DebugLog {
       : owned_(std::move(owned)), out_(owned_.get()) {}
 
   // Each line is flushed at once, so that a program that ends abruptly has told all it knew.
+  // Lines written from several threads at once come whole, one after another.
   void WriteLine(std::string_view line) const override;
 
  private:
   std::unique_ptr<std::ostream> owned_;
   std::ostream* out_;
+  mutable std::mutex mutex_;
 };
 
 // The log `target` asks for: none, standard error, or the file, appended to. A file that cannot

@@ -30,6 +30,9 @@ class SettingsBackend {
   virtual void SetNumber(std::string_view name, std::uint32_t value) = 0;
   virtual void BeginBatch() {}
   virtual void EndBatch() {}
+  // As SettingsWriter's: a batch whose writes may wait for WriteDeferred.
+  virtual void EndBatchDeferred() { EndBatch(); }
+  virtual void WriteDeferred() {}
 };
 
 }  // namespace tarvik

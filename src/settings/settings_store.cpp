@@ -108,6 +108,14 @@ void SettingsStore::EndBatch() {
   if (backend_ != nullptr) backend_->EndBatch();
 }
 
+void SettingsStore::EndBatchDeferred() {
+  if (backend_ != nullptr) backend_->EndBatchDeferred();
+}
+
+void SettingsStore::WriteDeferred() {
+  if (backend_ != nullptr) backend_->WriteDeferred();
+}
+
 std::unique_ptr<SettingsStore> OpenSettingsStore(std::unique_ptr<SettingsBackend> backend) {
   return std::make_unique<SettingsStore>(std::move(backend));
 }

@@ -41,6 +41,8 @@ class SettingsStore final : public SettingsWriter {
   void WriteSettingDword(std::string_view name, std::int32_t value) override;
   void BeginBatch() override;
   void EndBatch() override;
+  void EndBatchDeferred() override;
+  void WriteDeferred() override;
 
  private:
   std::unique_ptr<SettingsBackend> backend_;

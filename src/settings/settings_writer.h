@@ -21,18 +21,34 @@ class SettingsWriter {
   // ends. For writes made microseconds apart, where a store pays for each change.
   virtual void BeginBatch() {}
   virtual void EndBatch() {}
+  // Ends a batch whose writes may wait for WriteDeferred, the next write outside a batch or the
+  // store's closing, whichever comes first: for the values written at every shot, so that where
+  // the store pays for a change it pays once the shot is shown.
+  virtual void EndBatchDeferred() { EndBatch(); }
+  virtual void WriteDeferred() {}
 };
 
 // A batch of writes for the lifetime of a scope.
 class SettingsBatch {
  public:
-  explicit SettingsBatch(SettingsWriter& writer) : writer_(writer) { writer_.BeginBatch(); }
-  ~SettingsBatch() { writer_.EndBatch(); }
+  enum class End { kNow, kDeferred };
+
+  explicit SettingsBatch(SettingsWriter& writer, End end = End::kNow) : writer_(writer), end_(end) {
+    writer_.BeginBatch();
+  }
+  ~SettingsBatch() {
+    if (end_ == End::kDeferred) {
+      writer_.EndBatchDeferred();
+    } else {
+      writer_.EndBatch();
+    }
+  }
   SettingsBatch(const SettingsBatch&) = delete;
   SettingsBatch& operator=(const SettingsBatch&) = delete;
 
  private:
   SettingsWriter& writer_;
+  End end_;
 };
 
 }  // namespace tarvik

@@ -74,11 +74,15 @@ TEST_F(MainWindowTest, ShotIsShownStoredAndAveragedUnroundedUntilUndoOrReset) {
   EXPECT_EQ(Text(Id::kShotCount), "0");
 }
 
-TEST_F(MainWindowTest, ShotsStoredValuesReachTheStoreAsOneChange) {
+// The store's cost falls on the next tick without a shot, after the shot was painted.
+TEST_F(MainWindowTest, ShotsStoredValuesReachTheStoreAsOneChangeOnceTheShotIsShown) {
   window_.Initialize();
   Receive("001234\r\n");
-  EXPECT_EQ(std::tuple(memory_->writes, memory_->batches_begun, memory_->batches_ended),
+  EXPECT_EQ(std::tuple(memory_->writes, memory_->batches_begun, memory_->batches_deferred),
             std::tuple(2, 1, 1));
+  EXPECT_EQ(memory_->deferred_writes, 0);
+  Receive("");
+  EXPECT_EQ(memory_->deferred_writes, 1);
 }
 
 TEST_F(MainWindowTest, SoundIsLegalBelowTheLimitAndOverTheLimitFromItOn) {

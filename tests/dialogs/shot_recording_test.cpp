@@ -151,6 +151,38 @@ TEST_F(ShotRecordingTest, RenamingAndDeletingTheStringBeingRecordedLoseNothing) 
   EXPECT_EQ(services_.history.deleted.size(), 1u);
 }
 
+// While shots come, the open history shows the string being recorded within a second by reading
+// its file alone; a string whose first shots waited for a full disk appears once they are written.
+TEST_F(ShotRecordingTest, TheOpenHistoryFollowsTheStringBeingRecordedByReadingItAlone) {
+  window_.Initialize();
+  Receive("001234\r\n");
+  Command(Id::kReset);
+  Receive("001240\r\n");
+  Command(Id::kReset);
+  Command(Id::kHistory);
+  const auto& history = *services_.windows.tables.back();
+  ASSERT_EQ(history.events->RowCount(), 2);
+
+  services_.history.full = true;
+  Receive("001250\r\n");  // a new string, held: it has no file yet
+  TickASecond();
+  EXPECT_EQ(history.events->RowCount(), 2);
+  services_.history.full = false;
+  TickASecond();
+  ASSERT_EQ(history.events->RowCount(), 3);
+  EXPECT_EQ(history.events->CellText(0, HistoryWindow::kShots), "1");
+
+  const int reads = services_.history.reads;
+  Receive("001260\r\n");
+  TickASecond();
+  Receive("001270\r\n");
+  Command(Id::kUndo);
+  TickASecond();
+  EXPECT_EQ(history.events->CellText(0, HistoryWindow::kShots), "2");
+  EXPECT_EQ(history.events->RowCount(), 3);
+  EXPECT_EQ(services_.history.reads, reads + 2) << "one file read a second, not the history";
+}
+
 TEST_F(ShotRecordingTest, LoadedShotsJoinTheStringMarkedLoaded) {
   services_.files.files[state_.settings.log_file] = "800.50,12.10,8.40\r\n810.25,12.30,8.40\r\n";
   window_.Initialize();

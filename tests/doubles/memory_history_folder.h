@@ -4,6 +4,7 @@
 #ifndef TARVIK_TESTS_DOUBLES_MEMORY_HISTORY_FOLDER_H_
 #define TARVIK_TESTS_DOUBLES_MEMORY_HISTORY_FOLDER_H_
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -36,8 +37,8 @@ class MemoryHistoryFolder : public HistoryFolder {
   std::map<std::string, File, std::less<>> strings;
   std::vector<std::pair<std::string, std::string>> deleted;  // name and content
   std::optional<std::string> index;
-  int syncs = 0;  // appends that reached the disk
-  int reads = 0;  // ReadString calls
+  int syncs = 0;               // appends that reached the disk
+  std::atomic<int> reads = 0;  // ReadString calls, made from several threads at once
 
   std::string Path() const override { return "/memory/Dorvex/Tarvik"; }
   std::vector<HistoryEntry> ListStrings() override {

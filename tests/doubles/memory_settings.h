@@ -34,6 +34,8 @@ class MemorySettings : public SettingsBackend {
   }
   void BeginBatch() override { ++batches_begun; }
   void EndBatch() override { ++batches_ended; }
+  void EndBatchDeferred() override { ++batches_deferred; }
+  void WriteDeferred() override { ++deferred_writes; }
   static std::string Fold(std::string_view name) {
     std::string folded(name);
     for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -44,7 +46,8 @@ class MemorySettings : public SettingsBackend {
   std::map<std::string, std::string> spellings;  // the first write's name, by folded name
   std::vector<std::string> queried;              // every name asked for, in order
   int writes = 0;
-  int batches_begun = 0, batches_ended = 0;
+  int batches_begun = 0, batches_ended = 0, batches_deferred = 0;
+  int deferred_writes = 0;  // WriteDeferred calls
 };
 
 }  // namespace tarvik::testing

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,25 @@ TEST_F(HistoryStoreTest, AGoodCacheSparesReadingAnyFileAndAStaleOneIsReadAgain) 
   EXPECT_EQ(folder_.reads, 4);
   store_.List();
   EXPECT_EQ(folder_.reads, 4) << "the cache was brought up to date";
+}
+
+// A first listing of many strings reads them on several threads: each string once, each as
+// it would be read alone, and one that cannot be read left out until it can.
+TEST_F(HistoryStoreTest, AFirstListingOfManyStringsReadsEachOnceAsAlone) {
+  constexpr int kStrings = 2000;
+  for (int i = 0; i < kStrings; ++i) {
+    std::string id = "s";
+    id += std::to_string(10000 + i);
+    Add(id, At(1 + i / 60 % 28, i % 60, i % 7), {800.0 + i % 13, 790.0 + i % 5, 805.5});
+  }
+  folder_.strings["s10007.csv"].bytes = "garbage";
+  const std::vector<StringSummary> list = store_.List();
+  EXPECT_EQ(folder_.reads, kStrings);
+  ASSERT_EQ(list.size(), kStrings - 1u);
+  EXPECT_TRUE(std::ranges::is_sorted(list, ListedBefore));
+  for (const StringSummary& summary : list) ASSERT_EQ(store_.Summary(summary.id), summary);
+  EXPECT_FALSE(store_.Summary("s10007").has_value());
+  EXPECT_FALSE(store_.Summary("gone").has_value());
 }
 
 TEST_F(HistoryStoreTest, ADamagedCacheIsRebuiltAndADamagedLineCostsOneFile) {

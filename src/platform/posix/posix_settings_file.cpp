@@ -146,6 +146,7 @@ bool PutInPlace(const std::string& path, std::string_view bytes, mode_t mode, co
 }  // namespace
 
 std::optional<SettingValue> SettingsFile::QueryValue(std::string_view name) {
+  WriteDeferred();  // a value read is the value last written
   const FileRead read = ReadWholeFile(path_);
   if (read.outcome != FileRead::Outcome::kRead) return std::nullopt;
   const std::optional<RegFile> file = RegFile::Parse(read.bytes);
@@ -166,15 +167,24 @@ void SettingsFile::SetNumber(std::string_view name, std::uint32_t value) {
 }
 
 void SettingsFile::Apply(Change change) {
-  if (batch_depth_ > 0) {
-    pending_.push_back(std::move(change));
-  } else {
-    Update({std::move(change)}, true);
-  }
+  // A later write of a value replaces the one waiting, so that deferred batches written at
+  // every shot hold two values however long they wait.
+  std::erase_if(pending_, [&](const Change& held) { return held.name == change.name; });
+  pending_.push_back(std::move(change));
+  if (batch_depth_ == 0) Update(std::exchange(pending_, {}), true);
 }
 
 void SettingsFile::EndBatch() {
   if (batch_depth_ == 0 || --batch_depth_ > 0 || pending_.empty()) return;
+  Update(std::exchange(pending_, {}), false);
+}
+
+void SettingsFile::EndBatchDeferred() {
+  if (batch_depth_ > 0) --batch_depth_;
+}
+
+void SettingsFile::WriteDeferred() {
+  if (batch_depth_ > 0 || pending_.empty()) return;
   Update(std::exchange(pending_, {}), false);
 }
 

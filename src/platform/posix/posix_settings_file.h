@@ -13,7 +13,8 @@
 // The writes of a batch (a shot's last-shot values) make one new file, so that they cost one
 // flush to the disk, and the folder is not flushed after its rename: a power cut right after it
 // may bring back the file of the shot before, never a torn one. Every other write is renamed
-// durably, folder and all.
+// durably, folder and all. A deferred batch's writes wait, the later of a value replacing the
+// earlier, until WriteDeferred, the next write outside a batch, a read or the object's end.
 #ifndef TARVIK_PLATFORM_POSIX_POSIX_SETTINGS_FILE_H_
 #define TARVIK_PLATFORM_POSIX_POSIX_SETTINGS_FILE_H_
 
@@ -37,12 +38,17 @@ class SettingsFile final : public SettingsBackend {
  public:
   explicit SettingsFile(std::string path, const DebugLog& log = kNoDebugLog)
       : path_(std::move(path)), log_(log) {}
+  ~SettingsFile() override { WriteDeferred(); }
+  SettingsFile(const SettingsFile&) = delete;
+  SettingsFile& operator=(const SettingsFile&) = delete;
 
   std::optional<SettingValue> QueryValue(std::string_view name) override;
   void SetText(std::string_view name, std::string_view text) override;
   void SetNumber(std::string_view name, std::uint32_t value) override;
   void BeginBatch() override { ++batch_depth_; }
   void EndBatch() override;
+  void EndBatchDeferred() override;
+  void WriteDeferred() override;
 
  private:
   // A value written to the file; false when it cannot stand there.
@@ -63,7 +69,7 @@ class SettingsFile final : public SettingsBackend {
   std::string path_;
   const DebugLog& log_;
   int batch_depth_ = 0;
-  std::vector<Change> pending_;
+  std::vector<Change> pending_;  // of the open batch, or of deferred ones
 };
 
 // Where the user's settings file is, from the environment; empty when neither XDG_CONFIG_HOME

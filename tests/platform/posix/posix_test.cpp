@@ -282,6 +282,39 @@ TEST_F(SettingsFileTest, FirstWritesMakeAPrivateFolderAndAFileTheRegistryEditorI
   EXPECT_FALSE(fs::exists(path_.string() + ".new"));
 }
 
+// A shot's values wait for the first tick without a shot; nothing written is lost on the way:
+// a read, another write, or the program's end brings them to the file first, each value last
+// written winning.
+TEST_F(SettingsFileTest, DeferredBatchesWaitButAreNeverLostNorReadStale) {
+  {
+    SettingsFile file(path_);
+    for (const char* fps : {" 633.71", " 640.02"}) {
+      file.BeginBatch();
+      file.SetText("FPS", fps);
+      file.SetText("PDS", "  13.35");
+      file.EndBatchDeferred();
+    }
+    EXPECT_FALSE(fs::exists(path_));
+    file.WriteDeferred();
+    EXPECT_EQ(Read("FPS"), " 640.02");
+
+    file.BeginBatch();
+    file.SetText("FPS", " 650.00");
+    file.EndBatchDeferred();
+    file.SetText("Port Name", "/dev/ttyS1");  // goes with what waited
+    EXPECT_EQ(Read("FPS") + Read("Port Name"), " 650.00/dev/ttyS1");
+
+    file.BeginBatch();
+    file.SetText("FPS", " 660.00");
+    file.EndBatchDeferred();
+    EXPECT_EQ(file.QueryValue("FPS")->text, " 660.00");
+    file.BeginBatch();
+    file.SetText("PDS", "  14.00");
+    file.EndBatchDeferred();
+  }
+  EXPECT_EQ(Read("PDS"), "  14.00");  // written as the file closed
+}
+
 TEST_F(SettingsFileTest, FilesFoundInItsPlaceAreNeverDestroyed) {
   fs::create_directories(path_.parent_path());
   std::ofstream(path_) << "my shopping list\n";  // no settings file: read as empty, moved aside
