@@ -460,7 +460,8 @@ bool ListHistory(MainWindow& window, posix::PosixHistoryFolder& history, int str
   // cores from the listing.
   ::sync();
   constexpr int kRounds = 5;
-  std::vector<double> without_ms, with_ms;
+  std::vector<double> without_ms;
+  std::vector<double> with_ms;
   for (int round = 0; round < kRounds; ++round) {
     for (const bool cached : {false, true}) {
       if (!cached) history.WriteIndex("");

@@ -1,7 +1,8 @@
 // Recording a shot as the program does after each one: a line appended and synced to the disk.
 // Each RecordShot is timed alone; the median and the 95th percentile of 1,000 shots are reported
 // in microseconds. On the disk under the build directory (/0), where the sync dominates, and in
-// /dev/shm (/1), where a sync costs nothing, for the recorder's own share.
+// /dev/shm (/1), where a sync costs nothing, for the recorder's own share. Then the history
+// window's listing on the same disk.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -54,12 +55,6 @@ void BM_RecordThousandShots(benchmark::State& state) {
 }
 BENCHMARK(BM_RecordThousandShots)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-}  // namespace
-}  // namespace tarvik
-
-namespace tarvik {
-namespace {
-
 // The history window's listing of 10,000 strings of 100 shots on the disk, without the
 // summary cache (every file read and parsed, /1) and with it (/2); /0 reads the files alone.
 void BM_ListOnDisk(benchmark::State& state) {
@@ -78,7 +73,11 @@ void BM_ListOnDisk(benchmark::State& state) {
       }
       benchmark::DoNotOptimize(bytes);
     } else {
-      if (state.range(0) == 1) history.WriteIndex("");
+      if (state.range(0) == 1) {
+        state.PauseTiming();
+        history.WriteIndex("");
+        state.ResumeTiming();
+      }
       benchmark::DoNotOptimize(store.List());
     }
   }

@@ -17,7 +17,8 @@ class DebugLog {
  public:
   virtual ~DebugLog() = default;
   // Writes one line, given without its line end. Const: a log changes nothing the program reads
-  // back, and so the log that writes nothing can be a constant.
+  // back, and so the log that writes nothing can be a constant. Called from several threads at
+  // once (a history's files are read on every core), each line whole.
   virtual void WriteLine(std::string_view line) const = 0;
 };
 

@@ -68,7 +68,7 @@ void HistoryWindow::StringsChanged(std::span<const std::string> ids) {
   for (const std::string& id : ids) {
     std::optional<StringSummary> summary = store_.Summary(id);
     const auto found = std::ranges::find(strings_, id, &StringSummary::id);
-    if (found != strings_.end() && summary && *found == *summary) continue;
+    if (found == strings_.end() ? !summary : summary && *found == *summary) continue;
     if (found != strings_.end()) strings_.erase(found);
     if (summary) {
       strings_.insert(std::ranges::upper_bound(strings_, *summary, ListedBefore),

@@ -70,8 +70,9 @@ std::optional<ShotRecording::Changes> ShotRecording::Tick() {
   const std::int64_t now = clock_.NowMs();
   if (recorder_.holding() && now - last_retry_ms_ >= kRetryPeriodMs) {
     last_retry_ms_ = now;
+    const std::size_t held = recorder_.held_records();
     recorder_.Retry();
-    if (!recorder_.holding()) changes_.others = true;
+    if (recorder_.held_records() < held) changes_.others = true;
   }
   if (changes_.ids.empty() && !changes_.others) return std::nullopt;
   if (last_told_ms_ && now - *last_told_ms_ < kRetryPeriodMs) return std::nullopt;

@@ -41,7 +41,8 @@ class ShotRecording {
   // From the timer: writes held records once a second. The strings whose files changed since
   // the last time this said so, at most once a second, for the history window to show them
   // again (listing every string costs more than a shot); nothing when none did. `others` when
-  // held records were written, which may belong to strings no longer current.
+  // held records were written, which may belong to strings no longer current or whose file the
+  // retry made.
   struct Changes {
     std::vector<std::string> ids;
     bool others = false;

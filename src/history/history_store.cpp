@@ -40,8 +40,8 @@ std::int32_t RecordedShots(const KeptString& string) {
   return static_cast<std::int32_t>(string.shots.size());
 }
 
-// Strings read again at a time on each core: a handful (the one being recorded) is read where
-// it is wanted; the first listing of a large history, thousands of files, on every core.
+// The fewest strings worth a thread of their own: the few that changed since the last listing
+// are read on the caller's thread, the thousands of a first listing on every core.
 constexpr std::size_t kStringsPerThread = 256;
 
 // Each string file's entry: the cache's where it matches the file, else read again. True in

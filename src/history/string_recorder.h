@@ -7,6 +7,7 @@
 #ifndef TARVIK_HISTORY_STRING_RECORDER_H_
 #define TARVIK_HISTORY_STRING_RECORDER_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -56,6 +57,7 @@ class StringRecorder {
   // Writes what is held, when anything is; for the timer, about once a second.
   void Retry();
   bool holding() const { return !held_.empty(); }
+  std::size_t held_records() const { return held_.size(); }
   // The notice the last calls raised, and the error behind it; taken once.
   RecorderNotice TakeNotice();
   const std::optional<PlatformError>& last_error() const { return last_error_; }

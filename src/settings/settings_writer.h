@@ -21,7 +21,7 @@ class SettingsWriter {
   // ends. For writes made microseconds apart, where a store pays for each change.
   virtual void BeginBatch() {}
   virtual void EndBatch() {}
-  // Ends a batch whose writes may wait for WriteDeferred, the next write outside a batch or the
+  // Ends a batch whose writes may wait for WriteDeferred, the next write or batch, a read or the
   // store's closing, whichever comes first: for the values written at every shot, so that where
   // the store pays for a change it pays once the shot is shown.
   virtual void EndBatchDeferred() { EndBatch(); }

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <mutex>
 #include <set>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -29,6 +30,28 @@ TEST(ParallelForTest, EachIndexOnceAndFewItemsOnTheCallersThread) {
       EXPECT_EQ(threads, count == 0 ? std::set<std::thread::id>{} : caller_alone);
     }
   }
+}
+
+// Enough items share the cores; a call that throws, on whichever thread, stops the others at
+// their next item and its exception reaches the caller.
+TEST(ParallelForTest, ManyItemsShareTheCoresAndAThrowStopsThemAll) {
+  if (std::thread::hardware_concurrency() < 2) GTEST_SKIP() << "one core";
+  const std::thread::id caller = std::this_thread::get_id();
+  std::atomic<bool> helped = false;
+  std::atomic<std::size_t> done = 0;
+  EXPECT_THROW(ParallelFor(1'000'000, 1000,
+                           [&](std::size_t) {
+                             if (std::this_thread::get_id() == caller) {
+                               // The caller waits until a helper has thrown.
+                               while (!helped) std::this_thread::yield();
+                               return;
+                             }
+                             helped = true;
+                             ++done;
+                             throw std::runtime_error("a file that could not be parsed");
+                           }),
+               std::runtime_error);
+  EXPECT_LE(done, std::thread::hardware_concurrency());
 }
 
 }  // namespace

@@ -265,6 +265,34 @@ TEST_F(HistoryWindowTest, ListingAgainKeepsTheSelectedStringsSelected) {
   EXPECT_EQ(Events().Figures()[0][1], "Morning, JSB");
 }
 
+// Shown again a string at a time, as while shots come: a new string takes its place by its
+// start, a changed one shows its new figures, a gone one leaves, no other file is read, and the
+// selected string stays selected.
+TEST_F(HistoryWindowTest, StringsShownAgainOneAtATimeKeepTheirPlacesAndTheSelection) {
+  AddTwoStrings();
+  AddString("2026-12-09_093001", {Shot(1, "780", "09")});
+  Open();
+  Select({2});  // the named string, the oldest
+  AddString("2026-12-07_180000",
+            {"shot,1,2026-12-07T18:00:00.000+01:00,795,21.3,15,100,1234,3,decoded,"});
+  AddString(kUnnamed, {Shot(1, "790", "08"), Shot(2, "800", "08")});
+  folder_.strings.erase("2026-12-09_093001.csv");
+  const std::vector<std::string> ids{"2026-12-07_180000", std::string(kUnnamed),
+                                     "2026-12-09_093001"};
+  const int reads = folder_.reads;
+  window_.StringsChanged(ids);
+  EXPECT_EQ(folder_.reads, reads + 3 + 1) << "the three, and the selected string for its chart";
+  ASSERT_EQ(Events().RowCount(), 3);
+  EXPECT_EQ(Row(0)[HistoryWindow::kShots], "2");
+  EXPECT_EQ(Row(1)[HistoryWindow::kAverage], "795.00");
+  EXPECT_EQ(Table().selected, (std::vector<int>{2}));
+  EXPECT_EQ(Events().Figures()[0][1], "Morning, JSB");
+
+  const int changes = Table().figures_changes;
+  window_.StringsChanged(ids);
+  EXPECT_EQ(Table().figures_changes, changes) << "nothing changed, nothing redrawn";
+}
+
 TEST_F(HistoryWindowTest, TheFrameIsStoredAsItClosesAndTheWindowOpensThere) {
   Open();
   EXPECT_EQ(Table().frame.width, 760);

@@ -2,6 +2,7 @@
 #ifndef TARVIK_TESTS_DOUBLES_RECORDING_DEBUG_LOG_H_
 #define TARVIK_TESTS_DOUBLES_RECORDING_DEBUG_LOG_H_
 
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +13,15 @@ namespace tarvik::testing {
 
 class RecordingDebugLog : public DebugLog {
  public:
-  void WriteLine(std::string_view line) const override { lines.emplace_back(line); }
+  void WriteLine(std::string_view line) const override {
+    const std::lock_guard lock(mutex_);
+    lines.emplace_back(line);
+  }
 
   mutable std::vector<std::string> lines;
+
+ private:
+  mutable std::mutex mutex_;
 };
 
 }  // namespace tarvik::testing

@@ -14,7 +14,8 @@
 // flush to the disk, and the folder is not flushed after its rename: a power cut right after it
 // may bring back the file of the shot before, never a torn one. Every other write is renamed
 // durably, folder and all. A deferred batch's writes wait, the later of a value replacing the
-// earlier, until WriteDeferred, the next write outside a batch, a read or the object's end.
+// earlier, until WriteDeferred, the next write outside a batch, the end of the next batch, a
+// read or the object's end.
 #ifndef TARVIK_PLATFORM_POSIX_POSIX_SETTINGS_FILE_H_
 #define TARVIK_PLATFORM_POSIX_POSIX_SETTINGS_FILE_H_
 

@@ -305,8 +305,19 @@ TEST_F(SettingsFileTest, DeferredBatchesWaitButAreNeverLostNorReadStale) {
     EXPECT_EQ(Read("FPS") + Read("Port Name"), " 650.00/dev/ttyS1");
 
     file.BeginBatch();
-    file.SetText("FPS", " 660.00");
+    file.SetText("FPS", " 655.00");
     file.EndBatchDeferred();
+    file.BeginBatch();  // another batch, the window's frame, takes them along as it ends
+    file.SetNumber("Big x", 20);
+    file.EndBatch();
+    EXPECT_EQ(Read("FPS"), " 655.00");
+
+    file.BeginBatch();  // a batch inside a deferred one ends with it
+    file.BeginBatch();
+    file.SetText("FPS", " 660.00");
+    file.EndBatch();
+    file.EndBatchDeferred();
+    EXPECT_EQ(Read("FPS"), " 655.00");
     EXPECT_EQ(file.QueryValue("FPS")->text, " 660.00");
     file.BeginBatch();
     file.SetText("PDS", "  14.00");
