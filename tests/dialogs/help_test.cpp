@@ -1,6 +1,6 @@
 // The Help menu: the page each request gets, the requests the windows make for the menu and for
-// help on a control, with the windows' tables of controls and topics, and the About box; and the
-// pages told apart by what each language's windows show.
+// help on a control, with the windows' tables of controls and topics; and the pages told apart by
+// what each language's windows show.
 #include "dialogs/help.h"
 
 #include <gtest/gtest.h>
@@ -319,20 +319,6 @@ TEST_F(MainWindowHelpTest, PagesAskTheViewerForTheTopicsOfTheirControls) {
             (std::vector<HelpRequest>{
                 HelpRequest::ControlTopic(1221, HelpGesture::kContextMenu),
                 HelpRequest::ControlTopic(std::nullopt, HelpGesture::kHelpRequest)}));
-}
-
-TEST_F(MainWindowHelpTest, AboutShowsTheVersionAndClosesByOkOnly) {
-  window_.Initialize();
-  services_.windows.script = [](DialogEvents& about, testing::FakeDialog& view) {
-    EXPECT_EQ(view.Text(AboutId::kVersion), "01.12.00");
-    about.Command(static_cast<int>(AboutId::kCancel), Notification::kClicked);  // Escape
-    about.CloseRequested();
-    EXPECT_EQ(view.end_result(), -1);
-    about.Command(static_cast<int>(AboutId::kOk), Notification::kClicked);
-    EXPECT_EQ(view.end_result(), 0);
-  };
-  Command(MainWindowId::kAbout);
-  EXPECT_EQ(services_.windows.opened, std::vector<std::string>{"About"});
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ class HistoryWindowTest : public testing::HistoryFixture {
   HistoryWindow window_{Services(), state_};
 };
 
-TEST_F(HistoryWindowTest, ListsNewestFirstWithBlanksAndUnnamedStringsByTheirDate) {
+TEST_F(HistoryWindowTest, ListsNewestFirstWithBlanksUnnamedStringsByTheirDateInTheUnitsInUse) {
   AddTwoStrings();
   Open();
   EXPECT_EQ(Table().texts.caption, "History");
@@ -63,11 +63,7 @@ TEST_F(HistoryWindowTest, ListsNewestFirstWithBlanksAndUnnamedStringsByTheirDate
   // The left-out shot counts nowhere; the notes show their first line.
   EXPECT_EQ(Row(1), (Strings{"2026-12-07 09:30", "Morning, JSB", "2", "802.00", "4.00", "2.83",
                              "8.44 gr"}));
-}
-
-TEST_F(HistoryWindowTest, TheUnitsInUseFollowIntoHeadingsAndCells) {
-  AddTwoStrings();
-  Open();
+  // The units in use follow into the headings and cells.
   state_.settings.metric = true;
   window_.StringsChanged();
   EXPECT_EQ(Table().texts.columns[HistoryWindow::kAverage].heading, "Average (m/s)");

@@ -99,11 +99,13 @@ TEST_F(MainWindowTest, SoundIsLegalBelowTheLimitAndOverTheLimitFromItOn) {
 TEST_F(MainWindowTest, LayoutWithoutTheCountFieldStillTakesShotsAndAbsurdFiguresNeverOverrun) {
   view_.RemoveControl(Id::kCounts);
   state_.settings.weight = 1e300;
+  state_.settings.legal_limit = 100.0;  // above the last shot of an earlier run
   window_.Initialize();
   Receive("001234\r");
   EXPECT_EQ(Text(Id::kLastVelocity), " 633.71");
   EXPECT_EQ(Text(Id::kLastEnergy), kOverflowText);
   EXPECT_EQ(Stored("PDS"), "(none)");  // never a text that reads back as something else
+  EXPECT_TRUE(view_.Alerted(Id::kLastEnergy)) << "the energy is held all the same";
 }
 
 // A sound layer that runs the platform's event loop while it plays: the timer fires mid-shot.

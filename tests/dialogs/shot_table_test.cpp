@@ -140,7 +140,8 @@ TEST_F(ShotTableTest, TheLastEnergyTurnsRedAboveTheLimit) {
   EXPECT_FALSE(view_.Alerted(Id::kLastEnergy));
 }
 
-TEST_F(ShotTableTest, ShotsLoadedFromTheLogHaveNoTimeCountOrMark) {
+// The figures' energies are those the rows show, so that the lowest and highest are a row's.
+TEST_F(ShotTableTest, ALoadedShotHasNoTimeCountOrMarkAndTheFiguresShowItsRowsEnergy) {
   state_.settings.log_file = "Tarvik.log";
   state_.settings.legal_limit = 100.0;
   services_.files.files["Tarvik.log"] = "800.90,21.32,15.00\r\n";
@@ -148,6 +149,7 @@ TEST_F(ShotTableTest, ShotsLoadedFromTheLogHaveNoTimeCountOrMark) {
   Command(Id::kLoadLog);
   ASSERT_EQ(Events().RowCount(), 1);
   EXPECT_EQ(Row(0), (Strings{"1", "", "800.90", "21.32", "", "", ""}));
+  EXPECT_EQ(FigureColumn(2)[2] + FigureColumn(2)[5] + FigureColumn(2)[6], "21.3221.3221.32");
 }
 
 TEST_F(ShotTableTest, ThePlacementIsStoredAsItClosesAndTheTableOpensThere) {
@@ -172,17 +174,6 @@ TEST_F(ShotTableTest, TheChartPaintsTheShotsAndAClickSelectsTheShotUnderIt) {
   }
   ASSERT_EQ(Table().selected.size(), 1u);
   EXPECT_EQ(Table().scrolled_to, Table().selected.front());
-}
-
-// The figures' energies are those the rows show, so that the lowest and highest are a row's.
-TEST_F(ShotTableTest, TheFiguresOfOneShotShowTheEnergyItsRowShows) {
-  state_.settings.log_file = "Tarvik.log";
-  services_.files.files["Tarvik.log"] = "800.90,21.32,15.00\r\n";
-  OpenTable();
-  Command(Id::kLoadLog);
-  ASSERT_EQ(Events().RowCount(), 1);
-  EXPECT_EQ(Events().CellText(0, ShotTable::kEnergy), "21.32");
-  EXPECT_EQ(FigureColumn(2)[2] + FigureColumn(2)[5] + FigureColumn(2)[6], "21.3221.3221.32");
 }
 
 // Apply in Set up changes the units while the sheet's loop runs and shots keep coming: the

@@ -77,13 +77,5 @@ TEST_F(StringDialogTest, HelpShowsTheDialogsTopicWithoutEndingIt) {
             HelpRequest::ControlTopic(kStringNamingContext, HelpGesture::kContextMenu));
 }
 
-TEST(StringDialogTemplateTest, TheCaptionSaysWhyTheDialogIsAsked) {
-  using enum StringDialogKind;
-  EXPECT_EQ(StringDialogTemplate(UiLanguage::kNeutral, kNewString).caption, "New string");
-  EXPECT_EQ(StringDialogTemplate(UiLanguage::kNeutral, kRename).caption, "Name and notes");
-  EXPECT_EQ(StringDialogTemplate(UiLanguage::kGerman, kNewString).caption, "Neue Serie");
-  EXPECT_EQ(StringDialogTemplate(UiLanguage::kGerman, kRename).caption, "Name und Notizen");
-}
-
 }  // namespace
 }  // namespace tarvik

@@ -27,11 +27,10 @@ class MemoryHistoryFolder : public HistoryFolder {
     std::int64_t modified = 0;
   };
 
-  // Faults: while `full`, an append writes `partial_bytes` of what it was given and fails; while
-  // `unreadable`, nothing can be read; `held_elsewhere` is another program's hold.
+  // Faults: while `full`, an append writes `partial_bytes` of what it was given and fails;
+  // `held_elsewhere` is another program's hold.
   bool full = false;
   std::size_t partial_bytes = 0;
-  bool unreadable = false;
   bool held_elsewhere = false;
 
   std::map<std::string, File, std::less<>> strings;
@@ -43,7 +42,6 @@ class MemoryHistoryFolder : public HistoryFolder {
   std::string Path() const override { return "/memory/Dorvex/Tarvik"; }
   std::vector<HistoryEntry> ListStrings() override {
     std::vector<HistoryEntry> entries;
-    if (unreadable) return entries;
     for (const auto& [name, file] : strings) {
       entries.push_back({name, static_cast<std::int64_t>(file.bytes.size()), file.modified});
     }
@@ -52,7 +50,7 @@ class MemoryHistoryFolder : public HistoryFolder {
   std::optional<std::string> ReadString(std::string_view name) override {
     ++reads;
     const auto found = strings.find(name);
-    if (unreadable || found == strings.end()) return std::nullopt;
+    if (found == strings.end()) return std::nullopt;
     return found->second.bytes;
   }
   std::unique_ptr<HistoryFile> CreateString(std::string_view name, PlatformError& error) override {
@@ -81,7 +79,7 @@ class MemoryHistoryFolder : public HistoryFolder {
     strings.erase(found);
     return std::nullopt;
   }
-  std::optional<std::string> ReadIndex() override { return unreadable ? std::nullopt : index; }
+  std::optional<std::string> ReadIndex() override { return index; }
   std::optional<PlatformError> WriteIndex(std::string_view bytes) override {
     if (full) return PlatformError{kNoSpace, "No space left on device"};
     index = std::string(bytes);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <initializer_list>
 #include <optional>
-#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -326,48 +324,6 @@ TEST_F(ShotDecoderTest, EndingOrSpoilingTheLineInProgressDecidesWhatFollows) {
   decoder_.SpoilLine();  // what follows goes on with a line the decoder did not see
   EXPECT_EQ(Feed("34\r"), Readings{});
   EXPECT_EQ(Feed("1226\r"), (Readings{{1226, 4}}));
-}
-
-// An independent reading of the byte stream: the readings that must come out of it.
-Readings ReferenceReadings(const std::string& stream) {
-  constexpr std::int64_t kBeyond32Bits = std::int64_t{1} << 31;  // where the value stops
-  Readings readings;
-  std::int64_t value = 0;
-  int digits = 0;
-  bool spoiled = false;
-  for (unsigned char c : stream) {
-    if (c >= '0' && c <= '9') {
-      value = std::min(value * 10 + (c - '0'), kBeyond32Bits);
-      ++digits;
-    } else {
-      if (c == '\r' && !spoiled && value != 0 && value < kBeyond32Bits)
-        readings.push_back({static_cast<std::int32_t>(value), digits});
-      value = digits = 0;
-      spoiled = c != '\r' && c != '\n';
-    }
-  }
-  return readings;
-}
-
-TEST_F(ShotDecoderTest, RandomByteStreamSplitAnywhereGivesTheReferenceReadings) {
-  std::mt19937 random(20261206);
-  // Mostly digits and carriage returns, so that many readings complete; any byte can appear.
-  std::string stream;
-  for (int i = 0; i < 200000; ++i) {
-    const auto kind = random() % 100;
-    stream += static_cast<char>(kind < 80   ? '0' + random() % 10
-                                : kind < 92 ? '\r'
-                                            : random() % 256);
-  }
-  Readings decoded;
-  for (std::size_t offset = 0, n = 0; offset < stream.size(); offset += n) {
-    n = 1 + random() % ReceiveBuffer::kSize;
-    const Readings part = Feed(std::string_view(stream).substr(offset, n));
-    decoded.insert(decoded.end(), part.begin(), part.end());
-  }
-  const Readings expected = ReferenceReadings(stream);
-  ASSERT_GT(expected.size(), 1000u);
-  EXPECT_EQ(decoded, expected);
 }
 
 }  // namespace

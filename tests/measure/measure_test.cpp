@@ -65,23 +65,6 @@ TEST(ComputeAveragesTest, AverageEnergyIsTheEnergyOfTheFlooredMean) {
   EXPECT_EQ(FormatFixed(ComputeAverages(series, 30.0).energy, 2), "42.64");
 }
 
-TEST(ShotSeriesTest, KeepsOrderAcrossUndoAndReset) {
-  ShotSeries series;
-  for (int i = 0; i < 250; ++i) EXPECT_TRUE(series.AppendShot(600.0 + i));
-  series.UndoLastShot();
-  series.AppendShot(777.0);
-  EXPECT_EQ(series.count(), 250);
-  for (int i = 0; i < 249; ++i) ASSERT_EQ(series.at(i), 600.0 + i);
-  EXPECT_EQ(series.at(249), 777.0);
-  series.ResetSeries();
-  series.UndoLastShot();     // nothing to undo
-  series.AppendShot(700.0);  // the next shot after a reset is element 0
-  EXPECT_EQ(series.count(), 1);
-  EXPECT_EQ(series.at(0), 700.0);
-  series.ReleaseSeries();
-  EXPECT_EQ(series.count(), 0);
-}
-
 using Velocities = std::vector<double>;
 
 // The velocities a log gives. Reads split anywhere are checked by the corpus of shot_log_fuzz.

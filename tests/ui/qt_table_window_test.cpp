@@ -266,14 +266,6 @@ TEST_F(QtTableWindowTest, DoubleClickAndEnterActivateTheRow) {
   EXPECT_TRUE(events_.commands.empty());
 }
 
-// The caption follows the logic.
-TEST_F(QtTableWindowTest, CaptionIsSetByTheLogic) {
-  Open(1);
-  EXPECT_EQ(window()->windowTitle(), "Shots");
-  window_->SetCaption("Morning \u00b7 12 shots");
-  EXPECT_EQ(window()->windowTitle(), QString::fromUtf8("Morning \u00b7 12 shots"));
-}
-
 // A left-out row is grey and struck through, an over-limit one red; a left-out one over the limit
 // is grey, as it no longer counts.
 TEST_F(QtTableWindowTest, LooksOfTheRowsReachTheModelsRoles) {
@@ -349,7 +341,8 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 // The chart is saved as the logic paints it, at the chart's size but never below 400 by 300: a PNG
-// that loads back with the painting in it, a PDF, an SVG with the red square.
+// that loads back with the painting in it, a PDF, an SVG with the red square. A file that cannot
+// be made gives the system's words, whatever the format.
 TEST_F(QtTableWindowTest, ChartIsSavedInEveryFormatAtItsSize) {
   Open(3);
   const std::filesystem::path folder = ::testing::TempDir() + "/qt_table_chart";
@@ -379,11 +372,7 @@ TEST_F(QtTableWindowTest, ChartIsSavedInEveryFormatAtItsSize) {
   const std::string svg = ReadFile(folder / "chart.svg");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("#ff0000"), std::string::npos);
-}
 
-// A file that cannot be made gives the system's words, whatever the format.
-TEST_F(QtTableWindowTest, ChartSavedWhereNoFolderIsGivesTheSystemsError) {
-  Open(3);
   for (const ChartFormat format : {ChartFormat::kPng, ChartFormat::kPdf, ChartFormat::kSvg}) {
     const std::optional<PlatformError> error =
         window_->SaveChart("/no-such-folder-here/chart", format);
