@@ -88,6 +88,7 @@ class DiscardingHistoryFolder final : public HistoryFolder {
  public:
   std::string Path() const override { return {}; }
   std::vector<HistoryEntry> ListStrings() override { return {}; }
+  std::optional<HistoryEntry> StatString(std::string_view) override { return std::nullopt; }
   std::optional<std::string> ReadString(std::string_view) override { return std::nullopt; }
   std::unique_ptr<HistoryFile> CreateString(std::string_view, PlatformError&) override {
     return std::make_unique<File>();
@@ -98,6 +99,9 @@ class DiscardingHistoryFolder final : public HistoryFolder {
   std::optional<PlatformError> MoveStringAside(std::string_view) override { return std::nullopt; }
   std::optional<std::string> ReadIndex() override { return std::nullopt; }
   std::optional<PlatformError> WriteIndex(std::string_view) override { return std::nullopt; }
+  std::optional<PlatformError> AppendIndex(std::string_view, std::string_view) override {
+    return std::nullopt;
+  }
   bool TakeHold() override { return true; }
 
  private:

@@ -20,6 +20,7 @@ constexpr int kShotsEach = 100;
 void ListHistory(benchmark::State& state, HistoryFolder& folder, bool warm) {
   HistoryStore store(folder);
   store.List();
+  store.SaveIndex();
   for (auto _ : state) {
     if (!warm) folder.WriteIndex("");
     const auto list = store.List();
@@ -46,6 +47,7 @@ void BM_ExportAll(benchmark::State& state) {
   FillHistory(folder, kStrings, kShotsEach);
   HistoryStore store(folder);
   store.List();
+  store.SaveIndex();
   std::int64_t bytes = 0;
   for (auto _ : state) {
     const bool whole = store.ExportAllCsv([&](std::string_view piece) {

@@ -44,6 +44,7 @@ void HistoryWindow::Toggle() {
 }
 
 void HistoryWindow::Close() {
+  SaveIndex();
   if (!IsOpen()) return;
   state_.settings.history = window_->Frame();
   WriteWindowPlacement(services_.store, setting::kHistoryPlacement, state_.settings.history);

@@ -37,6 +37,9 @@ class HistoryWindow final : public TableWindowEvents {
   void Toggle();
   // Stores the frame and destroys the window, when it is open; the strings' windows stay.
   void Close();
+  // Writes the summary cache the last listing left to write, once the list is shown: from a
+  // quiet tick.
+  void SaveIndex() { store_.SaveIndex(); }
   // Lists the strings again, keeping the selected ones selected; the units may have changed.
   void StringsChanged();
   // Shows these strings again as their files now hold them (the one being recorded), the

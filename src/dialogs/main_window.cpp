@@ -131,8 +131,12 @@ void MainWindow::Tick(int timer_id) {
     tab_.StartTick();
     const std::vector<Reading> readings = state_.chronoscope.Poll(services_.clock.NowMs());
     CompleteReadings(readings);
-    // The first tick without a shot, 20 ms after one, finds the shot painted.
-    if (readings.empty()) services_.store.WriteDeferred();
+    // The first tick without a shot, 20 ms after one, finds the shot painted, and a tick finds
+    // the history listed.
+    if (readings.empty()) {
+      services_.store.WriteDeferred();
+      history_window_.SaveIndex();
+    }
     if (tab_.LookDue()) LookAtTab();
     if (const auto changes = recording_.Tick()) {
       if (changes->others) {

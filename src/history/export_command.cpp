@@ -20,6 +20,9 @@ ExportOutcome ExportHistoryCommand(HistoryFolder& folder, Files& files, const st
         read_failed = read_failed && !write_failed;
         return !read_failed && !write_failed;
       });
+  // The cache a listing found stale is written once the export is done, so that the next
+  // export reads each string once.
+  store.SaveIndex();
   if (!error) return {};
   return {1,
           "tarvik: the history could not be exported to " + path + ": " +

@@ -44,6 +44,8 @@ class HistoryFolder {
   // The string files: the names ending in ".csv" in "strings", in no particular order; none when
   // the folder does not exist yet or cannot be read.
   virtual std::vector<HistoryEntry> ListStrings() = 0;
+  // One string file's entry as ListStrings gives it; nothing when it is gone or cannot be told.
+  virtual std::optional<HistoryEntry> StatString(std::string_view name) = 0;
   // A string file's whole content; nothing when it cannot be read. Called from several threads
   // at once while nothing else is called.
   virtual std::optional<std::string> ReadString(std::string_view name) = 0;
@@ -56,10 +58,14 @@ class HistoryFolder {
   virtual std::unique_ptr<HistoryFile> OpenString(std::string_view name, PlatformError& error) = 0;
   // Moves a string file into "deleted", under a name no other file there has.
   virtual std::optional<PlatformError> MoveStringAside(std::string_view name) = 0;
-  // The summary cache: its content, and replacing it whole (written beside it and renamed over
-  // it, so a cut-short write leaves the old one).
+  // The summary cache: its content, replacing it whole (written beside it and renamed over it,
+  // so a cut-short write leaves the old one), and lines added at its end, the cache made with
+  // `header` first when there is none. Being a cache, it is never synced: a power cut that
+  // loses it costs one listing that reads every string.
   virtual std::optional<std::string> ReadIndex() = 0;
   virtual std::optional<PlatformError> WriteIndex(std::string_view bytes) = 0;
+  virtual std::optional<PlatformError> AppendIndex(std::string_view header,
+                                                   std::string_view lines) = 0;
   // Takes the hold on the folder for as long as this object lives; false when another running
   // program holds it. A program that was killed holds nothing.
   virtual bool TakeHold() = 0;

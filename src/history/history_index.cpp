@@ -88,32 +88,36 @@ std::vector<IndexEntry> ParseIndex(std::string_view bytes) {
 
 std::string IndexText(std::span<const IndexEntry> entries) {
   std::string text(kHeader);
-  for (const IndexEntry& entry : entries) {
-    const StringSummary& summary = entry.summary;
-    AppendQuoted(text, entry.file.name);
-    text += ',';
-    AppendInt(text, entry.file.size);
-    text += ',';
-    AppendInt(text, entry.file.modified);
-    text += ',';
-    AppendInt(text, entry.recorded);
-    text += ',';
-    if (summary.started) AppendRecordTime(text, *summary.started);
-    text += ',';
-    AppendInt(text, summary.shots);
-    text += ',';
-    AppendOptional(text, summary.average);
-    text += ',';
-    AppendOptional(text, summary.extreme_spread);
-    text += ',';
-    AppendOptional(text, summary.standard_deviation);
-    text += ',';
-    AppendQuoted(text, summary.name);
-    text += ',';
-    AppendQuoted(text, summary.notes);
-    text += '\n';
-  }
+  for (const IndexEntry& entry : entries) AppendIndexLine(text, entry);
   return text;
+}
+
+std::string_view IndexHeader() { return kHeader; }
+
+void AppendIndexLine(std::string& out, const IndexEntry& entry) {
+  const StringSummary& summary = entry.summary;
+  AppendQuoted(out, entry.file.name);
+  out += ',';
+  AppendInt(out, entry.file.size);
+  out += ',';
+  AppendInt(out, entry.file.modified);
+  out += ',';
+  AppendInt(out, entry.recorded);
+  out += ',';
+  if (summary.started) AppendRecordTime(out, *summary.started);
+  out += ',';
+  AppendInt(out, summary.shots);
+  out += ',';
+  AppendOptional(out, summary.average);
+  out += ',';
+  AppendOptional(out, summary.extreme_spread);
+  out += ',';
+  AppendOptional(out, summary.standard_deviation);
+  out += ',';
+  AppendQuoted(out, summary.name);
+  out += ',';
+  AppendQuoted(out, summary.notes);
+  out += '\n';
 }
 
 std::string StringFileOf(std::string_view id) { return std::string(id) + ".csv"; }

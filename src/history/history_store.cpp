@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 #include "base/parallel_for.h"
 #include "history/history_index.h"
@@ -40,6 +41,11 @@ std::int32_t RecordedShots(const KeptString& string) {
   return static_cast<std::int32_t>(string.shots.size());
 }
 
+IndexEntry EntryOf(const HistoryEntry& file, std::string_view bytes) {
+  const KeptString string = ParseStringFile(StringIdOf(file.name), bytes);
+  return {file, RecordedShots(string), Summarize(string)};
+}
+
 // The fewest strings worth a thread of their own: the few that changed since the last listing
 // are read on the caller's thread, the thousands of a first listing on every core.
 constexpr std::size_t kStringsPerThread = 256;
@@ -48,8 +54,11 @@ constexpr std::size_t kStringsPerThread = 256;
 // `changed` when the cache no longer says the same.
 std::vector<IndexEntry> CurrentEntries(HistoryFolder& folder, bool& changed) {
   std::unordered_map<std::string, IndexEntry> cached;
-  for (IndexEntry& entry : ParseIndex(folder.ReadIndex().value_or(""))) {
-    cached.insert_or_assign(entry.file.name, std::move(entry));
+  {
+    std::vector<IndexEntry> lines = ParseIndex(folder.ReadIndex().value_or(""));
+    for (IndexEntry& entry : lines) cached.insert_or_assign(entry.file.name, std::move(entry));
+    // Lines added as strings closed are folded into one a file.
+    if (cached.size() != lines.size()) changed = true;
   }
   // In the folder's order, the cache's entry where it still holds, else read below; an entry
   // left without a file name is none.
@@ -72,9 +81,7 @@ std::vector<IndexEntry> CurrentEntries(HistoryFolder& folder, bool& changed) {
   ParallelFor(stale.size(), kStringsPerThread, [&](std::size_t n) {
     const HistoryEntry& file = files[stale[n]];
     const auto bytes = folder.ReadString(file.name);
-    if (!bytes) return;
-    const KeptString string = ParseStringFile(StringIdOf(file.name), *bytes);
-    entries[stale[n]] = {file, RecordedShots(string), Summarize(string)};
+    if (bytes) entries[stale[n]] = EntryOf(file, *bytes);
   });
   std::erase_if(entries, [](const IndexEntry& entry) { return entry.file.name.empty(); });
   return entries;
@@ -114,8 +121,7 @@ bool ListedBefore(const StringSummary& a, const StringSummary& b) {
 std::vector<StringSummary> HistoryStore::List() {
   bool changed = false;
   const std::vector<IndexEntry> entries = CurrentEntries(folder_, changed);
-  // A failed write leaves the old cache, which the next list finds stale again.
-  if (changed) folder_.WriteIndex(IndexText(entries));
+  if (changed) unsaved_index_ = IndexText(entries);
   std::vector<StringSummary> list;
   list.reserve(entries.size());
   for (const IndexEntry& entry : entries) {
@@ -124,6 +130,25 @@ std::vector<StringSummary> HistoryStore::List() {
   }
   std::sort(list.begin(), list.end(), ListedBefore);
   return list;
+}
+
+// A failed write leaves the old cache, which the next list finds stale again.
+void HistoryStore::SaveIndex() {
+  if (unsaved_index_) folder_.WriteIndex(*std::exchange(unsaved_index_, std::nullopt));
+}
+
+// The file's entry is taken before it is read: should the file change in between, the entry no
+// longer matches it, and the next list reads it again.
+void HistoryStore::Remember(std::string_view id) {
+  const std::string file_name = StringFileOf(id);
+  const std::optional<HistoryEntry> file = folder_.StatString(file_name);
+  if (!file) return;
+  const auto bytes = folder_.ReadString(file_name);
+  if (!bytes) return;
+  // The line starts on a line of its own, so that one torn by a crash never takes it along.
+  std::string line = "\n";
+  AppendIndexLine(line, EntryOf(*file, *bytes));
+  folder_.AppendIndex(IndexHeader(), line);
 }
 
 std::optional<StringSummary> HistoryStore::Summary(std::string_view id) {
@@ -140,12 +165,18 @@ std::optional<KeptString> HistoryStore::Load(std::string_view id) {
 
 std::optional<PlatformError> HistoryStore::SetName(std::string_view id, std::string_view name,
                                                    const LocalTime& time) {
-  return AppendRecord(folder_, id, NameRecord(name, time));
+  return Changed(id, AppendRecord(folder_, id, NameRecord(name, time)));
 }
 
 std::optional<PlatformError> HistoryStore::SetNotes(std::string_view id, std::string_view notes,
                                                     const LocalTime& time) {
-  return AppendRecord(folder_, id, NotesRecord(notes, time));
+  return Changed(id, AppendRecord(folder_, id, NotesRecord(notes, time)));
+}
+
+std::optional<PlatformError> HistoryStore::Changed(std::string_view id,
+                                                   std::optional<PlatformError> failure) {
+  if (!failure) Remember(id);
+  return failure;
 }
 
 std::optional<PlatformError> HistoryStore::Delete(std::string_view id) {

@@ -27,8 +27,14 @@ class HistoryStore {
  public:
   explicit HistoryStore(HistoryFolder& folder) : folder_(folder) {}
 
-  // Every kept string, newest first (by its start, then its id).
+  // Every kept string, newest first (by its start, then its id). Where the cache no longer
+  // matched the files, its new text waits for SaveIndex, so that the list is shown first.
   std::vector<StringSummary> List();
+  // Writes the cache a List left to write; nothing when none did.
+  void SaveIndex();
+  // Adds the string as its file stands now to the cache, so that a listing need not read it:
+  // for a string that was closed or changed.
+  void Remember(std::string_view id);
   // One string as List would give it now, read from its file alone (the cache is left as it
   // is): the string being recorded, without listing them all. Nothing when its file is gone,
   // cannot be read or holds no shot, as List would leave it out.
@@ -52,7 +58,11 @@ class HistoryStore {
   bool ExportAllCsv(const std::function<bool(std::string_view)>& write);
 
  private:
+  // Remembers the string when a change to its file succeeded; the outcome as it was.
+  std::optional<PlatformError> Changed(std::string_view id, std::optional<PlatformError> failure);
+
   HistoryFolder& folder_;
+  std::optional<std::string> unsaved_index_;
 };
 
 }  // namespace tarvik

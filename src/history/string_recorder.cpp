@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "history/history_store.h"
 #include "history/string_file.h"
 
 namespace tarvik {
@@ -27,7 +28,10 @@ StringRecorder::StringRecorder(HistoryFolder& folder, const Clock& clock)
 }
 
 // A last try, so that records held at the end still reach the disk when it takes them now.
-StringRecorder::~StringRecorder() { Retry(); }
+StringRecorder::~StringRecorder() {
+  Retry();
+  CloseString();
+}
 
 void StringRecorder::StartString(std::string name, std::string notes) {
   CloseString();
@@ -38,6 +42,9 @@ void StringRecorder::StartString(std::string name, std::string notes) {
 void StringRecorder::CloseString() {
   // Records still held keep their string's target, so they reach the old file.
   current_.reset();
+  // A closed string goes into the summary cache at once: a history of thousands of strings
+  // recorded without ever being listed would otherwise have every file read at its first list.
+  if (!current_id_.empty()) HistoryStore(folder_).Remember(current_id_);
   current_id_.clear();
   next_name_.clear();
   next_notes_.clear();

@@ -84,6 +84,9 @@ TEST_F(ShotRecordingTest, NewStringIsNamedEmptiesTheSeriesAndTheHistoryListsIt) 
   window_.Initialize();
   Receive("001234\r\n");
   Command(Id::kHistory);
+  EXPECT_FALSE(services_.history.index) << "the summary cache waits until the list is shown";
+  TickASecond();
+  EXPECT_TRUE(services_.history.index);
   ASSERT_EQ(services_.windows.tables.size(), 1u);
   const auto& history = *services_.windows.tables.back();
   services_.windows.script = [](DialogEvents& logic, FakeDialog& dialog) {

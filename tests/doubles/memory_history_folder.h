@@ -47,6 +47,12 @@ class MemoryHistoryFolder : public HistoryFolder {
     }
     return entries;
   }
+  std::optional<HistoryEntry> StatString(std::string_view name) override {
+    const auto found = strings.find(name);
+    if (found == strings.end()) return std::nullopt;
+    return HistoryEntry{found->first, static_cast<std::int64_t>(found->second.bytes.size()),
+                        found->second.modified};
+  }
   std::optional<std::string> ReadString(std::string_view name) override {
     ++reads;
     const auto found = strings.find(name);
@@ -83,6 +89,13 @@ class MemoryHistoryFolder : public HistoryFolder {
   std::optional<PlatformError> WriteIndex(std::string_view bytes) override {
     if (full) return PlatformError{kNoSpace, "No space left on device"};
     index = std::string(bytes);
+    return std::nullopt;
+  }
+  std::optional<PlatformError> AppendIndex(std::string_view header,
+                                           std::string_view lines) override {
+    if (full) return PlatformError{kNoSpace, "No space left on device"};
+    if (!index || index->empty()) index = std::string(header);
+    *index += lines;
     return std::nullopt;
   }
   bool TakeHold() override { return !held_elsewhere; }

@@ -24,6 +24,9 @@ TEST(ExportCommandTest, WritesEveryStringOrSaysWhyAndLeavesTheOldFile) {
   EXPECT_EQ(outcome.exit_code, 0) << outcome.message;
   EXPECT_TRUE(files.files["all.csv"].starts_with(CsvHeader()));
   EXPECT_NE(files.files["all.csv"].find("2026-12-07_093000,,1,"), std::string::npos);
+  const int reads = folder.reads;
+  ExportHistoryCommand(folder, files, "again.csv");
+  EXPECT_EQ(folder.reads, reads + 1) << "the first export left the cache for the next";
 
   files.files["locked.csv"] = "an older export";
   files.locked.insert("locked.csv");

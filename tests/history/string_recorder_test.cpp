@@ -10,6 +10,7 @@
 
 #include "doubles/fake_clock.h"
 #include "doubles/memory_history_folder.h"
+#include "history/history_store.h"
 #include "history/string_file.h"
 
 namespace tarvik {
@@ -109,6 +110,23 @@ TEST_F(StringRecorderTest, EachStringGetsAFileOfItsOwnAtItsFirstShot) {
   EXPECT_EQ(Numbers(Read("2026-12-07_093000-2.csv")), "1 ");
   EXPECT_EQ(Numbers(Read("2026-12-07_093001.csv")), "1 2 ");
   EXPECT_EQ(Read("2026-12-07_093001.csv").name, "");  // unnamed after a reset
+}
+
+TEST_F(StringRecorderTest, StringsGoIntoTheSummaryCacheAsTheyCloseSoAFirstListReadsNoFile) {
+  {
+    StringRecorder recorder(folder_, clock_);
+    recorder.RecordShot(Decoded(700));
+    recorder.StartString("next", "");
+    ASSERT_TRUE(folder_.index);
+    recorder.RecordShot(Decoded(701));
+    recorder.RecordShot(Decoded(702));
+  }  // the program ends
+  const int reads = folder_.reads;
+  const std::vector<StringSummary> list = HistoryStore(folder_).List();
+  EXPECT_EQ(folder_.reads, reads);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].name, "next");
+  EXPECT_EQ(list[0].shots, 2);
 }
 
 TEST_F(StringRecorderTest, LoadedShotsGoDownInOneWriteUnderTheClocksTime) {

@@ -24,17 +24,21 @@ namespace {
 
 constexpr char kProbeFolder[] = "TARVIK_SCALE_PROBE";
 
-// The window's size and every control's place, in device-independent pixels, a line each.
+// The window's size and every control's place, in device-independent pixels, a line each. The
+// controls are sorted by place: raising one (as the group boxes are, when shown) reorders them.
 std::string Layout(const QtDialog& window) {
   const auto line = [](const QRect& rect) {
     return FormatInt(rect.x()) + " " + FormatInt(rect.y()) + " " + FormatInt(rect.width()) + " " +
            FormatInt(rect.height()) + "\n";
   };
-  std::string layout = line(window.rect());
+  std::vector<std::string> controls;
   for (const QWidget* control :
        window.client()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-    layout += line(control->geometry());
+    controls.push_back(line(control->geometry()));
   }
+  std::ranges::sort(controls);
+  std::string layout = line(window.rect());
+  for (const std::string& control : controls) layout += control;
   return layout;
 }
 

@@ -86,6 +86,16 @@ std::string WithAttempt(std::string_view name, int attempt) {
          std::string(name.substr(dot));
 }
 
+// A string file's entry, by its path from the folder `at`; nothing when it is no regular file.
+std::optional<HistoryEntry> EntryAt(int at, const char* path) {
+  struct stat status {};
+  if (::fstatat(at, path, &status, 0) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  const std::string_view name = path;
+  return HistoryEntry{
+      std::string(name.substr(name.rfind('/') + 1)), static_cast<std::int64_t>(status.st_size),
+      static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
+}
+
 class PosixHistoryFile final : public HistoryFile {
  public:
   PosixHistoryFile(int fd, std::string path, const DebugLog& log)
@@ -138,17 +148,17 @@ std::vector<HistoryEntry> PosixHistoryFolder::ListStrings() {
   }
   while (const dirent* entry = ::readdir(directory)) {
     const std::string_view name = entry->d_name;
-    struct stat status {};
-    if (!name.ends_with(".csv") || ::fstatat(::dirfd(directory), entry->d_name, &status, 0) != 0 ||
-        !S_ISREG(status.st_mode)) {
-      continue;
-    }
-    entries.push_back({std::string(name), static_cast<std::int64_t>(status.st_size),
-                       static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 +
-                           status.st_mtim.tv_nsec});
+    if (!name.ends_with(".csv")) continue;
+    if (auto found = EntryAt(::dirfd(directory), entry->d_name)) entries.push_back(*found);
   }
   ::closedir(directory);
   return entries;
+}
+
+std::optional<HistoryEntry> PosixHistoryFolder::StatString(std::string_view name) {
+  const std::optional<std::string> path = StringPath(name);
+  if (!path) return std::nullopt;
+  return EntryAt(AT_FDCWD, path->c_str());
 }
 
 std::optional<std::string> PosixHistoryFolder::ReadString(std::string_view name) {
@@ -238,13 +248,30 @@ std::optional<PlatformError> PosixHistoryFolder::WriteIndex(std::string_view byt
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
     if (!fd.ok()) return Failed("create", temporary, ErrnoError());
     failure = WriteAll(fd.get(), bytes);
-    if (!failure && ::fdatasync(fd.get()) != 0) failure = ErrnoError();
   }
   if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0) failure = ErrnoError();
-  if (!failure) failure = SyncFolder(path_);
   if (!failure) return std::nullopt;
   ::unlink(temporary.c_str());
   return Failed("replace", path, *failure);
+}
+
+std::optional<PlatformError> PosixHistoryFolder::AppendIndex(std::string_view header,
+                                                             std::string_view lines) {
+  if (std::optional<PlatformError> failure = MakeFolders(path_)) {
+    return Failed("make", path_, *failure);
+  }
+  const std::string path = path_ + "/index.csv";
+  const UniqueFd fd(
+      ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666));
+  struct stat status {};
+  if (!fd.ok() || ::fstat(fd.get(), &status) != 0) return Failed("open", path, ErrnoError());
+  std::string bytes;
+  if (status.st_size == 0) bytes = header;
+  bytes += lines;
+  if (std::optional<PlatformError> failure = WriteAll(fd.get(), bytes)) {
+    return Failed("append to", path, *failure);
+  }
+  return std::nullopt;
 }
 
 bool PosixHistoryFolder::TakeHold() {

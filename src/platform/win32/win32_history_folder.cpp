@@ -136,22 +136,27 @@ std::vector<HistoryEntry> Win32HistoryFolder::ListStrings() {
   if (search == INVALID_HANDLE_VALUE) return entries;
   do {
     const std::string name = Utf8Path(found.cFileName);
-    // The entry a search finds may lag behind a file another handle is writing: the file's own
-    // attributes do not.
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!name.ends_with(".csv") ||
-        !GetFileAttributesExW(WidePath(folder + name).c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-      continue;
-    }
-    entries.push_back(
-        {name,
-         static_cast<std::int64_t>((std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow),
-         static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
-                                   data.ftLastWriteTime.dwLowDateTime)});
+    if (!name.ends_with(".csv")) continue;
+    if (auto entry = StatString(name)) entries.push_back(std::move(*entry));
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return entries;
+}
+
+// The entry a search finds may lag behind a file another handle is writing: the file's own
+// attributes do not.
+std::optional<HistoryEntry> Win32HistoryFolder::StatString(std::string_view name) {
+  const std::optional<std::string> path = StringPath(name);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!path || !GetFileAttributesExW(WidePath(*path).c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
+  }
+  return HistoryEntry{
+      std::string(name),
+      static_cast<std::int64_t>((std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow),
+      static_cast<std::int64_t>((std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                data.ftLastWriteTime.dwLowDateTime)};
 }
 
 std::optional<std::string> Win32HistoryFolder::ReadString(std::string_view name) {
@@ -238,15 +243,35 @@ std::optional<PlatformError> Win32HistoryFolder::WriteIndex(std::string_view byt
                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.ok()) return Failed("create", temporary, Win32Error());
     failure = WriteAtEnd(file.get(), bytes);
-    if (!failure && !FlushFileBuffers(file.get())) failure = Win32Error();
   }
   if (!failure && !MoveFileExW(WidePath(temporary).c_str(), WidePath(path).c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                               MOVEFILE_REPLACE_EXISTING)) {
     failure = Win32Error();
   }
   if (!failure) return std::nullopt;
   DeleteFileW(WidePath(temporary).c_str());
   return Failed("replace", path, *failure);
+}
+
+std::optional<PlatformError> Win32HistoryFolder::AppendIndex(std::string_view header,
+                                                             std::string_view lines) {
+  if (std::optional<PlatformError> failure = MakeFolders(path_)) {
+    return Failed("make", path_, *failure);
+  }
+  const std::string path = path_ + "\\index.csv";
+  // Shared for deleting too, so that a listing in another program can still replace it.
+  const UniqueHandle file(CreateFileW(WidePath(path).c_str(), FILE_APPEND_DATA,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file.ok() || !GetFileSizeEx(file.get(), &size)) return Failed("open", path, Win32Error());
+  std::string bytes;
+  if (size.QuadPart == 0) bytes = header;
+  bytes += lines;
+  if (std::optional<PlatformError> failure = WriteAtEnd(file.get(), bytes)) {
+    return Failed("append to", path, *failure);
+  }
+  return std::nullopt;
 }
 
 bool Win32HistoryFolder::TakeHold() {

@@ -27,12 +27,15 @@ class Win32HistoryFolder final : public HistoryFolder {
 
   std::string Path() const override { return path_; }
   std::vector<HistoryEntry> ListStrings() override;
+  std::optional<HistoryEntry> StatString(std::string_view name) override;
   std::optional<std::string> ReadString(std::string_view name) override;
   std::unique_ptr<HistoryFile> CreateString(std::string_view name, PlatformError& error) override;
   std::unique_ptr<HistoryFile> OpenString(std::string_view name, PlatformError& error) override;
   std::optional<PlatformError> MoveStringAside(std::string_view name) override;
   std::optional<std::string> ReadIndex() override;
   std::optional<PlatformError> WriteIndex(std::string_view bytes) override;
+  std::optional<PlatformError> AppendIndex(std::string_view header,
+                                           std::string_view lines) override;
   bool TakeHold() override;
 
  private:

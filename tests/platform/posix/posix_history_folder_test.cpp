@@ -97,6 +97,9 @@ TEST_F(PosixHistoryFolderTest, StringFilesAreMadeOnceAppendedCutListedAndMovedAs
   EXPECT_EQ(entries[0].name, "a.csv");
   EXPECT_EQ(entries[0].size, 15);
   EXPECT_GT(entries[0].modified, 1'700'000'000'000'000'000);  // nanoseconds since 1970
+  EXPECT_EQ(folder.StatString("a.csv"), entries[0]);
+  EXPECT_EQ(folder.StatString("folder.csv"), std::nullopt);
+  EXPECT_EQ(folder.StatString("../lock"), std::nullopt);
 
   // A second string under a name deleted before gets "-2" beside it.
   EXPECT_EQ(folder.MoveStringAside("a.csv"), std::nullopt);
@@ -108,9 +111,12 @@ TEST_F(PosixHistoryFolderTest, StringFilesAreMadeOnceAppendedCutListedAndMovedAs
   EXPECT_EQ(folder.ListStrings().size(), 0U);
 }
 
-TEST_F(PosixHistoryFolderTest, TheIndexIsReplacedWhole) {
+TEST_F(PosixHistoryFolderTest, TheIndexIsMadeWithItsHeaderAppendedToAndReplacedWhole) {
   PosixHistoryFolder folder(Folder());
   EXPECT_EQ(folder.ReadIndex(), std::nullopt);
+  EXPECT_EQ(folder.AppendIndex("head\n", "a\n"), std::nullopt);
+  EXPECT_EQ(folder.AppendIndex("head\n", "b\n"), std::nullopt);
+  EXPECT_EQ(folder.ReadIndex(), "head\na\nb\n");
   EXPECT_EQ(folder.WriteIndex("first, long\n"), std::nullopt);
   EXPECT_EQ(folder.WriteIndex("second\n"), std::nullopt);
   EXPECT_EQ(folder.ReadIndex(), "second\n");

@@ -74,6 +74,8 @@ TEST_F(Win32HistoryFolderTest, StringFilesAreMadeOnceAppendedCutListedAndMovedAs
   EXPECT_GT(entries[0].modified, 0);
   again.reset();
   file.reset();
+  EXPECT_EQ(folder.StatString("a.csv"), entries[0]) << "the same once closed";
+  EXPECT_EQ(folder.StatString("folder.csv"), std::nullopt);
 
   EXPECT_EQ(folder.MoveStringAside("a.csv"), std::nullopt);
   ASSERT_NE(folder.CreateString("a.csv", error), nullptr);
@@ -85,9 +87,12 @@ TEST_F(Win32HistoryFolderTest, StringFilesAreMadeOnceAppendedCutListedAndMovedAs
   EXPECT_TRUE(folder.ListStrings().empty());
 }
 
-TEST_F(Win32HistoryFolderTest, TheIndexIsReplacedWholeAndTheHoldIsOneProgramsAtATime) {
+TEST_F(Win32HistoryFolderTest, TheIndexIsAppendedToAndReplacedWholeAndHeldByOneProgram) {
   Win32HistoryFolder folder(Folder());
   EXPECT_EQ(folder.ReadIndex(), std::nullopt);
+  EXPECT_EQ(folder.AppendIndex("head\n", "a\n"), std::nullopt);
+  EXPECT_EQ(folder.AppendIndex("head\n", "b\n"), std::nullopt);
+  EXPECT_EQ(folder.ReadIndex(), "head\na\nb\n");
   EXPECT_EQ(folder.WriteIndex("first, long\n"), std::nullopt);
   EXPECT_EQ(folder.WriteIndex("second\n"), std::nullopt);
   EXPECT_EQ(folder.ReadIndex(), "second\n");
