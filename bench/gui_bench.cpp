@@ -31,6 +31,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <QLocale>
 #include <QTimer>
 #include <algorithm>
@@ -482,14 +483,18 @@ bool ListHistory(MainWindow& window, posix::PosixHistoryFolder& history, int str
   // A history the user opens is on the disk already; the fill's writing back would take the
   // cores from the listing.
   ::sync();
-  // Opens the window; the time until its list was painted.
+  // Opens the window; the time until its list was painted (-1 when nothing was within 5 s).
   PaintWatch paints;
   qApp->installEventFilter(&paints);
   const auto open_ms = [&] {
     const std::int64_t start = NowNs();
     window.Command(static_cast<int>(MainWindowId::kHistory), Notification::kMenu);
     QCoreApplication::processEvents();
-    return static_cast<double>(std::max(paints.last_paint_ns, start) - start) / 1e6;
+    while (paints.last_paint_ns < start && NowNs() - start < 5'000'000'000) {
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    if (paints.last_paint_ns < start) return -1.0;
+    return static_cast<double>(paints.last_paint_ns - start) / 1e6;
   };
   std::cout << "history listed first, as recording left it, in " << open_ms() << " ms" << std::endl;
   window.Command(static_cast<int>(MainWindowId::kHistory), Notification::kMenu);

@@ -1,6 +1,6 @@
 // "tarvik --export FILE": every kept string written to FILE as CSV, with no window and no port,
-// for scripts. It only reads the history, so it runs while another Tarvik records: a shot being
-// written meanwhile is in the file or not, never torn.
+// for scripts. It only reads the strings (and may write the summary cache anew), so it runs while
+// another Tarvik records: a shot being written meanwhile is in the file or not, never torn.
 #ifndef TARVIK_HISTORY_EXPORT_COMMAND_H_
 #define TARVIK_HISTORY_EXPORT_COMMAND_H_
 

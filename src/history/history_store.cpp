@@ -41,9 +41,13 @@ std::int32_t RecordedShots(const KeptString& string) {
   return static_cast<std::int32_t>(string.shots.size());
 }
 
-IndexEntry EntryOf(const HistoryEntry& file, std::string_view bytes) {
+// The entry of a file read after it was listed as `file`. Bytes of another size than listed were
+// written (or cut) in between, and may come back to the listed size within one tick of the file's
+// clock: such an entry is never found to match again, and the next list reads the file anew.
+IndexEntry EntryOf(HistoryEntry file, std::string_view bytes) {
   const KeptString string = ParseStringFile(StringIdOf(file.name), bytes);
-  return {file, RecordedShots(string), Summarize(string)};
+  if (static_cast<std::int64_t>(bytes.size()) != file.size) file.size = -1;
+  return {std::move(file), RecordedShots(string), Summarize(string)};
 }
 
 // The fewest strings worth a thread of their own: the few that changed since the last listing
@@ -145,9 +149,11 @@ void HistoryStore::Remember(std::string_view id) {
   if (!file) return;
   const auto bytes = folder_.ReadString(file_name);
   if (!bytes) return;
+  const IndexEntry entry = EntryOf(*file, *bytes);
+  if (entry.file.size < 0) return;
   // The line starts on a line of its own, so that one torn by a crash never takes it along.
   std::string line = "\n";
-  AppendIndexLine(line, EntryOf(*file, *bytes));
+  AppendIndexLine(line, entry);
   folder_.AppendIndex(IndexHeader(), line);
 }
 
@@ -165,16 +171,16 @@ std::optional<KeptString> HistoryStore::Load(std::string_view id) {
 
 std::optional<PlatformError> HistoryStore::SetName(std::string_view id, std::string_view name,
                                                    const LocalTime& time) {
-  return Changed(id, AppendRecord(folder_, id, NameRecord(name, time)));
+  return RememberIfWritten(id, AppendRecord(folder_, id, NameRecord(name, time)));
 }
 
 std::optional<PlatformError> HistoryStore::SetNotes(std::string_view id, std::string_view notes,
                                                     const LocalTime& time) {
-  return Changed(id, AppendRecord(folder_, id, NotesRecord(notes, time)));
+  return RememberIfWritten(id, AppendRecord(folder_, id, NotesRecord(notes, time)));
 }
 
-std::optional<PlatformError> HistoryStore::Changed(std::string_view id,
-                                                   std::optional<PlatformError> failure) {
+std::optional<PlatformError> HistoryStore::RememberIfWritten(std::string_view id,
+                                                             std::optional<PlatformError> failure) {
   if (!failure) Remember(id);
   return failure;
 }

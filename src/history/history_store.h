@@ -59,7 +59,8 @@ class HistoryStore {
 
  private:
   // Remembers the string when a change to its file succeeded; the outcome as it was.
-  std::optional<PlatformError> Changed(std::string_view id, std::optional<PlatformError> failure);
+  std::optional<PlatformError> RememberIfWritten(std::string_view id,
+                                                 std::optional<PlatformError> failure);
 
   HistoryFolder& folder_;
   std::optional<std::string> unsaved_index_;

@@ -3,7 +3,8 @@
 // afterwards never loses it. The file is made at the string's first shot, so a string without a
 // shot is never kept. When the disk refuses (full, read-only, gone), the records are held in
 // order and written by Retry as soon as it takes them again; what is already in the file is never
-// touched, and a part of a record that a failed write left is cut off again.
+// touched, and a part of a record that a failed write left is cut off again. A string closed
+// (and the one current when the recorder ends) goes into the history's summary cache.
 #ifndef TARVIK_HISTORY_STRING_RECORDER_H_
 #define TARVIK_HISTORY_STRING_RECORDER_H_
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <vector>
 
 #include "ui/qt_dialog.h"
 #include "ui/qt_text.h"
@@ -81,8 +82,10 @@ void QtDialog::BuildControls(const DialogTemplate& dialog, QWidget* client) {
   // A label's "&" letter gives the focus to the control after it, as the native dialog's does;
   // a QLabel shows the letter underlined only when it has that control as its buddy.
   QLabel* waiting_label = nullptr;
+  std::vector<QWidget*> group_boxes;
   for (const ControlTemplate& control : dialog.controls) {
     QWidget* widget = MakeControl(control, client);
+    if (qobject_cast<QGroupBox*>(widget) != nullptr) group_boxes.push_back(widget);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
       if (label->text().contains('&')) waiting_label = label;
     } else if (waiting_label != nullptr && widget->focusPolicy() != Qt::NoFocus) {
@@ -97,10 +100,9 @@ void QtDialog::BuildControls(const DialogTemplate& dialog, QWidget* client) {
     control_ids_[widget] = control.id;
     if (control.id != kNoControlId) controls_[control.id] = widget;
   }
-  // Group boxes frame the controls placed over them.
-  for (const auto& [widget, id] : control_ids_) {
-    if (qobject_cast<QGroupBox*>(widget) != nullptr) widget->lower();
-  }
+  // Group boxes frame the controls placed over them; lowered in the template's order, so that
+  // the controls' order is the same in every run.
+  for (QWidget* box : group_boxes) box->lower();
 }
 
 void QtDialog::BuildMenu(const MenuTemplate& menu, QMenuBar* bar) {

@@ -85,9 +85,13 @@ TEST_F(ShotRecordingTest, NewStringIsNamedEmptiesTheSeriesAndTheHistoryListsIt) 
   Receive("001234\r\n");
   Command(Id::kHistory);
   EXPECT_FALSE(services_.history.index) << "the summary cache waits until the list is shown";
+  Command(Id::kHistory);
+  EXPECT_TRUE(services_.history.index) << "or the window closes";
+  services_.history.index.reset();
+  Command(Id::kHistory);
   TickASecond();
   EXPECT_TRUE(services_.history.index);
-  ASSERT_EQ(services_.windows.tables.size(), 1u);
+  ASSERT_EQ(services_.windows.tables.size(), 2u);
   const auto& history = *services_.windows.tables.back();
   services_.windows.script = [](DialogEvents& logic, FakeDialog& dialog) {
     dialog.Type(StringDialogId::kName, "JSB 8.44", logic);

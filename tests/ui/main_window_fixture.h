@@ -124,12 +124,13 @@ class MainWindowUiTest : public ::testing::Test {
   SystemClock clock_;
   posix::PosixFiles files_;
   testing::QuietServices quiet_;  // the sounds, messages, log viewer and file chooser
+  // The history on the disk, when a test sets one; otherwise in memory. It outlives the window,
+  // whose recorder closes its string into it as it goes.
+  std::unique_ptr<HistoryFolder> history_;
   std::unique_ptr<QtDialog> dialog_;
   std::unique_ptr<QtWindows> windows_;
   std::unique_ptr<QtHelpViewer> help_;
   std::unique_ptr<MainWindow> window_;
-  // The history on the disk, when a test sets one; otherwise in memory.
-  std::unique_ptr<HistoryFolder> history_;
 };
 
 }  // namespace tarvik::ui

@@ -24,21 +24,17 @@ namespace {
 
 constexpr char kProbeFolder[] = "TARVIK_SCALE_PROBE";
 
-// The window's size and every control's place, in device-independent pixels, a line each. The
-// controls are sorted by place: raising one (as the group boxes are, when shown) reorders them.
+// The window's size and every control's place, in device-independent pixels, a line each.
 std::string Layout(const QtDialog& window) {
   const auto line = [](const QRect& rect) {
     return FormatInt(rect.x()) + " " + FormatInt(rect.y()) + " " + FormatInt(rect.width()) + " " +
            FormatInt(rect.height()) + "\n";
   };
-  std::vector<std::string> controls;
+  std::string layout = line(window.rect());
   for (const QWidget* control :
        window.client()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-    controls.push_back(line(control->geometry()));
+    layout += line(control->geometry());
   }
-  std::ranges::sort(controls);
-  std::string layout = line(window.rect());
-  for (const std::string& control : controls) layout += control;
   return layout;
 }
 

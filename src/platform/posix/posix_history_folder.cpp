@@ -241,7 +241,9 @@ std::optional<PlatformError> PosixHistoryFolder::WriteIndex(std::string_view byt
     return Failed("make", path_, *failure);
   }
   const std::string path = path_ + "/index.csv";
-  const std::string temporary = path + ".new";
+  // A name of this program's own: another program listing or exporting at the same moment writes
+  // a whole cache of its own, and the last rename wins.
+  const std::string temporary = path + "." + FormatInt(::getpid()) + ".new";
   std::optional<PlatformError> failure;
   {
     const UniqueFd fd(

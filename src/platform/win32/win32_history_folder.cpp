@@ -259,7 +259,7 @@ std::optional<PlatformError> Win32HistoryFolder::AppendIndex(std::string_view he
     return Failed("make", path_, *failure);
   }
   const std::string path = path_ + "\\index.csv";
-  // Shared for deleting too, so that a listing in another program can still replace it.
+  // Shared as the reads of it are.
   const UniqueHandle file(CreateFileW(WidePath(path).c_str(), FILE_APPEND_DATA,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));

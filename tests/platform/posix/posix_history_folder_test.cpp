@@ -15,6 +15,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/number_text.h"
 #include "doubles/fake_clock.h"
@@ -120,7 +121,11 @@ TEST_F(PosixHistoryFolderTest, TheIndexIsMadeWithItsHeaderAppendedToAndReplacedW
   EXPECT_EQ(folder.WriteIndex("first, long\n"), std::nullopt);
   EXPECT_EQ(folder.WriteIndex("second\n"), std::nullopt);
   EXPECT_EQ(folder.ReadIndex(), "second\n");
-  EXPECT_FALSE(fs::exists(Folder() + "/index.csv.new"));
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(Folder())) {
+    names.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, std::vector<std::string>{"index.csv"}) << "no temporary left";
 }
 
 TEST_F(PosixHistoryFolderTest, OneHolderAtATimeAndAKilledOneHoldsNothing) {
